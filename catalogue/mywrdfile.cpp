@@ -1,0 +1,6 @@
+#include "mywrdfile.h"
+
+MyWrdFile::MyWrdFile(const QString &name, MyUnit *parent)
+    : MyFile(name, parent)
+{
+}

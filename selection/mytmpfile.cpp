@@ -1,0 +1,6 @@
+#include "mytmpfile.h"
+
+MyTmpFile::MyTmpFile(const QString &name, MyUnit *parent)
+    : MyFile(name, parent)
+{
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "myfile.h"
+
+// The stored search templates.
+class MyTmpFile : public MyFile
+{
+public:
+    MyTmpFile(const QString &name, MyUnit *parent);
+};

@@ -1,0 +1,6 @@
+#include "mysssfile.h"
+
+MySssFile::MySssFile(const QString &name, MyUnit *parent)
+    : MyFile(name, parent)
+{
+}

@@ -1,0 +1,148 @@
+#include <QDir>
+#include <QFileInfo>
+#include <QScopedPointer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "anybox.h"
+#include "basefolder.h"
+#include "constants.h"
+#include "mysettings.h"
+#include "tessary.h"
+#include "testsupport.h"
+
+class TestUnitTree : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void emptyBaseFolderGetsWholeLayout();
+    void regularFileWhereFolderExpected();
+    void directoryWhereFileExpected();
+    void trailingSeparatorGivesSameTree();
+    void existingFilesAreNeverTruncated();
+    void unitLookup();
+    void boxSettingsAreRead();
+};
+
+void TestUnitTree::emptyBaseFolderGetsWholeLayout()
+{
+    QTemporaryDir dir;
+    QScopedPointer<MySettings> settings(TestSupport::makeSettings(dir));
+    Tessary boxes(settings.data());
+    QString status;
+    QVERIFY(boxes.initStatus(status));
+    QCOMPARE(status, QStringLiteral("Tessary is ready..."));
+
+    const QString base = TestSupport::baseDir(dir) + QLatin1Char('/');
+    for (const QString &folder : {NAME_PHOTO, NAME_BOOK, NAME_CLIP, NAME_MUSIC, NAME_SRC_FOLDER, NAME_DST_FOLDER,
+                                  NAME_SLD_FOLDER})
+        QVERIFY2(QFileInfo(base + folder).isDir(), qPrintable(folder));
+    for (const QString &file : {NAME_SSS_FILE, NAME_WRD_FILE, NAME_LOG_FILE, NAME_TMP_FILE}) {
+        QVERIFY2(QFileInfo(base + file).isFile(), qPrintable(file));
+        QCOMPARE(QFileInfo(base + file).size(), 0);
+    }
+    QCOMPARE(boxes.baseFolder()->completeName(), TestSupport::baseDir(dir));
+    QCOMPARE(boxes.baseFolder()->type(), QStringLiteral("Directory"));
+    QCOMPARE(boxes.baseFolder()->unit(NAME_LOG_FILE)->type(), QStringLiteral("File"));
+}
+
+void TestUnitTree::regularFileWhereFolderExpected()
+{
+    QTemporaryDir dir;
+    QScopedPointer<MySettings> settings(TestSupport::makeSettings(dir));
+    const QString dst = TestSupport::baseDir(dir) + QLatin1Char('/') + NAME_DST_FOLDER;
+    QVERIFY(TestSupport::writeFile(dst, "not a folder"));
+
+    Tessary boxes(settings.data());
+    QString status;
+    QVERIFY(!boxes.initStatus(status));
+    QCOMPARE(status, QStringLiteral("Directory '%1'\n cannot be created...").arg(dst));
+    // Everything made before the failing unit passed; the file itself is left alone.
+    QVERIFY(boxes.baseFolder()->unit(NAME_SRC_FOLDER)->initOk());
+    QVERIFY(boxes.baseFolder()->unit(NAME_MUSIC)->initOk());
+    QCOMPARE(TestSupport::readFile(dst), QByteArray("not a folder"));
+}
+
+void TestUnitTree::directoryWhereFileExpected()
+{
+    QTemporaryDir dir;
+    QScopedPointer<MySettings> settings(TestSupport::makeSettings(dir));
+    const QString log = TestSupport::baseDir(dir) + QLatin1Char('/') + NAME_LOG_FILE;
+    QVERIFY(QDir().mkpath(log));
+
+    Tessary boxes(settings.data());
+    QString status;
+    QVERIFY(!boxes.initStatus(status));
+    QCOMPARE(status, QStringLiteral("File '%1'\n cannot be created...").arg(log));
+    QVERIFY(QFileInfo(log).isDir());
+}
+
+void TestUnitTree::trailingSeparatorGivesSameTree()
+{
+    QTemporaryDir dir;
+    QScopedPointer<MySettings> settings(TestSupport::makeSettings(dir));
+    settings->setValue(KEY_GENERAL + KEY_BOX_DIR, TestSupport::baseDir(dir) + QLatin1Char('/'));
+    Tessary boxes(settings.data());
+    QString status;
+    QVERIFY(boxes.initStatus(status));
+    QCOMPARE(boxes.baseFolder()->name(), QStringLiteral("base"));
+    QCOMPARE(boxes.baseFolder()->path(), dir.path() + QLatin1Char('/'));
+    QCOMPARE(boxes.baseFolder()->unit(NAME_PHOTO)->completeName(), TestSupport::baseDir(dir) + "/photo");
+}
+
+void TestUnitTree::existingFilesAreNeverTruncated()
+{
+    QTemporaryDir dir;
+    QScopedPointer<MySettings> settings(TestSupport::makeSettings(dir));
+    const QString base = TestSupport::baseDir(dir) + QLatin1Char('/');
+    QVERIFY(TestSupport::writeFile(base + NAME_LOG_FILE, "--- old line ---\n"));
+    QVERIFY(TestSupport::writeFile(base + NAME_TMP_FILE, "kept\r\n"));
+    {
+        Tessary boxes(settings.data());
+        QString status;
+        QVERIFY(boxes.initStatus(status));
+    }
+    QCOMPARE(TestSupport::readFile(base + NAME_LOG_FILE), QByteArray("--- old line ---\n"));
+    QCOMPARE(TestSupport::readFile(base + NAME_TMP_FILE), QByteArray("kept\r\n"));
+}
+
+void TestUnitTree::unitLookup()
+{
+    QTemporaryDir dir;
+    QScopedPointer<MySettings> settings(TestSupport::makeSettings(dir));
+    Tessary boxes(settings.data());
+    MyUnit *root = boxes.baseFolder();
+    QVERIFY(dynamic_cast<AnyBox *>(root->unit(NAME_MUSIC)));
+    QCOMPARE(root->unit(NAME_MUSIC)->name(), NAME_MUSIC);
+    QCOMPARE(root->unit(QStringLiteral("base")), root);
+    QVERIFY(!root->unit(QStringLiteral("nothing-has-this-name")));
+    // Any unit of the tree finds the others through the root.
+    QCOMPARE(root->unit(NAME_SSS_FILE)->unit(NAME_SRC_FOLDER), root->unit(NAME_SRC_FOLDER));
+    QCOMPARE(root->unit(NAME_SSS_FILE)->baseUnit(), root);
+}
+
+void TestUnitTree::boxSettingsAreRead()
+{
+    QTemporaryDir dir;
+    QScopedPointer<MySettings> settings(TestSupport::makeSettings(dir));
+    settings->setValue(KEY_MUSIC + KEY_EXT, QStringLiteral("MP3,,wav, Mp3"));
+    Tessary boxes(settings.data());
+    auto photo = dynamic_cast<AnyBox *>(boxes.baseFolder()->unit(NAME_PHOTO));
+    auto music = dynamic_cast<AnyBox *>(boxes.baseFolder()->unit(NAME_MUSIC));
+    QVERIFY(photo && music);
+    QCOMPARE(photo->ext(), QSet<QString>({"jpg", "jpeg", "raf", "png"}));
+    QCOMPARE(music->ext(), QSet<QString>({"mp3", "wav"}));
+    QCOMPARE(photo->extPlayList(), NAME_PHOTO_PLAYLIST_EXT);
+    QCOMPARE(music->execPreview(), MUSIC_PREVIEW_APP);
+    QCOMPARE(photo->dateFormat(), QStringLiteral("dd.MM.yyyy"));
+    QCOMPARE(music->dateFormat(), QStringLiteral("yyyy"));
+    QCOMPARE(photo->welcomeLabel(), QStringLiteral("The operation mode is switched to work with photos"));
+
+    settings->setValue(KEY_PHOTO + KEY_EXT, QStringLiteral("tif"));
+    boxes.updateSettings();
+    QCOMPARE(photo->ext(), QSet<QString>({"tif"}));
+}
+
+QTEST_MAIN(TestUnitTree)
+#include "tst_unittree.moc"
