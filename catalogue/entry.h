@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+// One catalogue record: ten text fields joined by "~" on one line.
+//  0 session, 1 remark, 2 resemble link, 3 checksum, 4 hardcopy count, 5 category value,
+//  6 keyword keys, 7 original file name, 8 caption (title,author), 9 date.
+// A box holds an entry per stored object, so the record keeps its fields as the one joined line
+// (a single string per entry keeps a million entries well within memory) and finds a field on demand.
+class Entry
+{
+public:
+    static const int FIELD_COUNT = 10;
+
+    Entry() = default;
+    Entry(const QString &line);
+
+    void setEntry(const QString &line);
+    bool Ok() const { return m_ok; }
+    bool test() const;
+
+    QString getField(int index) const;
+    bool setField(int index, const QString &text);
+    QString getAllFields() const;
+
+    QString simpleName() const;
+    QString remarkFileName() const;
+    QString originalFileName() const;
+
+    // Number of fields the record has, valid or not.
+    int fieldCount() const { return m_count; }
+
+private:
+    bool bounds(int index, int &start, int &end) const;
+    QStringView field(int index) const;
+
+    QString m_line;
+    int m_count = 0;
+    bool m_ok = false;
+};
