@@ -1,10 +1,25 @@
 #pragma once
 
+#include <QString>
+
 #include "myfile.h"
 
-// The shared log, appended line by line in blocks framed by OPEN and CLOSE lines.
+// The shared log, appended line by line in blocks framed by OPEN and CLOSE lines. No file is held
+// open between lines, so the log on disk is complete even when the program stops inside a block.
 class MyLogFile : public MyFile
 {
 public:
     MyLogFile(const QString &name, MyUnit *parent);
+
+    void openLog(const QString &title);
+    void closeLog();
+    MyLogFile &operator<<(const QString &text);
+    bool add(const QString &text);
+
+    // Appends one UTF-8 line (no byte-order mark) to a text file and closes it again; false when
+    // the file cannot be opened or the line did not reach it.
+    static bool appendLine(const QString &fileName, const QString &text);
+
+private:
+    QString m_title;
 };

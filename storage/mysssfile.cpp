@@ -1,6 +1,66 @@
 #include "mysssfile.h"
 
+#include <QDateTime>
+#include <QFile>
+#include <QTextStream>
+
+#include "constants.h"
+#include "mylogfile.h"
+
+static const QString UNKNOWN = QStringLiteral("unknown");
+
 MySssFile::MySssFile(const QString &name, MyUnit *parent)
     : MyFile(name, parent)
 {
+    read();
+}
+
+void MySssFile::read()
+{
+    if (!initOk())
+        return;
+    QFile file(completeName());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    QTextStream stream(&file);
+    stream.setCodec("UTF-8");
+    unsigned largest = 0;
+    while (!stream.atEnd()) {
+        QStringList fields = stream.readLine().split(SIGN_INV, Qt::KeepEmptyParts);
+        if (fields.size() != 4)
+            continue;
+        for (QString &field : fields)
+            field = field.trimmed();
+        const unsigned n = fields.at(0).toUInt();
+        if (n == 0 || fields.at(1).isEmpty() || fields.at(2).isEmpty())
+            continue;
+        m_dates[n] = fields.at(1);
+        m_annotations[n] = fields.at(3).contains(UNKNOWN, Qt::CaseInsensitive) ? QString() : fields.at(3);
+        ++m_countSessions;
+        largest = qMax(largest, n);
+    }
+    m_currentSessionNumber = largest + 1;
+}
+
+bool MySssFile::add(const QString &boxName, const QString &annotation)
+{
+    // A "~" would split the line into more than four fields and the session would not read back;
+    // a line break would split the line itself.
+    QString simplified = annotation;
+    simplified.replace(SIGN_INV, QStringLiteral("-"));
+    simplified = simplified.simplified();
+    const QString written = simplified.isEmpty() ? UNKNOWN : simplified;
+    if (!initOk())
+        return false;
+
+    const QString time = QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy hh:mm:ss"));
+    const QString line = QString::number(m_currentSessionNumber) + SIGN_INV + time + SIGN_INV + boxName + SIGN_INV
+                         + written;
+    if (!MyLogFile::appendLine(completeName(), line))
+        return false;
+    m_dates[m_currentSessionNumber] = time;
+    m_annotations[m_currentSessionNumber] = simplified;
+    ++m_currentSessionNumber;
+    ++m_countSessions;
+    return true;
 }

@@ -1,10 +1,29 @@
 #pragma once
 
+#include <QMap>
+#include <QString>
+
 #include "myfile.h"
 
-// The session file: one line per arrangement run that added objects.
+// The session file: one line per arrangement run that added objects, numbered from 1. It is read
+// once at construction; afterwards only add() changes it.
 class MySssFile : public MyFile
 {
 public:
     MySssFile(const QString &name, MyUnit *parent);
+
+    unsigned currentSessionNumber() const { return m_currentSessionNumber; }
+    unsigned countSessions() const { return m_countSessions; }
+    QString sessionDateCreation(unsigned n) const { return m_dates.value(n); }
+    QString sessionAnnotation(unsigned n) const { return m_annotations.value(n); }
+
+    bool add(const QString &boxName, const QString &annotation);
+
+private:
+    void read();
+
+    unsigned m_currentSessionNumber = 1;
+    unsigned m_countSessions = 0;
+    QMap<unsigned, QString> m_dates;
+    QMap<unsigned, QString> m_annotations;
 };
