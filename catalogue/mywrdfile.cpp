@@ -1,6 +1,292 @@
 #include "mywrdfile.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSet>
+#include <QTextStream>
+
+#include "constants.h"
+
+namespace {
+
+const QRegularExpression &keyPattern()
+{
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(ABC_WRD));
+    return pattern;
+}
+
+// A whole word of the text: no word character touches it on either side. For ordinary words this is
+// a word boundary on both sides; it also holds for words that begin or end with punctuation.
+QRegularExpression wholeWord(const QString &prefix, const QString &word)
+{
+    return QRegularExpression(prefix + QStringLiteral("(?<!\\w)") + QRegularExpression::escape(word)
+                                  + QStringLiteral("(?!\\w)"),
+                              QRegularExpression::UseUnicodePropertiesOption);
+}
+
+QString synonymsOf(const QStringList &words)
+{
+    return SIGN_INV + words.join(SIGN_INV) + SIGN_INV;
+}
+
+} // namespace
+
 MyWrdFile::MyWrdFile(const QString &name, MyUnit *parent)
     : MyFile(name, parent)
 {
+    load();
+}
+
+void MyWrdFile::load()
+{
+    // Without a readable file no key is free: handing out keys that the file may already use would
+    // give two concepts the same key.
+    if (!initOk())
+        return;
+    QFile file(completeName());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    QTextStream stream(&file);
+    stream.setCodec("UTF-8");
+    while (!stream.atEnd()) {
+        const QStringList parts = stream.readLine().split(SIGN_INV);
+        if (parts.size() < 2 || !keyPattern().match(parts.first()).hasMatch())
+            continue;
+        QStringList words;
+        for (int i = 1; i < parts.size(); ++i) {
+            if (!parts.at(i).isEmpty())
+                words << parts.at(i);
+        }
+        m_words.insert(parts.first(), synonymsOf(words));
+    }
+    file.close();
+
+    // New keys are "a" followed by three letters; keys read from the file stay taken.
+    m_freeKeys.reserve(26 * 26 * 26);
+    QString key(4, QLatin1Char('a'));
+    for (char x = 'a'; x <= 'z'; ++x) {
+        key[1] = QLatin1Char(x);
+        for (char y = 'a'; y <= 'z'; ++y) {
+            key[2] = QLatin1Char(y);
+            for (char z = 'a'; z <= 'z'; ++z) {
+                key[3] = QLatin1Char(z);
+                if (!m_words.contains(key))
+                    m_freeKeys << key;
+            }
+        }
+    }
+}
+
+bool MyWrdFile::validWord(const QString &word)
+{
+    if (word.trimmed().isEmpty() || word.contains(SIGN_INV))
+        return false;
+    // A line break would split the vocabulary line; other control characters have no place in a word.
+    for (const QChar c : word) {
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line
+            || category == QChar::Separator_Paragraph)
+            return false;
+    }
+    return true;
+}
+
+QString MyWrdFile::getKey(const QString &word) const
+{
+    const QString simple = word.simplified();
+    // A "~" would match across two words of a synonym string.
+    if (simple.isEmpty() || simple.contains(SIGN_INV))
+        return QString();
+    const QString whole = SIGN_INV + simple + SIGN_INV;
+    QString key;
+    for (auto it = m_words.cbegin(); it != m_words.cend(); ++it) {
+        if (it.value().contains(whole, Qt::CaseInsensitive))
+            key = it.key();
+    }
+    return key;
+}
+
+bool MyWrdFile::wordExist(const QString &word) const
+{
+    return !getKey(word).isEmpty();
+}
+
+QStringList MyWrdFile::likeBegin(const QString &prefix) const
+{
+    static const int maxProposals = 11;
+    QStringList proposals;
+    // A "~" in the prefix would reach across the words of a synonym string.
+    if (prefix.isEmpty() || prefix.contains(SIGN_INV))
+        return proposals;
+    const QString start = SIGN_INV + prefix;
+    for (auto it = m_words.cbegin(); it != m_words.cend() && proposals.size() < maxProposals; ++it) {
+        const QString &synonyms = it.value();
+        const int from = synonyms.indexOf(start, 0, Qt::CaseInsensitive);
+        if (from < 0)
+            continue;
+        const int end = synonyms.indexOf(SIGN_INV, from + 1);
+        proposals << synonyms.mid(from + 1, end < 0 ? -1 : end - from - 1);
+    }
+    return proposals;
+}
+
+QStringList MyWrdFile::allWords() const
+{
+    QStringList words;
+    for (auto it = m_words.cbegin(); it != m_words.cend(); ++it) {
+        const QString &synonyms = it.value();
+        words << synonyms.mid(1, synonyms.size() - 2).split(SIGN_INV);
+    }
+    return words;
+}
+
+QString MyWrdFile::replaceWordToKey(const QString &text) const
+{
+    static const QRegularExpression signs(QStringLiteral("[+\\-]"));
+    QString result = text.simplified();
+    const QStringList parts = result.split(signs);
+    for (const QString &rawPart : parts) {
+        QString part = rawPart.trimmed();
+        // The negation sign of a whole criterion may stand in front of its first word.
+        if (part.startsWith(SIGN_INV))
+            part = part.mid(SIGN_INV.size()).trimmed();
+        if (part.isEmpty())
+            continue;
+        const QString whole = SIGN_INV + part + SIGN_INV;
+        bool known = false;
+        for (auto it = m_words.cbegin(); it != m_words.cend(); ++it) {
+            if (it.value().contains(whole, Qt::CaseInsensitive)) {
+                // Once replaced the word is gone from the text, so the first key wins.
+                result.replace(wholeWord(QString(), part), it.key());
+                known = true;
+                break;
+            }
+        }
+        // An unknown word cannot be searched for; it is dropped with its sign.
+        if (!known)
+            result.remove(wholeWord(QStringLiteral("[+\\-]"), part));
+    }
+    // Dropped words leave their blanks behind.
+    result = result.simplified();
+    return result.isEmpty() ? QStringLiteral("nothing") : result;
+}
+
+bool MyWrdFile::addNewWord(const QString &word)
+{
+    if (!validWord(word) || m_freeKeys.isEmpty())
+        return false;
+    const int position = int(QRandomGenerator::global()->bounded(quint32(m_freeKeys.size())));
+    // The order of the free keys does not matter, so the last one takes the place of the drawn one.
+    const QString key = m_freeKeys.at(position);
+    m_freeKeys[position] = m_freeKeys.last();
+    m_freeKeys.removeLast();
+    const QString synonyms = synonymsOf(QStringList(word));
+    m_newWords.insert(key, synonyms);
+    m_words.insert(key, synonyms);
+    return true;
+}
+
+bool MyWrdFile::addSynonym(const QString &key, const QString &word)
+{
+    if (!validWord(word) || !m_words.contains(key))
+        return false;
+    changeSynonyms(key, m_words.value(key) + word + SIGN_INV);
+    return true;
+}
+
+bool MyWrdFile::setSynonym(const QString &key, const QStringList &words)
+{
+    if (!m_words.contains(key))
+        return false;
+    for (const QString &word : words) {
+        if (!validWord(word))
+            return false;
+    }
+    changeSynonyms(key, synonymsOf(words));
+    return true;
+}
+
+// A key still waiting to be appended is simply appended with its new words; a key already in the
+// file can only change by rewriting the file.
+void MyWrdFile::changeSynonyms(const QString &key, const QString &synonyms)
+{
+    m_words.insert(key, synonyms);
+    if (m_newWords.contains(key))
+        m_newWords.insert(key, synonyms);
+    else
+        m_needUpdate = true;
+}
+
+QString MyWrdFile::line(const QString &key) const
+{
+    return key + m_words.value(key);
+}
+
+bool MyWrdFile::storeWords()
+{
+    if (m_needUpdate)
+        return storeAllWords();
+    if (!m_newWords.isEmpty())
+        return storeNewWords();
+    return false;
+}
+
+bool MyWrdFile::storeNewWords()
+{
+    if (!initOk())
+        return false;
+    // A file edited by hand may lack its last line end; the first appended line must not join it.
+    bool needLineEnd = false;
+    {
+        QFile existing(completeName());
+        if (QFileInfo(existing).size() > 0 && existing.open(QIODevice::ReadOnly)) {
+            existing.seek(existing.size() - 1);
+            needLineEnd = existing.read(1) != "\n";
+        }
+    }
+    QFile file(completeName());
+    if (!file.open(QIODevice::Append | QIODevice::Text))
+        return false;
+    QTextStream stream(&file);
+    stream.setCodec("UTF-8");
+    if (needLineEnd)
+        stream << '\n';
+    for (auto it = m_newWords.cbegin(); it != m_newWords.cend(); ++it)
+        stream << line(it.key()) << '\n';
+    stream.flush();
+    const bool written = stream.status() == QTextStream::Ok && file.error() == QFileDevice::NoError;
+    file.close();
+    if (!written)
+        return false;
+    m_newWords.clear();
+    return true;
+}
+
+bool MyWrdFile::storeAllWords()
+{
+    if (!initOk())
+        return false;
+    // The new file replaces the old one only once it is complete, so a failure never leaves half a
+    // vocabulary behind.
+    QSaveFile file(completeName());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    QTextStream stream(&file);
+    stream.setCodec("UTF-8");
+    for (auto it = m_words.cbegin(); it != m_words.cend(); ++it)
+        stream << line(it.key()) << '\n';
+    stream.flush();
+    if (stream.status() != QTextStream::Ok) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    if (!file.commit())
+        return false;
+    m_newWords.clear();
+    m_needUpdate = false;
+    return true;
 }
