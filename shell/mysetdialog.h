@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class FirstTable;
+class MySetTab;
+class MySettings;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidgetItem;
+
+namespace Ui {
+class MySetDialog;
+}
+
+// Edits the whole settings store: base and backup directories, burner and extractor command
+// lines, the removable devices, and one tab per box. The store changes only in saveSettings().
+class MySetDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit MySetDialog(MySettings *settings, QWidget *parent = nullptr);
+    ~MySetDialog() override;
+
+    void saveSettings();
+    // The base directory is read once per run, so changing it takes a restart.
+    bool needReboot() const;
+
+public slots:
+    void setBoxDirStatus();
+    void setCpyDirStatus();
+    void setBurnAppStatus();
+    void setExtractAppStatus();
+    void setModeOkButton();
+    void setModeBoxDirDefaultButton();
+    void setModeCpyDirDefaultButton();
+    void setModeBurnAppDefaultButton();
+    void setModeExtractAppDefaultButton();
+    void pressBoxDirDefaultButton();
+    void pressCpyDirDefaultButton();
+    void pressBurnAppDefaultButton();
+    void pressExtractAppDefaultButton();
+    void setModeFirstAddButton();
+    void pressFirstDirAddButton();
+    void pressFirstDirDeleteButton();
+    void tableChange(QTableWidgetItem *item);
+    void setModeFirstDeleteButton();
+    void setFocusAfterFirstTable(bool next);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    // The four rows of the general tab share one behaviour; they differ in what the field names.
+    enum FieldKind { DirectoryField, ProgramField };
+    struct FieldRow {
+        QLineEdit *lineEdit;
+        QLabel *status;
+        QPushButton *defaultButton;
+        QString key;
+        QString defaultText;
+        FieldKind kind;
+    };
+    enum { BoxDirRow, CpyDirRow, BurnAppRow, ExtractAppRow, FieldRowCount };
+
+    void setFieldStatus(const FieldRow &row);
+    void setModeDefaultButton(const FieldRow &row);
+    void pressDefaultButton(const FieldRow &row);
+    void fillFirstTable();
+    void appendFirstRow(const QString &path, const QString &description);
+    void setFirstRowStatus(int row);
+    QString firstDirValue() const;
+    void moveFocusFrom(QWidget *from, bool next);
+    void refreshAll();
+
+    Ui::MySetDialog *ui;
+    MySetTab *photoTab;
+    MySetTab *bookTab;
+    MySetTab *clipTab;
+    MySetTab *musicTab;
+    MySettings *settings;
+    QStringList firstDirs;
+    QString boxDirAtStart;
+    FirstTable *firstTable;
+    FieldRow fieldRows[FieldRowCount];
+};
