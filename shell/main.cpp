@@ -1,7 +1,10 @@
 #include <QApplication>
 
+#include "startup.h"
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    StartUp startUp(QCoreApplication::arguments());
+    return startUp.exec();
 }

@@ -1,0 +1,7 @@
+#include "emptyframe.h"
+
+EmptyFrame::EmptyFrame(AnyBox *box, QFrame *parent)
+    : QFrame(parent)
+    , m_box(box)
+{
+}

@@ -1,0 +1,172 @@
+#include "startup.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <QTranslator>
+
+#include "constants.h"
+#include "mainwindow.h"
+#include "mysettings.h"
+#include "mysplash.h"
+
+static const QString LANGUAGE_DIR = QStringLiteral(":/lng/");
+
+StartUp::StartUp(const QStringList &arguments, QObject *parent)
+    : QObject(parent)
+    , m_arguments(arguments)
+{
+}
+
+StartUp::~StartUp()
+{
+    if (m_splash) {
+        m_splash->disconnect(this);
+        delete m_splash;
+    }
+    shutdown();
+}
+
+QString StartUp::settingsFileName(const QStringList &arguments)
+{
+    if (arguments.size() != 2)
+        return QString();
+    QString fileName = arguments.at(1).trimmed();
+    if (fileName.endsWith(QLatin1Char('/')) || fileName.endsWith(QDir::separator()))
+        fileName += QStringLiteral("tessary.ini");
+    return fileName;
+}
+
+MySettings *StartUp::openSettings(const QStringList &arguments)
+{
+    const QString fileName = settingsFileName(arguments);
+    MySettings *settings = fileName.isEmpty()
+        ? new MySettings(QStringLiteral("welmora"), QStringLiteral("tessary"), MySettings::builtInDefaults())
+        : new MySettings(fileName, MySettings::builtInDefaults());
+    // The filled-in defaults reach the file at once.
+    settings->sync();
+    return settings;
+}
+
+bool StartUp::run()
+{
+    m_splash = new MySplash(QStringLiteral(":img/splash_420x290.png"), Qt::AlignBottom | Qt::AlignHCenter, Qt::white);
+    m_splash->setDisplayMessageTime(m_displayMessageTime);
+    m_splash->show();
+
+    showMessage(tr("Read the settings..."));
+    m_settings = openSettings(m_arguments);
+
+    showMessage(tr("Loading languages..."));
+    loadTranslators();
+
+    m_succeeded = checkStore() && createMainWindow();
+
+    showMessage(m_statusText);
+    m_splash->activateUserAction();
+    connect(m_splash, &QObject::destroyed, this, &StartUp::onSplashGone);
+    if (m_succeeded)
+        QTimer::singleShot(m_closeDelay, m_splash, &QWidget::close);
+    return m_succeeded;
+}
+
+int StartUp::exec()
+{
+    connect(this, &StartUp::splashGone, qApp, [](bool succeeded) {
+        if (!succeeded)
+            QCoreApplication::quit();
+    });
+    run();
+    const int result = QApplication::exec();
+    shutdown();
+    return result;
+}
+
+void StartUp::shutdown()
+{
+    delete m_mainWindow;
+    m_mainWindow = nullptr;
+    delete m_settings;
+    m_settings = nullptr;
+    delete m_appTranslator;
+    m_appTranslator = nullptr;
+    delete m_qtTranslator;
+    m_qtTranslator = nullptr;
+}
+
+void StartUp::showMessage(const QString &text)
+{
+    if (m_splash)
+        m_splash->showMessage(text);
+}
+
+void StartUp::loadTranslators()
+{
+    const QString language = m_settings->value(KEY_GENERAL + KEY_LANGUAGE).toString();
+    m_appTranslator = new QTranslator;
+    m_qtTranslator = new QTranslator;
+    // A language without files leaves the interface in the source language.
+    m_appTranslator->load(language, LANGUAGE_DIR);
+    m_qtTranslator->load(QStringLiteral("qt_") + language, LANGUAGE_DIR);
+    QCoreApplication::installTranslator(m_appTranslator);
+    QCoreApplication::installTranslator(m_qtTranslator);
+}
+
+bool StartUp::checkStore()
+{
+    const QString quotedName = QStringLiteral("\n'") + m_settings->fileName() + QLatin1Char('\'');
+    switch (m_settings->status()) {
+    case QSettings::AccessError:
+        m_statusText = tr("Cannot access the file") + quotedName;
+        return false;
+    case QSettings::FormatError:
+        m_statusText = tr("Error in the configuration file") + quotedName;
+        return false;
+    case QSettings::NoError:
+        break;
+    }
+    return true;
+}
+
+// A base directory that cannot hold the box tree: no name of its own, or not there at all.
+static bool baseDirectoryMissing(const QString &boxDir)
+{
+    if (boxDir.trimmed().isEmpty())
+        return true;
+    const QDir dir(boxDir);
+    const QString name = dir.dirName();
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return true;
+    return !dir.exists();
+}
+
+bool StartUp::createMainWindow()
+{
+    for (;;) {
+        showMessage(tr("Loading..."));
+        if (!baseDirectoryMissing(m_settings->text(KEY_GENERAL + KEY_BOX_DIR))) {
+            m_mainWindow = new MainWindow(m_settings);
+            m_mainWindow->setAppTranslator(m_appTranslator);
+            m_mainWindow->setQtTranslator(m_qtTranslator);
+            QString status;
+            if (m_mainWindow->initStatus(status)) {
+                m_statusText = tr("Tessary is ready...");
+                return true;
+            }
+            showMessage(status);
+            delete m_mainWindow;
+            m_mainWindow = nullptr;
+        }
+        if (!MainWindow::editSettings(m_settings)) {
+            m_statusText = tr("Creating Tessary cancelled...");
+            return false;
+        }
+    }
+}
+
+void StartUp::onSplashGone()
+{
+    if (m_succeeded && m_mainWindow)
+        m_mainWindow->show();
+    emit splashGone(m_succeeded);
+}
