@@ -1,12 +1,118 @@
 #include "mysrcfolder.h"
 
+#include <QDir>
+#include <QHash>
+#include <QProcess>
+#include <QTextCodec>
+
+#include "mysourcefile.h"
+
+static const QString PATH_PLACE = QStringLiteral("%1");
+
 MySrcFolder::MySrcFolder(const QString &extractApp, const QString &name, MyUnit *parent)
     : MyFolder(name, parent)
+    , m_folderPath(completeName())
+    , m_process(new QProcess)
 {
     setExtractApp(extractApp);
+    connect(m_process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+            &MySrcFolder::setDateAndTime);
+    addFiles();
+    runExtractor();
+}
+
+MySrcFolder::~MySrcFolder()
+{
+    delete m_process;
 }
 
 void MySrcFolder::setExtractApp(const QString &extractApp)
 {
-    command = extractApp;
+    if (extractApp.trimmed().endsWith(PATH_PLACE))
+        m_command = QString(extractApp).replace(PATH_PLACE, m_folderPath);
+    else
+        m_command = extractApp + QLatin1Char(' ') + m_folderPath;
+}
+
+void MySrcFolder::refresh()
+{
+    qDeleteAll(sourceFiles());
+    addFiles();
+    runExtractor();
+}
+
+QList<MySourceFile *> MySrcFolder::sourceFiles() const
+{
+    return findChildren<MySourceFile *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+QList<MySourceFile *> MySrcFolder::getInConformityExt(const QSet<QString> &extensions) const
+{
+    QList<MySourceFile *> result;
+    for (MySourceFile *file : sourceFiles()) {
+        if (extensions.contains(file->ext().toLower()))
+            result << file;
+    }
+    return result;
+}
+
+void MySrcFolder::addFiles()
+{
+    const QStringList names = QDir(m_folderPath).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QString &fileName : names)
+        new MySourceFile(fileName, this);
+}
+
+// The extractor runs to its end however long it takes; a command that cannot start ends the
+// wait at once and the files keep their modification times.
+void MySrcFolder::runExtractor()
+{
+    QStringList arguments = QProcess::splitCommand(m_command);
+    if (arguments.isEmpty())
+        return;
+    const QString program = arguments.takeFirst();
+    m_process->start(program, arguments, QIODevice::ReadWrite);
+    // Nothing is ever written to the extractor; a closed input keeps one that reads it from
+    // blocking the wait forever.
+    m_process->closeWriteChannel();
+    m_process->waitForFinished(-1);
+}
+
+// Extractor output is read as UTF-8 when it is valid UTF-8 (exiftool writes file names so), and
+// as Latin-1 otherwise.
+static QString decodeOutput(const QByteArray &bytes)
+{
+    QTextCodec::ConverterState state;
+    const QString text = QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
+    return state.invalidChars == 0 ? text : QString::fromLatin1(bytes);
+}
+
+void MySrcFolder::setDateAndTime()
+{
+    QByteArray output = m_process->readAllStandardOutput();
+    const int zero = output.indexOf('\0');
+    if (zero >= 0)
+        output.truncate(zero);
+
+    QHash<QString, QString> dates;
+    QHash<QString, QString> times;
+    const QStringList lines = decodeOutput(output).split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        const QStringList parts = line.trimmed().split(QLatin1Char('|'), Qt::KeepEmptyParts);
+        if (parts.size() != 3)
+            continue;
+        dates.insert(parts.at(0), parts.at(1));
+        times.insert(parts.at(0), parts.at(2));
+    }
+
+    for (MySourceFile *file : sourceFiles()) {
+        if (!dates.contains(file->name()))
+            continue;
+        const QDate date = QDate::fromString(dates.value(file->name()), QStringLiteral("dd.MM.yyyy"));
+        const QTime time = QTime::fromString(times.value(file->name()), QStringLiteral("hh:mm"));
+        if (date.isValid() && time.isValid()) {
+            file->setExifDate(date);
+            file->setExifTime(time);
+        }
+    }
 }

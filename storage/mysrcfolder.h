@@ -1,17 +1,39 @@
 #pragma once
 
+#include <QList>
+#include <QSet>
+#include <QString>
+
 #include "myfolder.h"
 
-// The folder of incoming files that the arrangement places into a box.
+class MySourceFile;
+class QProcess;
+
+// The folder of incoming files that the arrangement places into a box. Each listing computes the
+// checksums and runs the metadata extractor once over the whole folder for the dates taken.
 class MySrcFolder : public MyFolder
 {
     Q_OBJECT
 
 public:
     MySrcFolder(const QString &extractApp, const QString &name, MyUnit *parent);
+    ~MySrcFolder() override;
 
     void setExtractApp(const QString &extractApp);
+    QString command() const { return m_command; }
+
+    void refresh();
+    QList<MySourceFile *> getInConformityExt(const QSet<QString> &extensions) const;
+    QList<MySourceFile *> sourceFiles() const;
+
+public slots:
+    void setDateAndTime();
 
 private:
-    QString command;
+    void addFiles();
+    void runExtractor();
+
+    QString m_command;
+    QString m_folderPath;
+    QProcess *m_process;
 };
