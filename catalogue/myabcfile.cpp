@@ -61,9 +61,10 @@ bool MyAbcFile::store()
         text += line;
         text += QLatin1Char('\n');
     }
-    // Text mode gives the platform's line end.
+    // Text mode gives the platform's line end. Unbuffered, a short write (disk full, size limit) shows
+    // in the count written; through the buffer it can be lost and a truncated file committed.
     QSaveFile file(completeName());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered))
         return false;
     const QByteArray data = text.toUtf8();
     if (file.write(data) != data.size()) {
