@@ -43,7 +43,6 @@ void MySplash::showMessage(const QString &text)
 {
     m_messageLabel->setText(text);
     activateWindow();
-    raise();
     // Events keep flowing while the message is on show, so the splash repaints.
     QTimer::singleShot(m_displayMessageTime, &m_loop, &QEventLoop::quit);
     m_loop.exec();

@@ -37,8 +37,22 @@ QString StartUp::settingsFileName(const QStringList &arguments)
     return fileName;
 }
 
+QString StartUp::settingsPath(const QStringList &arguments)
+{
+    const QString fileName = settingsFileName(arguments);
+    if (!fileName.isEmpty())
+        return fileName;
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("welmora"), QStringLiteral("tessary"))
+        .fileName();
+}
+
 MySettings *StartUp::openSettings(const QStringList &arguments)
 {
+    // Filling in the defaults would write the store back and wipe a file the user has to mend by
+    // hand, so a file that cannot be parsed is only looked at, never opened for good.
+    if (QSettings(settingsPath(arguments), QSettings::IniFormat).status() == QSettings::FormatError)
+        return nullptr;
+
     const QString fileName = settingsFileName(arguments);
     MySettings *settings = fileName.isEmpty()
         ? new MySettings(QStringLiteral("welmora"), QStringLiteral("tessary"), MySettings::builtInDefaults())
@@ -102,7 +116,7 @@ void StartUp::showMessage(const QString &text)
 
 void StartUp::loadTranslators()
 {
-    const QString language = m_settings->value(KEY_GENERAL + KEY_LANGUAGE).toString();
+    const QString language = m_settings ? m_settings->value(KEY_GENERAL + KEY_LANGUAGE).toString() : LANGUAGE;
     m_appTranslator = new QTranslator;
     m_qtTranslator = new QTranslator;
     // A language without files leaves the interface in the source language.
@@ -114,8 +128,8 @@ void StartUp::loadTranslators()
 
 bool StartUp::checkStore()
 {
-    const QString quotedName = QStringLiteral("\n'") + m_settings->fileName() + QLatin1Char('\'');
-    switch (m_settings->status()) {
+    const QString quotedName = QStringLiteral("\n'") + settingsPath(m_arguments) + QLatin1Char('\'');
+    switch (m_settings ? m_settings->status() : QSettings::FormatError) {
     case QSettings::AccessError:
         m_statusText = tr("Cannot access the file") + quotedName;
         return false;

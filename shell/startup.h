@@ -24,6 +24,9 @@ public:
     // The settings file named by the command line (program name first), or an empty text when the
     // user-scope store of the organisation is to be used.
     static QString settingsFileName(const QStringList &arguments);
+    // The file of the store the arguments name, also for the organisation's store.
+    static QString settingsPath(const QStringList &arguments);
+    // The store with the defaults filled in and synced; null for a file that cannot be parsed.
     static MySettings *openSettings(const QStringList &arguments);
 
     // Runs the sequence up to the final splash message; true when the main window is waiting for
