@@ -40,8 +40,14 @@ void MyAbcFile::load()
             --stop;
         if (stop > start) {
             const Entry entry(text.mid(start, stop - start));
-            if (entry.Ok())
-                m_entries.insert(entry.simpleName(), entry);
+            if (entry.Ok()) {
+                // Stored files are in key order, so a new key usually goes at the end.
+                const QString key = entry.simpleName();
+                if (m_entries.isEmpty() || m_entries.lastKey() < key)
+                    m_entries.insert(m_entries.constEnd(), key, entry);
+                else
+                    m_entries.insert(key, entry);
+            }
         }
         start = end + 1;
     }
