@@ -89,6 +89,9 @@ MySetDialog::MySetDialog(MySettings *settings, QWidget *parent)
 
 MySetDialog::~MySetDialog()
 {
+    // Hiding the dialog in the base destructor commits an open cell editor; the table must not
+    // call back into this half-destroyed object then.
+    firstTable->disconnect(this);
     delete ui;
 }
 
@@ -300,16 +303,17 @@ void MySetDialog::pressFirstDirDeleteButton()
     }
     if (row < 0)
         return;
+    const QWidget *focus = focusWidget();
+    const bool focusOnDevices =
+        !focus || focus == ui->firstDirDeleteButton || focus == firstTable || firstTable->isAncestorOf(focus);
     firstTable->removeRow(row);
     firstDirs.removeAt(row);
     setModeFirstAddButton();
     setModeFirstDeleteButton();
-    // An empty table has nothing to offer the keyboard; neither has the disabled Delete button.
-    if (firstTable->rowCount() == 0) {
-        QWidget *focus = focusWidget();
-        if (!focus || focus == ui->firstDirDeleteButton || focus == firstTable || firstTable->isAncestorOf(focus))
-            moveFocusFrom(firstTable, true);
-    }
+    // An empty table has nothing to offer the keyboard, nor has the disabled Delete button: the
+    // next thing to do is adding a device.
+    if (firstTable->rowCount() == 0 && focusOnDevices)
+        moveFocusFrom(firstTable, true);
 }
 
 // Separators of the device list cannot be part of a path or description; an emptied path keeps

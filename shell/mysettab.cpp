@@ -101,6 +101,8 @@ MySetTab::MySetTab(const QString &boxName, MySettings *settings, QWidget *parent
 
 MySetTab::~MySetTab()
 {
+    // An open cell editor is committed while the widgets go; this object no longer listens then.
+    ui->myCatTable->disconnect(this);
     delete ui;
 }
 
