@@ -5,12 +5,14 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <memory>
+
 namespace WindowSupport {
 
 QTimer *whenModal(const std::function<void(QDialog *)> &act, int timeoutMs)
 {
     auto timer = new QTimer(qApp);
-    auto clock = new QElapsedTimer;
+    auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, act, timeoutMs]() {
@@ -19,7 +21,6 @@ QTimer *whenModal(const std::function<void(QDialog *)> &act, int timeoutMs)
             return;
         timer->stop();
         timer->deleteLater();
-        delete clock;
         if (dialog)
             act(dialog);
     });
