@@ -1,13 +1,13 @@
 #include "mywrdfile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
 #include <QTextStream>
 
+#include "appendfile.h"
 #include "constants.h"
 
 namespace {
@@ -238,28 +238,12 @@ bool MyWrdFile::storeNewWords()
 {
     if (!initOk())
         return false;
-    // A file edited by hand may lack its last line end; the first appended line must not join it.
-    bool needLineEnd = false;
-    {
-        QFile existing(completeName());
-        if (QFileInfo(existing).size() > 0 && existing.open(QIODevice::ReadOnly)) {
-            existing.seek(existing.size() - 1);
-            needLineEnd = existing.read(1) != "\n";
-        }
-    }
-    QFile file(completeName());
-    if (!file.open(QIODevice::Append | QIODevice::Text))
+    AppendFile file(completeName());
+    if (!file.open())
         return false;
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    if (needLineEnd)
-        stream << '\n';
     for (auto it = m_newWords.cbegin(); it != m_newWords.cend(); ++it)
-        stream << line(it.key()) << '\n';
-    stream.flush();
-    const bool written = stream.status() == QTextStream::Ok && file.error() == QFileDevice::NoError;
-    file.close();
-    if (!written)
+        file.stream() << line(it.key()) << '\n';
+    if (!file.close())
         return false;
     m_newWords.clear();
     return true;
