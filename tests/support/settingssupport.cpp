@@ -44,7 +44,13 @@ bool editCell(QTableWidget *table, int row, int column, const QString &text)
         return false;
     editor->selectAll();
     QTest::keyClick(editor, Qt::Key_Delete);
-    QTest::keyClicks(editor, text);
+    // keyClicks knows only ASCII keys; other letters arrive as typed text.
+    for (const QChar letter : text) {
+        if (letter.unicode() < 128)
+            QTest::keyClick(editor, letter.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(letter), Qt::NoModifier);
+    }
     QTest::keyClick(editor, Qt::Key_Return);
     // The delegate commits Enter from the event loop.
     return QTest::qWaitFor([editor]() { return !editor || !editor->isVisible(); });
