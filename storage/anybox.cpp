@@ -1,9 +1,86 @@
 #include "anybox.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTextStream>
+
+#include "constants.h"
+#include "entry.h"
+#include "myabcfile.h"
+#include "myabcfolder.h"
+#include "mysourcefile.h"
+#include "remark.h"
+
+// List files hold 1001 objects at most; every further one is announced through showReduce().
+static const int LIST_LIMIT = 1000;
+static const QString PATH_PLACE = QStringLiteral("%1");
+
+// One row of a kind's category structure: the arguments of one setSubCategories_ call. Null items
+// stand for the translated category setting.
+struct CategoryRow
+{
+    const char *title;
+    const char *items;
+    bool inUse;
+    bool required;
+    bool translated;
+};
+
+// The category structures of the kinds, in the order A, C, D, E, F, G. Each kind marks these
+// texts for translation in its own context.
+static const CategoryRow PICTURE_ROWS[] = {
+    {"Which", "water,sky,land,flora,fauna,humans,build,wheel,item", true, true, true},
+    {"Where", "inside,outside", true, false, true},
+    {"Daytime", "night,morning,day,evening", true, false, true},
+    {"Season", "winter,spring,summer,autumn", true, false, true},
+    {"Picture", nullptr, true, false, true},
+    {"Method", "pose,reporting", true, false, true},
+};
+static const CategoryRow BOOK_ROWS[] = {
+    {"A", "A,B,C,D,E,F,G,H,I", false, false, false},
+    {"Home country", "native,foreign", true, false, true},
+    {"Time range", "other,antique,classic,modern", true, false, true},
+    {"Auditory", "all,baby,youth,grownup", true, false, true},
+    {"Genre", nullptr, true, true, true},
+    {"Style", "prose,poesy", true, false, true},
+};
+static const CategoryRow MUSIC_ROWS[] = {
+    {"A", "A,B,C,D,E,F,G,H,I", false, false, false},
+    {"Home country", "native,foreign", true, false, true},
+    {"Perfomance", "blank,instrumental,vocal,mixed", true, false, true},
+    {"Number of performer", "blank,solo,small,great", true, false, true},
+    {"Genre", nullptr, true, true, true},
+    {"G", "A,B", false, false, false},
+};
+
 AnyBox::AnyBox(const QString &name, MyUnit *parent)
     : MyFolder(name, parent)
     , m_dateFormat(QStringLiteral("dd.MM.yyyy"))
 {
+    scanCatalogue();
+}
+
+// Two levels of two-letter folders, one abc file in each folder of the second level.
+void AnyBox::scanCatalogue()
+{
+    const QStringList filter({ABC_CHAR + ABC_CHAR});
+    const QDir::Filters dirsOnly = QDir::Dirs | QDir::NoDotAndDotDot | QDir::CaseSensitive;
+    const QDir::SortFlags order = QDir::Name | QDir::IgnoreCase;
+    const QStringList firstLevel = QDir(completeName()).entryList(filter, dirsOnly, order);
+    for (const QString &re : firstLevel) {
+        auto reFolder = new MyAbcFolder(re, this);
+        const QStringList secondLevel = QDir(reFolder->completeName()).entryList(filter, dirsOnly, order);
+        for (const QString &ma : secondLevel) {
+            auto abcFile = new MyAbcFile(new MyAbcFolder(ma, reFolder));
+            connect(abcFile, &MyAbcFile::markAbcFile, this, &AnyBox::markAbcFile);
+            connect(abcFile, &MyAbcFile::unmarkAbcFile, this, &AnyBox::unmarkAbcFile);
+            m_count += unsigned(abcFile->countEntries());
+        }
+    }
 }
 
 void AnyBox::setExt(const QString &text)
@@ -15,4 +92,363 @@ void AnyBox::setExt(const QString &text)
         if (!item.isEmpty())
             m_ext.insert(item.toLower());
     }
+}
+
+// ---- selection ----------------------------------------------------------------------------
+
+void AnyBox::markAbcFile(MyAbcFile *abcFile, int subset)
+{
+    if (subset >= 0 && subset < m_subsets.size())
+        m_subsets[subset].insert(abcFile);
+    else
+        m_subsets.append(QSet<MyAbcFile *>({abcFile}));
+}
+
+void AnyBox::unmarkAbcFile(MyAbcFile *abcFile, int subset)
+{
+    if (subset < 0 || subset >= m_subsets.size())
+        return;
+    m_subsets[subset].remove(abcFile);
+    if (m_subsets.at(subset).isEmpty())
+        m_subsets.removeAt(subset);
+}
+
+QSet<MyAbcFile *> AnyBox::markedAbcFiles(int i) const
+{
+    return i >= 0 && i < m_subsets.size() ? m_subsets.at(i) : QSet<MyAbcFile *>();
+}
+
+QSet<MyAbcFile *> AnyBox::markedAbcFiles() const
+{
+    QSet<MyAbcFile *> all;
+    for (const QSet<MyAbcFile *> &files : m_subsets)
+        all.unite(files);
+    return all;
+}
+
+QList<Entry *> AnyBox::markedEntries(int i) const
+{
+    QList<Entry *> entries;
+    for (MyAbcFile *file : markedAbcFiles(i))
+        entries << file->markedEntries(i);
+    return entries;
+}
+
+QList<Entry *> AnyBox::markedEntries() const
+{
+    QList<Entry *> entries;
+    for (MyAbcFile *file : markedAbcFiles())
+        entries << file->markedEntries();
+    return entries;
+}
+
+int AnyBox::markedEntriesCount(int i) const
+{
+    int count = 0;
+    for (MyAbcFile *file : markedAbcFiles(i))
+        count += file->markedEntriesCount(i);
+    return count;
+}
+
+int AnyBox::markedEntriesCount() const
+{
+    int count = 0;
+    for (MyAbcFile *file : markedAbcFiles())
+        count += file->markedEntriesCount();
+    return count;
+}
+
+QSet<MyAbcFile *> AnyBox::markAllEntries(int i)
+{
+    const QRegularExpression abcName(QStringLiteral("^") + NAME_ABC_FILE + QStringLiteral("_"));
+    const QList<MyAbcFile *> files = findChildren<MyAbcFile *>(abcName);
+    // Each file reports back through markAbcFile().
+    for (MyAbcFile *file : files)
+        file->markAllEntries(i);
+    return QSet<MyAbcFile *>(files.cbegin(), files.cend());
+}
+
+void AnyBox::deleteSubset(int i)
+{
+    // The files report back through unmarkAbcFile(), which changes the subset being walked.
+    const QSet<MyAbcFile *> files = markedAbcFiles(i);
+    for (MyAbcFile *file : files)
+        file->deleteSubset(i);
+}
+
+void AnyBox::unmarkAllEntries()
+{
+    const QSet<MyAbcFile *> files = markedAbcFiles();
+    for (MyAbcFile *file : files)
+        file->deleteSubsets();
+    m_subsets.clear();
+}
+
+void AnyBox::uniteSubsets()
+{
+    const QSet<MyAbcFile *> files = markedAbcFiles();
+    m_subsets = {files};
+    for (MyAbcFile *file : files)
+        file->uniteSubsets();
+}
+
+void AnyBox::memorizeMarked()
+{
+    m_memorized = m_subsets;
+    for (MyAbcFile *file : markedAbcFiles())
+        file->memorizeSubsets();
+}
+
+void AnyBox::restoreMarked()
+{
+    unmarkAllEntries();
+    m_subsets = m_memorized;
+    m_memorized.clear();
+    for (MyAbcFile *file : markedAbcFiles())
+        file->restoreSubsetsFromMemory();
+}
+
+bool AnyBox::storeMarkedEntries()
+{
+    bool allStored = true;
+    for (MyAbcFile *file : markedAbcFiles())
+        allStored = file->store() && allStored;
+    return allStored;
+}
+
+// ---- list files and external programs -----------------------------------------------------
+
+QString AnyBox::objectPath(const Entry &entry) const
+{
+    const Remark remark(entry.getField(1));
+    const QString separator = QDir::separator();
+    // The extension the object came in with: after the last "." of its original name, or the
+    // whole name when it has none.
+    const QString extension = entry.getField(7).section(QLatin1Char('.'), -1);
+    return completeName() + separator + remark.re() + separator + remark.ma() + separator + remark.rk()
+           + QLatin1Char('.') + extension;
+}
+
+QString AnyBox::makePlayListFile(const QString &name, const QList<Entry *> &entries)
+{
+    MyUnit *listFolder = unit(NAME_SLD_FOLDER);
+    if (!listFolder)
+        return QString();
+    const QString path = listFolder->completeName() + QDir::separator() + name + QLatin1Char('.') + m_extPlayList;
+    QFile file(path);
+    const bool open = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text);
+    // No codec: external programs get the system's 8-bit encoding.
+    QTextStream stream(&file);
+    int counter = 0;
+    for (const Entry *entry : entries) {
+        if (counter > LIST_LIMIT) {
+            emit showReduce();
+            continue;
+        }
+        if (open)
+            stream << objectPath(*entry) << '\n';
+        ++counter;
+    }
+    return path;
+}
+
+QString AnyBox::makePlayListFile(const QString &name)
+{
+    return makePlayListFile(name, markedEntries());
+}
+
+QString AnyBox::freshListName()
+{
+    return QTime::currentTime().toString(QStringLiteral("hhmmsszzz"));
+}
+
+// Writes the list and starts the command on it without waiting for the program.
+QString AnyBox::startOnList(const QString &name, const QList<Entry *> &entries, const QString &command,
+                            QProcess *process)
+{
+    const QString path = makePlayListFile(name, entries);
+    if (path.isEmpty() || !process)
+        return path;
+    QStringList arguments = QProcess::splitCommand(QString(command).replace(PATH_PLACE, path));
+    if (arguments.isEmpty())
+        return path;
+    const QString program = arguments.takeFirst();
+    process->start(program, arguments, QIODevice::ReadWrite);
+    return path;
+}
+
+QString AnyBox::previewSelected(const QString &name, QProcess *process)
+{
+    if (markedEntriesCount() == 0)
+        return QString();
+    return startOnList(name, markedEntries(), m_execPreview, process);
+}
+
+QString AnyBox::previewSelected(QProcess *process)
+{
+    return previewSelected(freshListName(), process);
+}
+
+QString AnyBox::previewSelected(int i, const QString &name, QProcess *process)
+{
+    if (markedEntriesCount(i) == 0)
+        return QString();
+    return startOnList(name, markedEntries(i), m_execPreview, process);
+}
+
+QString AnyBox::previewSelected(int i, QProcess *process)
+{
+    return previewSelected(i, freshListName(), process);
+}
+
+QString AnyBox::presentSelected(const QString &name, QProcess *process)
+{
+    return startOnList(name, markedEntries(), m_execPresent, process);
+}
+
+QString AnyBox::presentSelected(QProcess *process)
+{
+    return presentSelected(freshListName(), process);
+}
+
+// ---- per kind -----------------------------------------------------------------------------
+
+unsigned AnyBox::startValueCategory(MySourceFile *file)
+{
+    Q_UNUSED(file)
+    return 0;
+}
+
+bool AnyBox::makeSubFile(const QString &text)
+{
+    Q_UNUSED(text)
+    return false;
+}
+
+void AnyBox::setCategoryLabels()
+{
+    m_category = Category();
+}
+
+// Season (E) and daytime (D) positions of the category value from the date and time taken.
+unsigned AnyBox::dateTakenCategory(const MySourceFile *file)
+{
+    unsigned season = 0;
+    const QDate date = file ? file->exifDate() : QDate();
+    if (date.isValid()) {
+        const int month = date.month();
+        if (month >= 3 && month <= 5)
+            season = 1;
+        else if (month >= 6 && month <= 8)
+            season = 2;
+        else if (month >= 9 && month <= 11)
+            season = 3;
+    }
+    unsigned daytime = 3;
+    const QTime time = file ? file->exifTime() : QTime();
+    if (time.isValid()) {
+        if (time.hour() < 6)
+            daytime = 0;
+        else if (time.hour() < 12)
+            daytime = 1;
+        else if (time.hour() < 18)
+            daytime = 2;
+    }
+    return (season << 21) + (daytime << 19);
+}
+
+QString AnyBox::translated(const char *text) const
+{
+    return QCoreApplication::translate(metaObject()->className(), text);
+}
+
+QString AnyBox::translatedMyCategories(const QString &defaultCategories, const QStringList &untranslated) const
+{
+    QString text = m_myCategories;
+    const QStringList items = defaultCategories.split(QLatin1Char(','));
+    for (const QString &item : items) {
+        const QString label = item.section(QLatin1Char('|'), 0, 0);
+        if (!label.isEmpty() && !untranslated.contains(label))
+            text.replace(label, translated(label.toUtf8().constData()), Qt::CaseSensitive);
+    }
+    return text;
+}
+
+void AnyBox::applyCategoryStructure(Structure structure, const QString &defaultCategories,
+                                    const QStringList &untranslated)
+{
+    const CategoryRow *rows = structure == Structure::Picture ? PICTURE_ROWS
+                              : structure == Structure::Book  ? BOOK_ROWS
+                                                              : MUSIC_ROWS;
+    const QString mainCategories = translatedMyCategories(defaultCategories, untranslated);
+    QString titles[6];
+    QString items[6];
+    for (int i = 0; i < 6; ++i) {
+        const CategoryRow &row = rows[i];
+        titles[i] = row.translated ? translated(row.title) : QString::fromLatin1(row.title);
+        if (!row.items)
+            items[i] = mainCategories;
+        else
+            items[i] = row.translated ? translated(row.items) : QString::fromLatin1(row.items);
+    }
+    Category model;
+    model.setSubCategories_A(titles[0], items[0], rows[0].inUse, rows[0].required);
+    model.setSubCategories_C(titles[1], items[1], rows[1].inUse, rows[1].required);
+    model.setSubCategories_D(titles[2], items[2], rows[2].inUse, rows[2].required);
+    model.setSubCategories_E(titles[3], items[3], rows[3].inUse, rows[3].required);
+    model.setSubCategories_F(titles[4], items[4], rows[4].inUse, rows[4].required);
+    model.setSubCategories_G(titles[5], items[5], rows[5].inUse, rows[5].required);
+    m_category = model;
+}
+
+bool AnyBox::writeSubFile(const QString &text, const QString &content)
+{
+    const Remark remark(text.section(QLatin1Char('\n'), 0, 0).trimmed());
+    // Without a valid remark there is no place for the file.
+    if (!initOk() || !remark.Ok())
+        return false;
+    const QString separator = QDir::separator();
+    QFile file(completeName() + separator + remark.re() + separator + remark.ma() + separator + remark.rk()
+               + QLatin1Char('.') + SUB_FILE_EXT);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return false;
+    QTextStream stream(&file);
+    stream.setCodec("UTF-8");
+    stream.setGenerateByteOrderMark(false);
+    stream << content;
+    stream.flush();
+    return stream.status() == QTextStream::Ok && file.error() == QFileDevice::NoError;
+}
+
+static QStringList textLines(const QString &text)
+{
+    return text.split(QRegularExpression(QStringLiteral("\r?\n")));
+}
+
+// A subtitle that a media player shows with the clip of the same base name.
+bool AnyBox::writeClipSubFile(const QString &text)
+{
+    QString content = QStringLiteral("FORMAT=0\n0 0\n") + text;
+    if (!content.endsWith(QLatin1Char('\n')))
+        content += QLatin1Char('\n');
+    return writeSubFile(text, content);
+}
+
+// Title, author and date, one a line, for the companions' lists.
+bool AnyBox::writeBookSubFile(const QString &text)
+{
+    const QStringList lines = textLines(text);
+    QStringList written;
+    if (lines.size() > 1) {
+        const QStringList caption = lines.at(1).split(QLatin1Char(','), Qt::KeepEmptyParts);
+        if (caption.size() == 1)
+            written << caption.at(0) << QString();
+        else if (caption.size() == 2)
+            written << caption.at(0) << caption.at(1);
+        else
+            written << QString() << QString();
+    }
+    if (lines.size() > 2)
+        written << lines.at(2);
+    return writeSubFile(text, written.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }

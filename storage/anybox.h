@@ -1,13 +1,21 @@
 #pragma once
 
+#include <QList>
 #include <QPixmap>
 #include <QSet>
 #include <QString>
 
+#include "category.h"
 #include "myfolder.h"
 
+class Entry;
+class MyAbcFile;
+class MySourceFile;
+class QProcess;
+
 // One media collection: a directory with two levels of two-letter folders holding the objects and
-// their catalogue, plus everything the program knows about that kind of media.
+// their catalogue, plus everything the program knows about that kind of media. The box is also
+// the hub of the selection: per subset number it knows which abc files hold marked entries.
 class AnyBox : public MyFolder
 {
     Q_OBJECT
@@ -33,16 +41,69 @@ public:
     QString dateFormat() const { return m_dateFormat; }
     void setUseSubFile(bool use) { m_useSubFile = use; }
     bool useSubFile() const { return m_useSubFile; }
+    Category category() const { return m_category; }
 
     unsigned getCount() const { return m_count; }
     void addCount(unsigned n) { m_count += n; }
 
-    int markedEntriesCount() const { return 0; }
+    // Selection across the abc files; subset 0 is the current selection.
+    int countSubsets() const { return m_subsets.size(); }
+    QSet<MyAbcFile *> markedAbcFiles(int i) const;
+    QSet<MyAbcFile *> markedAbcFiles() const;
+    QList<Entry *> markedEntries(int i) const;
+    QList<Entry *> markedEntries() const;
+    int markedEntriesCount(int i) const;
+    int markedEntriesCount() const;
+    QSet<MyAbcFile *> markAllEntries(int i);
+    void deleteSubset(int i);
+    void unmarkAllEntries();
+    void uniteSubsets();
+    void memorizeMarked();
+    void restoreMarked();
+    bool storeMarkedEntries();
+
+    // List files for external programs, written into the list folder of the base folder.
+    QString makePlayListFile(const QString &name, const QList<Entry *> &entries);
+    QString makePlayListFile(const QString &name);
+    QString previewSelected(const QString &name, QProcess *process);
+    QString previewSelected(QProcess *process);
+    QString previewSelected(int i, const QString &name, QProcess *process);
+    QString previewSelected(int i, QProcess *process);
+    QString presentSelected(const QString &name, QProcess *process);
+    QString presentSelected(QProcess *process);
+
+    // The full path of a stored object, from its remark and original file name.
+    QString objectPath(const Entry &entry) const;
 
 public slots:
-    virtual void setCategoryLabels() {}
+    virtual unsigned startValueCategory(MySourceFile *file);
+    virtual bool makeSubFile(const QString &text);
+    virtual void setCategoryLabels();
+
+    void markAbcFile(MyAbcFile *abcFile, int subset);
+    void unmarkAbcFile(MyAbcFile *abcFile, int subset);
+
+signals:
+    void showReduce();
+
+protected:
+    // The category structures of the kinds; texts are translated in the kind's own context.
+    enum class Structure { Picture, Book, Music };
+
+    void applyCategoryStructure(Structure structure, const QString &defaultCategories, const QStringList &untranslated);
+    QString translatedMyCategories(const QString &defaultCategories, const QStringList &untranslated) const;
+    static unsigned dateTakenCategory(const MySourceFile *file);
+    bool writeClipSubFile(const QString &text);
+    bool writeBookSubFile(const QString &text);
 
 private:
+    void scanCatalogue();
+    QString translated(const char *text) const;
+    bool writeSubFile(const QString &text, const QString &content);
+    QString startOnList(const QString &name, const QList<Entry *> &entries, const QString &command,
+                        QProcess *process);
+    static QString freshListName();
+
     unsigned m_count = 0;
     QSet<QString> m_ext;
     QString m_extPlayList;
@@ -50,7 +111,10 @@ private:
     QString m_execPresent;
     QPixmap m_boxPixmap;
     QString m_welcomeLabel;
+    QList<QSet<MyAbcFile *>> m_subsets;
+    QList<QSet<MyAbcFile *>> m_memorized;
     QString m_dateFormat;
     bool m_useSubFile = false;
+    Category m_category;
     QString m_myCategories;
 };

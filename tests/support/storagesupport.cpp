@@ -1,6 +1,7 @@
 #include "storagesupport.h"
 
 #include <QColor>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -58,6 +59,40 @@ qint64 peakResidentKiB()
 bool runningAsRoot()
 {
     return geteuid() == 0;
+}
+
+QString entryLine(const QString &remark, const QString &originalName, const QString &date)
+{
+    return QStringList({"1", remark, remark, "d41d8cd98f00b204e9800998ecf8427e", "0", "0", "unknown", originalName,
+                        "unknown,unknown", date})
+        .join(QLatin1Char('~'));
+}
+
+bool writeAbcFile(const QString &boxPath, const QStringList &remarks, const QString &extension)
+{
+    if (remarks.isEmpty())
+        return false;
+    const QString folder = boxPath + QLatin1Char('/') + remarks.first().left(2) + QLatin1Char('/')
+                           + remarks.first().mid(2, 2);
+    if (!QDir().mkpath(folder))
+        return false;
+    QFile file(folder + QStringLiteral("/abc"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    for (const QString &remark : remarks) {
+        const QByteArray line = entryLine(remark, QStringLiteral("IMG_%1.%2").arg(remark, extension)).toUtf8() + '\n';
+        if (file.write(line) != line.size())
+            return false;
+    }
+    return true;
+}
+
+QStringList remarks(const QString &rema, int count)
+{
+    QStringList result;
+    for (int i = 0; i < count && i < 26 * 26; ++i)
+        result << rema + QChar('a' + i / 26) + QChar('a' + i % 26);
+    return result;
 }
 
 } // namespace StorageSupport

@@ -24,4 +24,14 @@ qint64 peakResidentKiB();
 
 bool runningAsRoot();
 
+// One catalogue line of a new object: session, remark twice, checksum, no hardcopy, category 0,
+// no keywords, the original name, no caption and the date.
+QString entryLine(const QString &remark, const QString &originalName, const QString &date = "10.07.2021");
+
+// Writes box/re/ma/abc for the remarks given (all of the same re and ma), making the folders.
+bool writeAbcFile(const QString &boxPath, const QStringList &remarks, const QString &extension = "jpg");
+
+// The remarks re+ma+xx for the first count two-letter keys aa, ab, ...
+QStringList remarks(const QString &rema, int count);
+
 } // namespace StorageSupport
