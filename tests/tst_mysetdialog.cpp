@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 #include "constants.h"
@@ -19,6 +20,29 @@
 #include "mysettings.h"
 #include "settingssupport.h"
 #include "testsupport.h"
+
+namespace {
+
+// A few texts of the dialog in another language, as a loaded translation would give them.
+class StatusTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        if (qstrcmp(context, "MySetDialog") == 0 && qstrcmp(sourceText, "Ok") == 0)
+            return QStringLiteral("Есть");
+        if (qstrcmp(context, "MySetDialog") == 0 && qstrcmp(sourceText, "Absent") == 0)
+            return QStringLiteral("Нет");
+        if (qstrcmp(context, "MySetDialog") == 0 && qstrcmp(sourceText, "Tessary settings") == 0)
+            return QStringLiteral("Настройки Tessary");
+        if (qstrcmp(context, "FirstTable") == 0 && qstrcmp(sourceText, "Path") == 0)
+            return QStringLiteral("Путь");
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
 
 class TestMySetDialog : public QObject
 {
@@ -67,6 +91,7 @@ private slots:
     void needRebootOnlyForBaseDirectory();
     void cancelLeavesStoreUnchanged();
     void okAcceptsDialog();
+    void languageChangeRetranslatesStatuses();
 
 private:
     MySetDialog *makeDialog();
@@ -737,6 +762,29 @@ void TestMySetDialog::okAcceptsDialog()
     QCOMPARE(SettingsSupport::storedValue(iniFile(), KEY_GENERAL + KEY_CPY_DIR).toString(), CPY_DIR_DEFAULT);
     d.saveSettings();
     QCOMPARE(SettingsSupport::storedValue(iniFile(), KEY_GENERAL + KEY_CPY_DIR).toString(), QStringLiteral("/copies"));
+}
+
+void TestMySetDialog::languageChangeRetranslatesStatuses()
+{
+    settings->setValue(KEY_GENERAL + KEY_FIRST_DIR, QStringLiteral("/no/such/device"));
+    MySetDialog *d = makeDialog();
+    auto status = child<QLabel>(d, "boxDirStatus");
+    auto table = child<FirstTable>(d, "firstDirTable");
+    QVERIFY(status && table);
+    QCOMPARE(status->text(), QStringLiteral("Ok"));
+
+    StatusTranslator translator;
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    QTRY_COMPARE(status->text(), QStringLiteral("Есть"));
+    QCOMPARE(d->windowTitle(), QStringLiteral("Настройки Tessary"));
+    QCOMPARE(table->item(0, 2)->text(), QStringLiteral("Нет"));
+    QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Путь"));
+    // Field contents are the user's and stay as they are.
+    QCOMPARE(child<QLineEdit>(d, "boxDirLineEdit")->text(), TestSupport::baseDir(*dir));
+
+    QCoreApplication::removeTranslator(&translator);
+    QTRY_COMPARE(status->text(), QStringLiteral("Ok"));
+    QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Path"));
 }
 
 QTEST_MAIN(TestMySetDialog)
