@@ -574,7 +574,8 @@ void TestMySetDialog::emptiedPathGetsPreviousValue()
     QVERIFY(SettingsSupport::editCell(table, 0, 1, QString()));
     QCOMPARE(table->item(0, 1)->text(), QString());
     d->saveSettings();
-    QCOMPARE(SettingsSupport::storedValue(iniFile(), KEY_GENERAL + KEY_FIRST_DIR).toString(), QStringLiteral("/mnt/sd"));
+    QCOMPARE(SettingsSupport::storedValue(iniFile(), KEY_GENERAL + KEY_FIRST_DIR).toString(),
+             QStringLiteral("/mnt/sd"));
 }
 
 void TestMySetDialog::deleteNeedsSelection()
@@ -669,7 +670,8 @@ void TestMySetDialog::saveWritesSimplifiedValues()
     const QString ini = iniFile();
     QCOMPARE(SettingsSupport::storedValue(ini, KEY_GENERAL + KEY_BOX_DIR).toString(), base);
     QCOMPARE(SettingsSupport::storedValue(ini, KEY_GENERAL + KEY_CPY_DIR).toString(), QStringLiteral("/backup copies"));
-    QCOMPARE(SettingsSupport::storedValue(ini, KEY_GENERAL + KEY_BURN_CD).toString(), QStringLiteral("wodim dev=%2 %1"));
+    QCOMPARE(SettingsSupport::storedValue(ini, KEY_GENERAL + KEY_BURN_CD).toString(),
+             QStringLiteral("wodim dev=%2 %1"));
     QCOMPARE(SettingsSupport::storedValue(ini, KEY_GENERAL + KEY_EXTRACT_META_APP).toString(),
              QStringLiteral("exiftool -p \"$FileName\" %1"));
     QCOMPARE(SettingsSupport::storedValue(ini, KEY_GENERAL + KEY_FIRST_DIR).toString(), QStringLiteral("f:,h:"));
