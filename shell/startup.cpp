@@ -142,10 +142,11 @@ bool StartUp::checkStore()
     return true;
 }
 
-// A base directory that cannot hold the box tree: no name of its own, or not there at all.
+// A base directory that cannot hold the box tree: no name of its own, not there at all, or relative
+// (the tree is built from the path as written, which would put it under the file system's root).
 static bool baseDirectoryMissing(const QString &boxDir)
 {
-    if (boxDir.trimmed().isEmpty())
+    if (boxDir.trimmed().isEmpty() || QDir::isRelativePath(boxDir.trimmed()))
         return true;
     const QDir dir(boxDir);
     const QString name = dir.dirName();

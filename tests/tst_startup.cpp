@@ -34,6 +34,8 @@ private slots:
     void translatorsFollowStoredLanguage();
 
     void missingBaseFolderOpensSettingsDialog();
+    void unusableBaseFolderOpensSettingsDialog_data();
+    void unusableBaseFolderOpensSettingsDialog();
     void acceptedDialogWithExistingFolderStartsUp();
     void firstRunWritesDefaultsAndAsksForFolder();
     void unitFailureShownThenDialogOpens();
@@ -184,6 +186,40 @@ void TestStartUp::missingBaseFolderOpensSettingsDialog()
     QCOMPARE(startUp.splash()->message(), QStringLiteral("Creating Tessary cancelled..."));
     QVERIFY(!startUp.mainWindow());
     QVERIFY(!QFileInfo::exists(TestSupport::baseDir(dir)));
+}
+
+void TestStartUp::unusableBaseFolderOpensSettingsDialog_data()
+{
+    QTest::addColumn<QString>("boxDir");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("relative") << QStringLiteral("base");
+    QTest::newRow("root") << QStringLiteral("/");
+}
+
+// A base folder without a name of its own, or a relative one that happens to exist in the working
+// directory, must never get the box tree built somewhere unexpected.
+void TestStartUp::unusableBaseFolderOpensSettingsDialog()
+{
+    QFETCH(QString, boxDir);
+    QTemporaryDir dir;
+    QVERIFY(QDir().mkpath(TestSupport::baseDir(dir)));
+    writeIni(dir, boxDir);
+    const QString oldCurrent = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+
+    StartUp startUp({"tessary", iniPath(dir)});
+    makeQuick(startUp);
+    bool asked = false;
+    WindowSupport::whenModal([&asked](QDialog *dialog) {
+        asked = true;
+        dialog->reject();
+    });
+    const bool started = startUp.run();
+    QDir::setCurrent(oldCurrent);
+    QVERIFY(!started);
+    QVERIFY(asked);
+    QVERIFY(!startUp.mainWindow());
+    QVERIFY(!QFileInfo::exists(TestSupport::baseDir(dir) + QStringLiteral("/photo")));
 }
 
 void TestStartUp::acceptedDialogWithExistingFolderStartsUp()
