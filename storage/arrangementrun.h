@@ -1,0 +1,137 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QStringList>
+
+#include "entry.h"
+#include "remark.h"
+
+class AnyBox;
+class MyAbcFile;
+class MyAbcFolder;
+class MyLogFile;
+class MySourceFile;
+class MySrcFolder;
+class MySssFile;
+
+// One arrangement run: places the files waiting in the source folder into a box. Widget-free, so the
+// frame and the benchmark run the same code; the frame follows the stages through the signals.
+//
+// A source file is deleted only after the abc file that holds the entry of its copy has been stored.
+// Should that store fail, the copies of that abc file are taken out of the box again and their sources
+// stay, so at any moment every incoming file is either still waiting or in the box with its entry.
+class ArrangementRun : public QObject
+{
+    Q_OBJECT
+
+public:
+    static const int NAMES_COUNT = 26 * 26;
+
+    // The box must sit in a unit tree that has the source folder, the session file and the log.
+    explicit ArrangementRun(AnyBox *box, QObject *parent = nullptr);
+
+    bool usable() const;
+    QString sessionNumber() const;
+
+    // One complete run; a run object runs once. False when it cannot run at all.
+    bool run(const QString &annotation);
+
+    int foundCount() const { return m_found; }
+    int newCount() const { return m_newFiles.size(); }
+    int duplicateCount() const { return m_found - m_newFiles.size(); }
+    int addedCount() const { return m_added; }
+    int editedCount() const { return m_edited; }
+    int remainsCount() const { return m_newFiles.size() - m_added; }
+    unsigned capacityBefore() const { return m_capacityBefore; }
+    unsigned capacityAfter() const { return m_capacityBefore + unsigned(m_added); }
+    bool boxFull() const { return m_boxFull; }
+    qint64 elapsedMs() const { return m_elapsedMs; }
+    QString elapsedText() const;
+
+    // "aa", "ab" ... "zz": the first letter varies slowest.
+    static const QStringList &twoLetterNames();
+    // The two-letter names not used, in alphabetical order.
+    static QStringList abcSubtract(const QStringList &used);
+    static QStringList abcSubtract(const QList<QObject *> &objects);
+    // One of the names at random; the list must not be empty.
+    QString abcRnd(const QStringList &names);
+
+signals:
+    void readingStarted();
+    void readingFinished(int found);
+    void duplicateStageStarted(int maximum);
+    void duplicateProgress(int value);
+    void newCountChanged(int newFiles, int duplicates);
+    void copyStageStarted(int maximum);
+    void copyProgress(int position);
+    void resembleStageStarted(int maximum);
+    void resembleProgress(int value);
+    // An abc file could not be written; the objects it should have received stay in the source folder.
+    void storeFailed(const QString &path);
+
+private:
+    // One copy placed into the box whose abc file is not stored yet.
+    struct Placement
+    {
+        MySourceFile *source;
+        QString copyPath;
+        Remark remark;
+        bool edited;
+    };
+    // One resemble link changed by an edited version: the entry rk of abcFile pointed to oldPrime.
+    struct Relink
+    {
+        MyAbcFile *abcFile;
+        QString key;
+        QString oldPrime;
+        QString newPrime;
+    };
+
+    QList<MyAbcFile *> abcFiles() const;
+    void readSourceFolder();
+    void searchDuplicates();
+    void checkAbcFile(MyAbcFile *abcFile, int &progress, int &duplicateNumber);
+    void searchVacantSpace();
+    bool makeVacantSpace(MyAbcFolder *firstLevel, int &shortage);
+    MyAbcFolder *nextFirstLevelFolder(int &candidate);
+    void copyFiles();
+    void placeFile(MySourceFile *file);
+    const Entry *editedOriginal(const QString &baseName) const;
+    Entry newEntry(const Remark &remark, MySourceFile *file) const;
+    Entry editedEntry(const Entry &original, const Remark &remark, MySourceFile *file) const;
+    void updateResembling();
+    void storeAbcFiles();
+    void settle(MyAbcFile *abcFile);
+    void takeBack(MyAbcFile *abcFile, QSet<MyAbcFile *> &stored, QSet<MyAbcFile *> &storeAgain);
+    void recordSession(const QString &annotation);
+    void finish();
+    void log(const QString &line);
+
+    AnyBox *m_box;
+    MySrcFolder *m_srcFolder;
+    MySssFile *m_sssFile;
+    MyLogFile *m_logFile;
+    QString m_sessionNumber;
+    QRandomGenerator m_random;
+    bool m_ran = false;
+
+    QElapsedTimer m_clock;
+    qint64 m_elapsedMs = 0;
+    QHash<QString, QString> m_checkSums;
+    QList<MySourceFile *> m_newFiles;
+    QStringList m_vacant;
+    QHash<QString, QString> m_resembleMap;
+    QList<MyAbcFile *> m_modified;
+    QHash<MyAbcFile *, QList<Placement>> m_placements;
+    QList<Relink> m_relinks;
+    int m_found = 0;
+    int m_added = 0;
+    int m_edited = 0;
+    unsigned m_capacityBefore = 0;
+    bool m_boxFull = false;
+};

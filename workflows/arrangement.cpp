@@ -1,0 +1,188 @@
+#include "arrangement.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+
+#include "anybox.h"
+#include "arrangementrun.h"
+#include "mymessagebox.h"
+
+Arrangement::Arrangement(AnyBox *box, QFrame *parent)
+    : QFrame(parent)
+    , m_box(box)
+    , m_run(new ArrangementRun(box, this))
+{
+    setupUi(this);
+    setObjectName(QStringLiteral("Arrangement"));
+    boxPixmap->setPixmap(m_box->boxPixmap());
+    sessionLabel->setText(m_run->sessionNumber());
+    annotationEdit->setFocus();
+    // Everything below the Start row appears stage by stage during the run.
+    setShown({label_O, label_B, variousLabel, label_C, duplicateProgress, label_D, label_E, newLabel, label_F,
+              duplicateLabel, label_G, arrangementProgress, label_Q, label_P, resembleProgress, label_H, label_I,
+              totalLabel, label_J, addLabel, label_K, remainsLabel, label_L, beforeLabel, label_M, afterLabel, label_N,
+              timeLabel},
+             false);
+    annotationEdit->installEventFilter(this);
+    connect(startButton, &QPushButton::clicked, this, &Arrangement::pressStartButton);
+
+    connect(m_run, &ArrangementRun::readingStarted, this, &Arrangement::showReading);
+    connect(m_run, &ArrangementRun::readingFinished, this, &Arrangement::showFound);
+    connect(m_run, &ArrangementRun::duplicateStageStarted, this, &Arrangement::showDuplicateStage);
+    connect(m_run, &ArrangementRun::duplicateProgress, this, &Arrangement::showDuplicateProgress);
+    connect(m_run, &ArrangementRun::newCountChanged, this, &Arrangement::showNewCount);
+    connect(m_run, &ArrangementRun::copyStageStarted, this, &Arrangement::showCopyStage);
+    connect(m_run, &ArrangementRun::copyProgress, this, &Arrangement::showCopyProgress);
+    connect(m_run, &ArrangementRun::resembleStageStarted, this, &Arrangement::showResembleStage);
+    connect(m_run, &ArrangementRun::resembleProgress, this, &Arrangement::showResembleProgress);
+    connect(m_run, &ArrangementRun::storeFailed, this, &Arrangement::warnStoreFailed);
+}
+
+QStringList Arrangement::abcSubtract(const QStringList &used) const
+{
+    return ArrangementRun::abcSubtract(used);
+}
+
+QStringList Arrangement::abcSubtract(const QList<QObject *> &objects) const
+{
+    return ArrangementRun::abcSubtract(objects);
+}
+
+QString Arrangement::abcRnd(const QStringList &names)
+{
+    return m_run->abcRnd(names);
+}
+
+// Return or Enter in the annotation starts the run.
+bool Arrangement::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == annotationEdit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            startButton->click();
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void Arrangement::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi(this);
+    QFrame::changeEvent(event);
+}
+
+// The button is disabled before the first event processing of the run, so it cannot start twice.
+void Arrangement::pressStartButton()
+{
+    if (m_started)
+        return;
+    m_started = true;
+    startButton->setEnabled(false);
+    annotationEdit->setReadOnly(true);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_run->run(annotationEdit->text());
+    showResult();
+    emit needUpdateStatus();
+    QApplication::restoreOverrideCursor();
+}
+
+void Arrangement::showReading()
+{
+    label_O->show();
+    repaintNow();
+}
+
+void Arrangement::showFound(int found)
+{
+    label_O->hide();
+    variousLabel->setText(QString::number(found));
+    setShown({label_B, variousLabel}, true);
+    repaintNow();
+}
+
+void Arrangement::showDuplicateStage(int maximum)
+{
+    // An empty box has nothing to search: the bar is shown full.
+    duplicateProgress->setRange(0, maximum > 0 ? maximum : 1);
+    duplicateProgress->setValue(maximum > 0 ? 0 : 1);
+    setShown({label_C, duplicateProgress, label_D, label_E, newLabel, label_F, duplicateLabel}, true);
+    repaintNow();
+}
+
+void Arrangement::showDuplicateProgress(int value)
+{
+    if (duplicateProgress->maximum() > 1 || value > 0)
+        duplicateProgress->setValue(qMin(value, duplicateProgress->maximum()));
+    repaintNow();
+}
+
+void Arrangement::showNewCount(int newFiles, int duplicates)
+{
+    newLabel->setText(QString::number(newFiles));
+    duplicateLabel->setText(QString::number(duplicates));
+    repaintNow();
+}
+
+void Arrangement::showCopyStage(int maximum)
+{
+    arrangementProgress->setRange(0, maximum);
+    arrangementProgress->setValue(0);
+    setShown({label_G, arrangementProgress}, true);
+    repaintNow();
+}
+
+void Arrangement::showCopyProgress(int position)
+{
+    arrangementProgress->setValue(position);
+    repaintNow();
+}
+
+void Arrangement::showResembleStage(int maximum)
+{
+    resembleProgress->setRange(0, maximum);
+    resembleProgress->setValue(0);
+    setShown({label_Q, label_P, resembleProgress}, true);
+    repaintNow();
+}
+
+void Arrangement::showResembleProgress(int value)
+{
+    resembleProgress->setValue(qMin(value, resembleProgress->maximum()));
+    repaintNow();
+}
+
+// The run goes on with the other catalogue files; the user learns which one could not be written.
+void Arrangement::warnStoreFailed(const QString &path)
+{
+    MyMessageBox::warning(this, tr("Warning"),
+                          tr("The catalogue file\n%1\ncannot be written. The files meant for it stay in the source "
+                             "folder.")
+                              .arg(path));
+}
+
+void Arrangement::showResult()
+{
+    totalLabel->setText(QString::number(m_run->newCount()));
+    addLabel->setText(QString::number(m_run->addedCount()));
+    remainsLabel->setText(QString::number(m_run->remainsCount()));
+    beforeLabel->setText(QString::number(m_run->capacityBefore()));
+    afterLabel->setText(QString::number(m_run->capacityAfter()));
+    timeLabel->setText(m_run->elapsedText());
+    setShown({label_H, label_I, totalLabel, label_J, addLabel, label_K, remainsLabel, label_L, beforeLabel, label_M,
+              afterLabel, label_N, timeLabel},
+             true);
+}
+
+void Arrangement::setShown(const QList<QWidget *> &widgets, bool shown)
+{
+    for (QWidget *widget : widgets)
+        widget->setVisible(shown);
+}
+
+void Arrangement::repaintNow()
+{
+    QCoreApplication::processEvents();
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QFrame>
+#include <QList>
+#include <QStringList>
+
+#include "ui_arrangement.h"
+
+class AnyBox;
+class ArrangementRun;
+class QEvent;
+
+// The working frame that places the files waiting in the source folder into the current box. The
+// run itself is ArrangementRun; the frame shows its stages and figures. A frame runs once.
+class Arrangement : public QFrame, private Ui::ArrangementDialogGUI
+{
+    Q_OBJECT
+
+public:
+    Arrangement(AnyBox *box, QFrame *parent);
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    QStringList abcSubtract(const QStringList &used) const;
+    QStringList abcSubtract(const QList<QObject *> &objects) const;
+    QString abcRnd(const QStringList &names);
+
+signals:
+    void needUpdateStatus();
+
+public slots:
+    void pressStartButton();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void showReading();
+    void showFound(int found);
+    void showDuplicateStage(int maximum);
+    void showDuplicateProgress(int value);
+    void showNewCount(int newFiles, int duplicates);
+    void showCopyStage(int maximum);
+    void showCopyProgress(int position);
+    void showResembleStage(int maximum);
+    void showResembleProgress(int value);
+    void warnStoreFailed(const QString &path);
+
+private:
+    void showResult();
+    static void setShown(const QList<QWidget *> &widgets, bool shown);
+    static void repaintNow();
+
+    AnyBox *m_box;
+    ArrangementRun *m_run;
+    bool m_started = false;
+};
