@@ -4,7 +4,8 @@
 
 // The texts that setCategoryLabels() translates in this context, for lupdate.
 [[maybe_unused]] static const char *const TRANSLATED_TEXTS[] = {
-    QT_TRANSLATE_NOOP("ClipBox", "Which"), QT_TRANSLATE_NOOP("ClipBox", "water,sky,land,flora,fauna,humans,build,wheel,item"),
+    QT_TRANSLATE_NOOP("ClipBox", "Which"),
+    QT_TRANSLATE_NOOP("ClipBox", "water,sky,land,flora,fauna,humans,build,wheel,item"),
     QT_TRANSLATE_NOOP("ClipBox", "Where"), QT_TRANSLATE_NOOP("ClipBox", "inside,outside"),
     QT_TRANSLATE_NOOP("ClipBox", "Daytime"), QT_TRANSLATE_NOOP("ClipBox", "night,morning,day,evening"),
     QT_TRANSLATE_NOOP("ClipBox", "Season"), QT_TRANSLATE_NOOP("ClipBox", "winter,spring,summer,autumn"),

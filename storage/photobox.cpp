@@ -4,7 +4,8 @@
 
 // The texts that setCategoryLabels() translates in this context, for lupdate.
 [[maybe_unused]] static const char *const TRANSLATED_TEXTS[] = {
-    QT_TRANSLATE_NOOP("PhotoBox", "Which"), QT_TRANSLATE_NOOP("PhotoBox", "water,sky,land,flora,fauna,humans,build,wheel,item"),
+    QT_TRANSLATE_NOOP("PhotoBox", "Which"),
+    QT_TRANSLATE_NOOP("PhotoBox", "water,sky,land,flora,fauna,humans,build,wheel,item"),
     QT_TRANSLATE_NOOP("PhotoBox", "Where"), QT_TRANSLATE_NOOP("PhotoBox", "inside,outside"),
     QT_TRANSLATE_NOOP("PhotoBox", "Daytime"), QT_TRANSLATE_NOOP("PhotoBox", "night,morning,day,evening"),
     QT_TRANSLATE_NOOP("PhotoBox", "Season"), QT_TRANSLATE_NOOP("PhotoBox", "winter,spring,summer,autumn"),
