@@ -49,19 +49,6 @@ QString oneLine(const QString &text)
     return line;
 }
 
-// The category model of a box that keeps one; the default model otherwise.
-template <typename Box>
-auto categoryOf(const Box *box, int) -> decltype(box->category())
-{
-    return box->category();
-}
-
-template <typename Box>
-Category categoryOf(const Box *, long)
-{
-    return Category();
-}
-
 bool isDecimal(const QString &text, unsigned *value)
 {
     static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
@@ -252,7 +239,8 @@ bool MyTmpFile::checkItems(View view, const QString &text, bool keepBlanks,
 bool MyTmpFile::checkTask(const QString &box, const task &t)
 {
     const AnyBox *owner = dynamic_cast<AnyBox *>(unit(box));
-    const Category category = owner ? categoryOf(owner, 0) : Category();
+    // A box this file cannot find is checked against the default model and date format.
+    const Category category = owner ? owner->category() : Category();
     const QString dateFormat = owner && !owner->dateFormat().isEmpty() ? owner->dateFormat() : DEFAULT_DATE_FORMAT;
 
     bool ok = checkItems(ViewRemark, t.remark, false, [](int, const QString &item) { return isRemark(item); });

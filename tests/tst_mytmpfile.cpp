@@ -384,6 +384,12 @@ void TestMyTmpFile::checkCategories()
     QVERIFY(!set.tmp->checkTask(NAME_PHOTO, makeTask("", "", "", ",inside|native", "", "", "")));
     QVERIFY(!set.tmp->checkTask(NAME_PHOTO, makeTask("", "", "", ",,,,,pose,extra", "", "", "")));
 
+    // Each box is checked against its own model.
+    QVERIFY(set.tmp->checkTask(NAME_BOOK, makeTask("", "", "", ",native,classic,youth,belles,poesy", "", "", "")));
+    QVERIFY(!set.tmp->checkTask(NAME_BOOK, makeTask("", "", "", ",inside", "", "", "")));
+    QVERIFY(!set.tmp->checkTask(NAME_MUSIC, makeTask("", "", "", ",,,,chronicle", "", "", "")));
+    QVERIFY(set.tmp->checkTask(NAME_MUSIC, makeTask("", "", "", ",,vocal,solo,jazz", "", "", "")));
+
     QVERIFY(set.tmp->addTask(NAME_PHOTO, "c", "x", {makeTask("", "", "", "+water,inside|native,,summer", "", "", "")}));
     bool ok = true;
     QVERIFY(set.tmp->viewTask("c", &ok).contains("<td> +water, <s>inside|native</s>, , summer </td>"));
