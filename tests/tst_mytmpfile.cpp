@@ -359,7 +359,8 @@ void TestMyTmpFile::checkDates()
     QVERIFY(!set.tmp->checkTask(NAME_PHOTO, makeTask("", "", "", "", "", "", "...-...")));
     QVERIFY(!set.tmp->checkTask(NAME_PHOTO, makeTask("", "", "", "", "", "", "31.02.2010")));
 
-    QVERIFY(set.tmp->addTask(NAME_PHOTO, "d", "x", {makeTask("", "", "", "", "", "", "31.12.2010-01.01.2010,...-01.01.2010")}));
+    const QString dates = "31.12.2010-01.01.2010,...-01.01.2010";
+    QVERIFY(set.tmp->addTask(NAME_PHOTO, "d", "x", {makeTask("", "", "", "", "", "", dates)}));
     bool ok = true;
     QVERIFY(set.tmp->viewTask("d", &ok).contains("<td> <s>31.12.2010-01.01.2010</s>, ...-01.01.2010 </td>"));
     QVERIFY(!ok);

@@ -147,7 +147,10 @@ void TestMyWrdFile::completionStopsAtEleven()
 {
     QByteArray content;
     for (int i = 0; i < 30; ++i)
-        content += QStringLiteral("b%1%2x~sea%3~sun%3~\n").arg(QChar('a' + i % 26), QChar('a' + i / 26)).arg(i).toUtf8();
+        content += QStringLiteral("b%1%2x~sea%3~sun%3~\n")
+                       .arg(QChar('a' + i % 26), QChar('a' + i / 26))
+                       .arg(i)
+                       .toUtf8();
     Vocabulary v(content);
     QCOMPARE(v.words->getWords().size(), 30);
     const QStringList proposals = v.words->likeBegin("s");
