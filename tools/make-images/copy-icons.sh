@@ -38,7 +38,7 @@ fill_category_32x32.png       actions/tag-folder.png
 fill_keyword_32x32.png        actions/tag-new.png
 fill_title_32x32.png          actions/insert-text.png
 check_32x32.png               actions/preflight-verifier.png
-info_32x32.png                status/dialog-information.png
+info_32x32.png                actions/view-statistics.png
 restore_32x32.png             actions/document-revert.png
 fill_32x32.png                actions/story-editor.png
 TABLE
