@@ -4,7 +4,9 @@
 #include <QList>
 #include <QStringList>
 
-#include "ui_arrangement.h"
+// With its folder, so that any target compiling this header (the tests too) finds the form and
+// generates the header itself.
+#include "../workflows/ui_arrangement.h"
 
 class AnyBox;
 class ArrangementRun;
