@@ -38,4 +38,26 @@ presentApp=$build/player/cantrel -list %1
 INI
 fi
 mkdir -p "$demo/card"
+
+# A few photos waiting in the source folder for the arrangement, each with its date taken. Only
+# made once: a source folder that exists already (also an emptied one) is left as it is.
+src="$base/_src"
+if [ ! -d "$src" ]; then
+    mkdir -p "$src.part"
+    photos=(
+        "IMG_0101.jpg gradient:skyblue-navy 2023:01:14 08:12:00"
+        "IMG_0102.jpg gradient:yellow-darkgreen 2023:04:22 13:40:00"
+        "IMG_0103.jpg radial-gradient:white-orange 2023:07:09 19:05:00"
+        "IMG_0104.jpg plasma:fractal 2023:07:09 19:06:00"
+        "IMG_0105.jpg gradient:gold-firebrick 2023:10:03 10:30:00"
+        "IMG_0106.jpg radial-gradient:lightcyan-darkblue 2023:12:24 23:15:00"
+    )
+    for photo in "${photos[@]}"; do
+        read -r name picture day time <<<"$photo"
+        convert -size 640x480 -seed 7 "$picture" -quality 85 "$src.part/$name" >/dev/null
+        exiftool -q -overwrite_original "-DateTimeOriginal=$day $time" "$src.part/$name" >/dev/null
+    done
+    # Renamed into place only when complete, so a failed run is simply made again next time.
+    mv "$src.part" "$src"
+fi
 echo "$ini"
