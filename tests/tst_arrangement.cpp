@@ -72,6 +72,7 @@ private slots:
     void fileIdenticalToStoredObjectStays();
     void emptyBoxGetsOneNewAbcFile();
     void fullBoxGetsAlphabeticalThenRandomSpace();
+    void unusableAbcFileIsLoggedAndSkipped();
     void editedVersionTakesOverItsGroup();
     void tildeInFileNameIsReplaced();
     void returnStartsTheRunOnlyOnce();
@@ -90,7 +91,7 @@ private:
     QStringList logLines() const { return lines(basePath() + QLatin1Char('/') + NAME_LOG_FILE); }
     QStringList sessionLines() const { return lines(basePath() + QLatin1Char('/') + NAME_SSS_FILE); }
 
-    void openBox(const QString &extractor = QString());
+    void openBox(const QString &extractor = QString(), bool ready = true);
     Arrangement *makeFrame();
     bool hasAllWidgets(Arrangement *frame) const;
     void start(Arrangement *frame, const QString &annotation = QString());
@@ -139,7 +140,8 @@ QString TestArrangement::objectPath(const QString &remark, const QString &extens
 }
 
 // The box set as the main window builds it; the fake extractor (which prints nothing) unless told.
-void TestArrangement::openBox(const QString &extractor)
+// ready: whether start-up would find every unit usable.
+void TestArrangement::openBox(const QString &extractor, bool ready)
 {
     m_settings.reset(TestSupport::makeSettings(*m_dir));
     const QString command =
@@ -149,7 +151,7 @@ void TestArrangement::openBox(const QString &extractor)
     m_settings->sync();
     m_tessary.reset(new Tessary(m_settings.data()));
     QString status;
-    QVERIFY2(m_tessary->initStatus(status), qPrintable(status));
+    QCOMPARE(m_tessary->initStatus(status), ready);
     m_box = dynamic_cast<AnyBox *>(m_tessary->baseFolder()->unit(NAME_PHOTO));
     QVERIFY(m_box);
 }
@@ -525,6 +527,29 @@ void TestArrangement::fullBoxGetsAlphabeticalThenRandomSpace()
         remark.replace(0, 4, restRema);
     QVERIFY(order.mid(676) != firstNames);
     QCOMPARE(m_box->markedEntriesCount(0), 700);
+}
+
+void TestArrangement::unusableAbcFileIsLoggedAndSkipped()
+{
+    // A directory where the catalogue file should be: the box cannot use it at all.
+    QVERIFY(QDir().mkpath(boxPath() + "/qw/er/abc"));
+    openBox(QString(), false);
+    auto unusable = m_box->findChild<MyAbcFile *>("abc_qwer");
+    QVERIFY(unusable);
+    QVERIFY(!unusable->initOk());
+    QVERIFY(writeSource("a.jpg", "alpha"));
+    Arrangement *frame = makeFrame();
+    QVERIFY(hasAllWidgets(frame));
+    start(frame);
+
+    QVERIFY(logLines().contains("Can not use entry file : " + unusable->completeName()));
+    // It offers no vacancies: the object goes into a new catalogue file of the same first-level folder.
+    const QMap<QString, QString> entries = storedEntries(boxPath());
+    QCOMPARE(entries.size(), 1);
+    QVERIFY(entries.firstKey().startsWith("qw"));
+    QVERIFY(!entries.firstKey().startsWith("qwer"));
+    QCOMPARE(text(frame, "addLabel"), QStringLiteral("1"));
+    QVERIFY(fileNames(srcPath()).isEmpty());
 }
 
 void TestArrangement::editedVersionTakesOverItsGroup()

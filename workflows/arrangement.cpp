@@ -182,7 +182,9 @@ void Arrangement::setShown(const QList<QWidget *> &widgets, bool shown)
         widget->setVisible(shown);
 }
 
+// Labels and bars repaint; clicks and keys wait until the run is over, so that no other command can
+// replace this frame in the middle of a run.
 void Arrangement::repaintNow()
 {
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
