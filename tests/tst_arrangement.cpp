@@ -75,6 +75,7 @@ private slots:
     void unusableAbcFileIsLoggedAndSkipped();
     void editedVersionTakesOverItsGroup();
     void tildeInFileNameIsReplaced();
+    void bookGetsYearAndSubFile();
     void returnStartsTheRunOnlyOnce();
     void logBlockOnDisk();
 
@@ -623,6 +624,33 @@ void TestArrangement::tildeInFileNameIsReplaced()
     auto abcFile = m_box->findChild<MyAbcFile *>("abc_" + remark.rema());
     QVERIFY(abcFile);
     QCOMPARE(abcFile->getEntryPart(remark.rk(), 7), QStringLiteral("before-after.jpg"));
+}
+
+void TestArrangement::bookGetsYearAndSubFile()
+{
+    openBox();
+    m_box = dynamic_cast<AnyBox *>(m_tessary->baseFolder()->unit(NAME_BOOK));
+    QVERIFY(m_box);
+    QVERIFY(StorageSupport::writeFileAt(inSrc("novel.txt"), "Once upon a time",
+                                        QDateTime(QDate(1999, 5, 6), QTime(12, 0))));
+    QVERIFY(writeSource("photo.jpg", "not a book"));
+    Arrangement *frame = makeFrame();
+    QVERIFY(hasAllWidgets(frame));
+    start(frame, "books");
+
+    const QString libraryPath = basePath() + QLatin1Char('/') + NAME_BOOK;
+    const QMap<QString, QString> entries = storedEntries(libraryPath);
+    QCOMPARE(entries.size(), 1);
+    const Entry entry(entries.first());
+    QCOMPARE(entry.getField(9), QStringLiteral("1999"));
+    QCOMPARE(entry.getField(5), QStringLiteral("0"));
+    const Remark remark(entry.getField(1));
+    const QString folder = libraryPath + QLatin1Char('/') + remark.re() + QLatin1Char('/') + remark.ma();
+    QCOMPARE(TestSupport::readFile(folder + QLatin1Char('/') + remark.rk() + ".sub"),
+             QByteArray("unknown\nunknown\n1999\n"));
+    QVERIFY(QFileInfo::exists(folder + QLatin1Char('/') + remark.rk() + ".txt"));
+    QCOMPARE(fileNames(srcPath()), QStringList({"photo.jpg"}));
+    QVERIFY(sessionLines().first().endsWith("~library~books"));
 }
 
 void TestArrangement::returnStartsTheRunOnlyOnce()
