@@ -123,6 +123,8 @@ private:
     QElapsedTimer m_clock;
     qint64 m_elapsedMs = 0;
     QHash<QString, QString> m_checkSums;
+    // Once their abc file is stored, the sources are deleted with their objects; after the saving stage
+    // only the size of this list is read.
     QList<MySourceFile *> m_newFiles;
     QStringList m_vacant;
     QHash<QString, QString> m_resembleMap;
