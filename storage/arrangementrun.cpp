@@ -182,7 +182,8 @@ void ArrangementRun::checkAbcFile(MyAbcFile *abcFile, int &progress, int &duplic
             ++i;
             continue;
         }
-        log(QStringLiteral("%1").arg(++duplicateNumber, 5) + tr(" Duplicate file %1 and %2 ...").arg(file->name(), *found));
+        log(QStringLiteral("%1").arg(++duplicateNumber, 5)
+            + tr(" Duplicate file %1 and %2 ...").arg(file->name(), *found));
         m_newFiles.removeAt(i);
         emit newCountChanged(newCount(), duplicateCount());
     }

@@ -169,7 +169,8 @@ Arrangement *TestArrangement::makeFrame()
 
 bool TestArrangement::hasAllWidgets(Arrangement *frame) const
 {
-    for (const QString &name : STAGE_WIDGETS + QStringList({"boxPixmap", "title", "label_A", "sessionLabel", "label"})) {
+    const QStringList fixed = {"boxPixmap", "title", "label_A", "sessionLabel", "label"};
+    for (const QString &name : STAGE_WIDGETS + fixed) {
         if (!frame->findChild<QWidget *>(name))
             return false;
     }

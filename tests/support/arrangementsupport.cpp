@@ -18,9 +18,9 @@ bool makeDatedJpeg(const QString &path, int seed, const QDateTime &taken)
     if (!image.save(path, "JPG"))
         return false;
     QProcess exiftool;
-    exiftool.start(QStringLiteral("exiftool"),
-                   {QStringLiteral("-q"), QStringLiteral("-overwrite_original"),
-                    QStringLiteral("-DateTimeOriginal=") + taken.toString(QStringLiteral("yyyy:MM:dd hh:mm:ss")), path});
+    const QString date = taken.toString(QStringLiteral("yyyy:MM:dd hh:mm:ss"));
+    exiftool.start(QStringLiteral("exiftool"), {QStringLiteral("-q"), QStringLiteral("-overwrite_original"),
+                                                QStringLiteral("-DateTimeOriginal=") + date, path});
     return exiftool.waitForFinished(-1) && exiftool.exitStatus() == QProcess::NormalExit && exiftool.exitCode() == 0;
 }
 
