@@ -1313,7 +1313,7 @@ cannot be written. The files meant for it stay in the source folder.</source>
     </message>
     <message>
         <source>Remark</source>
-        <translation>Примечание</translation>
+        <translation>Метка</translation>
     </message>
     <message>
         <source>Category</source>
