@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "anybox.h"
+#include "arrangement.h"
 #include "basefolder.h"
 #include "boxselect.h"
 #include "constants.h"
@@ -140,7 +141,7 @@ void MainWindow::firstStepsActing()
 
 void MainWindow::arrangementActing()
 {
-    placeEmptyFrame(QStringLiteral("Arrangement"));
+    connect(placeFrame<Arrangement>(), &Arrangement::needUpdateStatus, this, &MainWindow::updateStatusBar);
 }
 
 void MainWindow::selectDialogActing()

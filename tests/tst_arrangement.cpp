@@ -15,7 +15,6 @@
 
 #include "anybox.h"
 // The frame's form header is generated for this program too (see arrangement.h).
-#include "../workflows/ui_arrangement.h"
 #include "arrangement.h"
 #include "arrangementsupport.h"
 #include "basefolder.h"

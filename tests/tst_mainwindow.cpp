@@ -39,6 +39,7 @@ private slots:
     void commandReplacesWorkingFrame();
     void f4SwitchesToMusicWithoutAsking();
     void clipBoxStatus();
+    void arrangementUpdatesStatusLine();
 
     void languageMenuOffersProgramTranslations();
     void storedRussianChecksSecondEntry();
@@ -318,6 +319,32 @@ void TestMainWindow::clipBoxStatus()
     auto title = workingFrame(window.data())->findChild<QLabel *>(QStringLiteral("title"));
     QVERIFY(title);
     QCOMPARE(title->text(), QStringLiteral("The operation mode is switched to work with clips"));
+}
+
+// The arrangement command places the waiting files and the status line shows them marked at once.
+void TestMainWindow::arrangementUpdatesStatusLine()
+{
+    m_settings->setValue(KEY_GENERAL + KEY_EXTRACT_META_APP, QStringLiteral("true %1"));
+    QScopedPointer<MainWindow> window(makeWindow());
+    const QString source = TestSupport::baseDir(*m_dir) + QLatin1Char('/') + NAME_SRC_FOLDER + QLatin1Char('/');
+    QVERIFY(TestSupport::writeFile(source + "one.jpg", "first picture"));
+    QVERIFY(TestSupport::writeFile(source + "two.JPG", "second picture"));
+    QVERIFY(TestSupport::writeFile(source + "notes.txt", "not for the photo box"));
+
+    QAction *arrangement = action(window.data(), QStringLiteral("arrangementAction"));
+    QVERIFY(arrangement);
+    arrangement->trigger();
+    QWidget *frame = workingFrame(window.data());
+    QVERIFY(frame);
+    QCOMPARE(frame->metaObject()->className(), "Arrangement");
+    auto start = frame->findChild<QPushButton *>(QStringLiteral("startButton"));
+    QVERIFY(start);
+    QTest::mouseClick(start, Qt::LeftButton);
+
+    QTRY_COMPARE(statusText(window.data()), QStringLiteral("<b>photo</b> (2 / 2)"));
+    QVERIFY(!start->isEnabled());
+    QVERIFY(QFileInfo::exists(source + "notes.txt"));
+    QVERIFY(!QFileInfo::exists(source + "one.jpg"));
 }
 
 void TestMainWindow::languageMenuOffersProgramTranslations()

@@ -6,7 +6,7 @@
 
 // With its folder, so that any target compiling this header (the tests too) finds the form and
 // generates the header itself.
-#include "../workflows/ui_arrangement.h"
+#include "ui_arrangement.h"
 
 class AnyBox;
 class ArrangementRun;
