@@ -7,7 +7,6 @@
 #include <QSet>
 #include <QTextStream>
 
-#include "appendfile.h"
 #include "constants.h"
 
 namespace {
@@ -44,15 +43,11 @@ void MyWrdFile::load()
 {
     // Without a readable file no key is free: handing out keys that the file may already use would
     // give two concepts the same key.
-    if (!initOk())
+    QStringList lines;
+    if (!readLines(lines))
         return;
-    QFile file(completeName());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return;
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    while (!stream.atEnd()) {
-        const QStringList parts = stream.readLine().split(SIGN_INV);
+    for (const QString &text : qAsConst(lines)) {
+        const QStringList parts = text.split(SIGN_INV);
         if (parts.size() < 2 || !keyPattern().match(parts.first()).hasMatch())
             continue;
         QStringList words;
@@ -62,7 +57,6 @@ void MyWrdFile::load()
         }
         m_words.insert(parts.first(), synonymsOf(words));
     }
-    file.close();
 
     // New keys are "a" followed by three letters; keys read from the file stay taken.
     m_freeKeys.reserve(26 * 26 * 26);
@@ -236,14 +230,10 @@ bool MyWrdFile::storeWords()
 
 bool MyWrdFile::storeNewWords()
 {
-    if (!initOk())
-        return false;
-    AppendFile file(completeName());
-    if (!file.open())
-        return false;
+    QString text;
     for (auto it = m_newWords.cbegin(); it != m_newWords.cend(); ++it)
-        file.stream() << line(it.key()) << '\n';
-    if (!file.close())
+        text += line(it.key()) + QLatin1Char('\n');
+    if (!appendText(text))
         return false;
     m_newWords.clear();
     return true;

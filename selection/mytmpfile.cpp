@@ -9,7 +9,6 @@
 #include <utility>
 
 #include "anybox.h"
-#include "appendfile.h"
 #include "category.h"
 #include "constants.h"
 #include "criterion.h"
@@ -98,20 +97,16 @@ void MyTmpFile::loadTemplates(const QString &box)
     m_templates.clear();
     m_describes.clear();
     m_owners.clear();
-    if (!initOk())
+    QStringList lines;
+    if (!readLines(lines))
         return;
-    QFile file(completeName());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return;
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
 
     bool open = false;
     QString name;
     QList<task> tasks;
     task current;
-    while (!stream.atEnd()) {
-        const QString line = stream.readLine().simplified();
+    for (const QString &text : qAsConst(lines)) {
+        const QString line = text.simplified();
         if (line.isEmpty())
             continue;
         if (line.startsWith(QLatin1Char('<')) && line.endsWith(QLatin1Char('>'))) {
@@ -182,12 +177,8 @@ bool MyTmpFile::addTask(const QString &owner, const QString &name, const QString
     m_describes.insert(simpleName, simpleDescription);
     m_owners.insert(simpleName, simpleOwner);
 
-    if (!initOk())
-        return false;
-    AppendFile file(completeName());
-    if (!file.open())
-        return false;
-    QTextStream &out = file.stream();
+    QString text;
+    QTextStream out(&text);
     out << '<' << simpleOwner << ':' << simpleName << ':' << simpleDescription << '>' << '\n';
     for (const task &t : written) {
         if (t.plus)
@@ -197,7 +188,8 @@ bool MyTmpFile::addTask(const QString &owner, const QString &name, const QString
         out << '\t' << m_tags.at(SEARCH_TAG) << '\n';
     }
     out << '\n';
-    return file.close();
+    out.flush();
+    return appendText(text);
 }
 
 int MyTmpFile::templatesCount(const QString &box) const

@@ -1,8 +1,6 @@
 #include "mylogfile.h"
 
 #include <QDateTime>
-#include <QFile>
-#include <QTextStream>
 
 static const QString LOG_TIME_FORMAT = QStringLiteral("dd.MM.yyyy hh:mm:ss.zzz");
 
@@ -32,22 +30,6 @@ MyLogFile &MyLogFile::operator<<(const QString &text)
 
 bool MyLogFile::add(const QString &text)
 {
-    if (!initOk())
-        return false;
-    return appendLine(completeName(), text);
+    return appendText(text + QLatin1Char('\n'));
 }
 
-bool MyLogFile::appendLine(const QString &fileName, const QString &text)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
-        return false;
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    stream.setGenerateByteOrderMark(false);
-    stream << text << '\n';
-    stream.flush();
-    const bool written = stream.status() == QTextStream::Ok && file.error() == QFileDevice::NoError;
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
-}

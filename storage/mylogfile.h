@@ -16,10 +16,6 @@ public:
     MyLogFile &operator<<(const QString &text);
     bool add(const QString &text);
 
-    // Appends one UTF-8 line (no byte-order mark) to a text file and closes it again; false when
-    // the file cannot be opened or the line did not reach it.
-    static bool appendLine(const QString &fileName, const QString &text);
-
 private:
     QString m_title;
 };

@@ -1,11 +1,8 @@
 #include "mysssfile.h"
 
 #include <QDateTime>
-#include <QFile>
-#include <QTextStream>
 
 #include "constants.h"
-#include "mylogfile.h"
 
 static const QString UNKNOWN = QStringLiteral("unknown");
 
@@ -17,16 +14,12 @@ MySssFile::MySssFile(const QString &name, MyUnit *parent)
 
 void MySssFile::read()
 {
-    if (!initOk())
+    QStringList lines;
+    if (!readLines(lines))
         return;
-    QFile file(completeName());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return;
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
     unsigned largest = 0;
-    while (!stream.atEnd()) {
-        QStringList fields = stream.readLine().split(SIGN_INV, Qt::KeepEmptyParts);
+    for (const QString &line : qAsConst(lines)) {
+        QStringList fields = line.split(SIGN_INV, Qt::KeepEmptyParts);
         if (fields.size() != 4)
             continue;
         for (QString &field : fields)
@@ -56,7 +49,7 @@ bool MySssFile::add(const QString &boxName, const QString &annotation)
     const QString time = QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy hh:mm:ss"));
     const QString line = QString::number(m_currentSessionNumber) + SIGN_INV + time + SIGN_INV + boxName + SIGN_INV
                          + written;
-    if (!MyLogFile::appendLine(completeName(), line))
+    if (!appendText(line + QLatin1Char('\n')))
         return false;
     m_dates[m_currentSessionNumber] = time;
     m_annotations[m_currentSessionNumber] = simplified;

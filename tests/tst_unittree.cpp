@@ -7,6 +7,7 @@
 #include "anybox.h"
 #include "basefolder.h"
 #include "constants.h"
+#include "myfile.h"
 #include "mysettings.h"
 #include "tessary.h"
 #include "testsupport.h"
@@ -23,6 +24,7 @@ private slots:
     void existingFilesAreNeverTruncated();
     void unitLookup();
     void boxSettingsAreRead();
+    void textFilesReadAndAppended();
 };
 
 void TestUnitTree::emptyBaseFolderGetsWholeLayout()
@@ -142,6 +144,33 @@ void TestUnitTree::boxSettingsAreRead()
     settings->setValue(KEY_PHOTO + KEY_EXT, QStringLiteral("tif"));
     boxes.updateSettings();
     QCOMPARE(photo->ext(), QSet<QString>({"tif"}));
+}
+
+// The shared text files are read with either line end and appended without ever joining a last
+// line that lost its line end.
+void TestUnitTree::textFilesReadAndAppended()
+{
+    QTemporaryDir dir;
+    BaseFolder base(dir.path(), QStringLiteral("base"));
+    QVERIFY(base.initOk());
+    QVERIFY(TestSupport::writeFile(base.completeName() + "/notes", "first\r\nsecond \xc3\xa9t\xc3\xa9\r\nlast"));
+    MyFile notes(QStringLiteral("notes"), &base);
+    QStringList lines;
+    QVERIFY(notes.readLines(lines));
+    QCOMPARE(lines, QStringList({"first", QStringLiteral("second \u00e9t\u00e9"), "last"}));
+
+    QVERIFY(notes.appendText(QStringLiteral("added\n")));
+    QVERIFY(notes.appendText(QStringLiteral("again\n")));
+    QCOMPARE(TestSupport::readFile(notes.completeName()),
+             QByteArray("first\r\nsecond \xc3\xa9t\xc3\xa9\r\nlast\nadded\nagain\n"));
+
+    // A unit that could not be made neither reads nor writes.
+    QVERIFY(QDir().mkpath(base.completeName() + "/folder"));
+    MyFile folder(QStringLiteral("folder"), &base);
+    QVERIFY(!folder.initOk());
+    QVERIFY(!folder.readLines(lines));
+    QVERIFY(lines.isEmpty());
+    QVERIFY(!folder.appendText(QStringLiteral("lost\n")));
 }
 
 QTEST_MAIN(TestUnitTree)
