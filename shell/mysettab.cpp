@@ -2,6 +2,7 @@
 #include "ui_mysettab.h"
 
 #include <QEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
 
 #include "altqfile.h"
@@ -70,6 +71,8 @@ MySetTab::MySetTab(const QString &boxName, MySettings *settings, QWidget *parent
     presentRow = {ui->presentAppLineEdit, ui->presentAppStatus, ui->presentAppDefaultButton, box + KEY_PRESENT_APP};
 
     ui->myCatTable->setSelectionBehavior(QAbstractItemView::SelectItems);
+    // Category names are short; the whole name stays readable in any language.
+    ui->myCatTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     fillExtList(settings->text(box + KEY_EXT).split(QLatin1Char(',')));
     ui->previewAppLineEdit->setText(settings->text(previewRow.key));
     ui->presentAppLineEdit->setText(settings->text(presentRow.key));
