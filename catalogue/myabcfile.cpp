@@ -133,12 +133,15 @@ Entry *MyAbcFile::storedEntry(const Entry &entry)
     return it == m_entries.end() ? nullptr : &it.value();
 }
 
+// A key that holds no valid entry (one asked for and never filled, or one taken back) is no object.
 MyAbcFile::Subset MyAbcFile::allEntries()
 {
     Subset all;
     all.reserve(m_entries.size());
-    for (auto it = m_entries.begin(); it != m_entries.end(); ++it)
-        all.insert(&it.value());
+    for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
+        if (it->Ok())
+            all.insert(&it.value());
+    }
     return all;
 }
 

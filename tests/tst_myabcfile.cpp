@@ -500,6 +500,12 @@ void TestMyAbcFile::markAllEntries()
     QCOMPARE(remarksOf(file->markedEntries(0)), QSet<QString>({"qweraa", "qwerbb", "qwercc"}));
     QCOMPARE(emissions(marked), (QList<QPair<MyAbcFile *, int>>{{file, 1}, {file, 0}}));
 
+    // A key asked for and never filled is no object: it is neither marked nor listed.
+    QVERIFY(!file->getEntry(QStringLiteral("zz"))->Ok());
+    QCOMPARE(file->markAllEntries(0), 0);
+    QCOMPARE(file->markedEntriesCount(0), 3);
+    QCOMPARE(remarksOf(file->markedEntries()), QSet<QString>({"qweraa", "qwerbb", "qwercc"}));
+
     // An empty file still takes part with an empty subset.
     MyAbcFile *empty = box.open(QStringLiteral("zzzz"));
     QSignalSpy emptyMarked(empty, &MyAbcFile::markAbcFile);
