@@ -225,6 +225,7 @@ MyAbcFolder *ArrangementRun::nextFirstLevelFolder(int &candidate)
     }
     auto folder = new MyAbcFolder(abcRnd(free), m_box);
     ++candidate;
+    m_madeFolders.insert(folder);
     if (folder->initOk())
         return folder;
     log(tr("(!) Can not make folder %1").arg(folder->completeName()));
@@ -242,10 +243,11 @@ bool ArrangementRun::makeVacantSpace(MyAbcFolder *firstLevel, int &shortage)
         connect(abcFile, &MyAbcFile::unmarkAbcFile, m_box, &AnyBox::unmarkAbcFile);
         if (!abcFile->initOk()) {
             log(tr("Can not use entry file %1").arg(abcFile->completeName()));
-            // A folder that cannot even be made means the disk refuses: trying the other 675 names
-            // would only fill the log.
+            // A folder that cannot even be made means this first-level folder refuses new ones: trying
+            // its other names would only fill the log, so the search goes on with the next one. In a
+            // first-level folder made by this run the disk itself refuses, and the search ends.
             if (!secondLevel->initOk())
-                return false;
+                return !m_madeFolders.contains(firstLevel);
             continue;
         }
         const QString prefix = abcFile->rema();
@@ -434,7 +436,10 @@ void ArrangementRun::takeBack(MyAbcFile *abcFile, QSet<MyAbcFile *> &stored, QSe
         abcFile->unmarkEntry(abcFile->getEntry(key), 0);
         // There is no removal of a key; an invalid entry is neither written nor counted as used.
         *abcFile->getEntry(key) = Entry();
-        QFile::remove(placement.copyPath);
+        // The copy was made read-only, which some file systems refuse to delete.
+        QFile::setPermissions(placement.copyPath, QFile::ReadOwner | QFile::WriteOwner);
+        if (!QFile::remove(placement.copyPath))
+            log(tr("(!) Can not remove file %1").arg(placement.copyPath));
         QFile::remove(QFileInfo(placement.copyPath).path() + QLatin1Char('/') + key + QLatin1Char('.') + SUB_FILE_EXT);
         log(tr("(!) Not stored, the file stays in the source folder: %1").arg(placement.source->completeName()));
         --m_added;

@@ -129,6 +129,7 @@ private:
     QStringList m_vacant;
     QHash<QString, QString> m_resembleMap;
     QList<MyAbcFile *> m_modified;
+    QSet<MyAbcFolder *> m_madeFolders;
     QHash<MyAbcFile *, QList<Placement>> m_placements;
     QList<Relink> m_relinks;
     int m_found = 0;

@@ -21,6 +21,7 @@
 #include "constants.h"
 #include "entry.h"
 #include "myabcfile.h"
+#include "myabcfolder.h"
 #include "mymessagebox.h"
 #include "mysettings.h"
 #include "remark.h"
@@ -72,6 +73,7 @@ private slots:
     void emptyBoxGetsOneNewAbcFile();
     void fullBoxGetsAlphabeticalThenRandomSpace();
     void unusableAbcFileIsLoggedAndSkipped();
+    void refusingFolderDoesNotEndTheSearch();
     void editedVersionTakesOverItsGroup();
     void tildeInFileNameIsReplaced();
     void bookGetsYearAndSubFile();
@@ -550,6 +552,29 @@ void TestArrangement::unusableAbcFileIsLoggedAndSkipped()
     QVERIFY(entries.firstKey().startsWith("qw"));
     QVERIFY(!entries.firstKey().startsWith("qwer"));
     QCOMPARE(text(frame, "addLabel"), QStringLiteral("1"));
+    QVERIFY(fileNames(srcPath()).isEmpty());
+}
+
+// A first-level folder in which no folder can be made (here one of the kernel's, which refuses even
+// root) is passed over: the space is made in a new first-level folder instead.
+void TestArrangement::refusingFolderDoesNotEndTheSearch()
+{
+    QVERIFY(QDir().mkpath(boxPath()));
+    QVERIFY(QFile::link(QStringLiteral("/proc/self/fdinfo"), boxPath() + "/aa"));
+    openBox();
+    QVERIFY(m_box->findChild<MyAbcFolder *>("aa"));
+    QVERIFY(writeSource("a.jpg", "alpha"));
+    QVERIFY(writeSource("b.jpg", "beta"));
+    Arrangement *frame = makeFrame();
+    start(frame);
+
+    QVERIFY(logLines().filter(QRegularExpression("^Can not use entry file .*/photo/aa/[a-z]{2}/abc$")).size() == 1);
+    const QMap<QString, QString> entries = storedEntries(boxPath());
+    QCOMPARE(entries.size(), 2);
+    for (const QString &remark : entries.keys())
+        QVERIFY(!remark.startsWith("aa"));
+    QCOMPARE(text(frame, "addLabel"), QStringLiteral("2"));
+    QCOMPARE(text(frame, "remainsLabel"), QStringLiteral("0"));
     QVERIFY(fileNames(srcPath()).isEmpty());
 }
 
