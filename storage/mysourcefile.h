@@ -10,6 +10,9 @@
 // arrangement finds incoming files by base name; name() keeps the file name with extension.
 class MySourceFile : public MyUnit
 {
+    // Its own meta-object, so that the folder's look-ups by type find source files only.
+    Q_OBJECT
+
 public:
     MySourceFile(const QString &fileName, MyUnit *parent);
 
