@@ -116,10 +116,17 @@ void TestMySrcFolder::commandFromSetting()
 
 void TestMySrcFolder::emptyFolderStillRunsExtractorOnce()
 {
+    const QString runs = m_dir->path() + QStringLiteral("/runs");
+    qputenv("TESSARY_FAKE_RUNS", runs.toLocal8Bit());
     auto folder = makeFolder(StorageSupport::fake("fake_extractor.sh") + QStringLiteral(" -p \"a b\" %1"));
     QVERIFY(folder->initOk());
     QVERIFY(folder->sourceFiles().isEmpty());
     QCOMPARE(recordedArguments(), QStringList({"-p", "a b", srcPath()}));
+    QCOMPARE(TestSupport::readFile(runs), QByteArray("run\n"));
+    // Every listing runs the extractor once more over the whole folder.
+    folder->refresh();
+    qunsetenv("TESSARY_FAKE_RUNS");
+    QCOMPARE(TestSupport::readFile(runs), QByteArray("run\nrun\n"));
 }
 
 void TestMySrcFolder::listingIsFilesOnlySortedIgnoringCase()
