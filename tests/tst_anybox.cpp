@@ -4,6 +4,7 @@
 #include <QScopedPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include "basefolder.h"
@@ -18,6 +19,27 @@
 #include "storagesupport.h"
 #include "testsupport.h"
 
+namespace {
+
+// Marks every item of a text of the four kinds' contexts, so tests see what went through translation.
+class KindTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        const QByteArray kind(context);
+        if (kind != "PhotoBox" && kind != "BookBox" && kind != "ClipBox" && kind != "MusicBox")
+            return QString();
+        QStringList items = QString::fromUtf8(sourceText).split(QLatin1Char(','));
+        for (QString &item : items)
+            item.prepend(QStringLiteral("t_"));
+        return items.join(QLatin1Char(','));
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
+
 class TestAnyBox : public QObject
 {
     Q_OBJECT
@@ -31,6 +53,7 @@ private slots:
     void extensionsFromSetting();
     void kindsDifferInDateFormatAndSubFiles();
     void categoryStructureOfEachKind();
+    void categoryLabelsTranslatedInTheKindsContext();
     void startValueFromDateTaken_data();
     void startValueFromDateTaken();
     void subsetBookkeepingAcrossAbcFiles();
@@ -235,6 +258,53 @@ void TestAnyBox::categoryStructureOfEachKind()
     QCOMPARE(category.listSubCategoryValues_G(), QStringList({"A", "B"}));
     QVERIFY(!category.subCategory_G().inUse);
     QCOMPARE(category.listSubCategoryValues_F().at(3), QStringLiteral("pop"));
+}
+
+// Stored labels stay keys; what the user sees is translated label by label, except the few labels a
+// kind leaves as they are, and the placeholder axes are never translated.
+void TestAnyBox::categoryLabelsTranslatedInTheKindsContext()
+{
+    KindTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    PhotoBox photo(NAME_PHOTO, m_base.data());
+    photo.setMyCategories(PHOTO_CATEGORIES);
+    photo.setCategoryLabels();
+    BookBox book(NAME_BOOK, m_base.data());
+    book.setMyCategories(BOOK_CATEGORIES);
+    book.setCategoryLabels();
+    MusicBox music(NAME_MUSIC, m_base.data());
+    music.setMyCategories(MUSIC_CATEGORIES);
+    music.setCategoryLabels();
+    QCoreApplication::removeTranslator(&translator);
+
+    const Category photoCategory = photo.category();
+    QCOMPARE(photoCategory.subCategory_A().label, QStringLiteral("t_Which"));
+    QCOMPARE(photoCategory.listSubCategoryValues_A().first(), QStringLiteral("t_water"));
+    QCOMPARE(photoCategory.listSubCategoryValues_B().first(), QStringLiteral("T_water"));
+    QCOMPARE(photoCategory.listSubCategoryValues_F().size(), 16);
+    for (const QString &name : photoCategory.listSubCategoryValues_F())
+        QVERIFY2(name.startsWith(QLatin1String("t_")), qPrintable(name));
+    QCOMPARE(photoCategory.subCategory_F().values.first().description, QStringLiteral("-"));
+    QCOMPARE(photo.myCategories(), PHOTO_CATEGORIES);
+
+    const Category bookCategory = book.category();
+    QCOMPARE(bookCategory.subCategory_A().label, QStringLiteral("A"));
+    QCOMPARE(bookCategory.listSubCategoryValues_A(), QStringList({"A", "B", "C", "D", "E", "F", "G", "H", "I"}));
+    QCOMPARE(bookCategory.subCategory_C().label, QStringLiteral("t_Home country"));
+    QCOMPARE(bookCategory.listSubCategoryValues_C(), QStringList({"t_native", "t_foreign"}));
+    QCOMPARE(bookCategory.listSubCategoryValues_F().at(0), QStringLiteral("t_blank"));
+    QCOMPARE(bookCategory.listSubCategoryValues_F().at(12), QStringLiteral("art"));
+    QCOMPARE(bookCategory.listSubCategoryValues_F().at(15), QStringLiteral("t_empty_C"));
+
+    const Category musicCategory = music.category();
+    QCOMPARE(musicCategory.listSubCategoryValues_F().at(3), QStringLiteral("pop"));
+    QCOMPARE(musicCategory.listSubCategoryValues_F().at(6), QStringLiteral("t_jazz"));
+    QCOMPARE(musicCategory.subCategory_D().label, QStringLiteral("t_Perfomance"));
+    QCOMPARE(musicCategory.subCategory_G().label, QStringLiteral("G"));
+    QCOMPARE(musicCategory.listSubCategoryValues_G(), QStringList({"A", "B"}));
+    QVERIFY(!musicCategory.subCategory_G().inUse);
+    QVERIFY(musicCategory.subCategory_F().required);
+    QVERIFY(!musicCategory.subCategory_C().required);
 }
 
 void TestAnyBox::startValueFromDateTaken_data()
