@@ -155,6 +155,10 @@ cannot be written. The files meant for it stay in the source folder.</source>
         <source>New files added to the box: %1 (Total: %2, remains: %3)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>(!) Can not remove file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BookBox</name>

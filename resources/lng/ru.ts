@@ -157,6 +157,10 @@ cannot be written. The files meant for it stay in the source folder.</source>
         <source>New files added to the box: %1 (Total: %2, remains: %3)</source>
         <translation>Добавлено новых файлов в хранилище: %1 (всего: %2, осталось: %3)</translation>
     </message>
+    <message>
+        <source>(!) Can not remove file %1</source>
+        <translation>(!) Не удаётся удалить файл %1</translation>
+    </message>
 </context>
 <context>
     <name>BookBox</name>
