@@ -18,12 +18,17 @@
 #include "anybox.h"
 #include "arrangement.h"
 #include "basefolder.h"
+#include "boxinfo.h"
 #include "boxselect.h"
 #include "constants.h"
+#include "displaydialog.h"
 #include "emptyframe.h"
 #include "mymessagebox.h"
 #include "mysetdialog.h"
 #include "mysettings.h"
+#include "restoreeditdialog.h"
+#include "restoreotherdialog.h"
+#include "restoreprintdialog.h"
 #include "tessary.h"
 
 static const QString LANGUAGE_DIR = QStringLiteral(":/lng");
@@ -171,7 +176,7 @@ void MainWindow::selectOutTitleActing()
 
 void MainWindow::displayActing()
 {
-    placeEmptyFrame(QStringLiteral("DisplayDialog"));
+    placeFrame<DisplayDialog>();
 }
 
 void MainWindow::addSimilarActing()
@@ -181,17 +186,17 @@ void MainWindow::addSimilarActing()
 
 void MainWindow::restoringForEditingActing()
 {
-    placeEmptyFrame(QStringLiteral("RestoreEditDialog"));
+    placeFrame<RestoreEditDialog>();
 }
 
 void MainWindow::restoringForPrintingActing()
 {
-    placeEmptyFrame(QStringLiteral("RestorePrintDialog"));
+    placeFrame<RestorePrintDialog>();
 }
 
 void MainWindow::restoringForFollowingUsageActing()
 {
-    placeEmptyFrame(QStringLiteral("RestoreOtherDialog"));
+    placeFrame<RestoreOtherDialog>();
 }
 
 void MainWindow::fillAllActing()
@@ -221,7 +226,7 @@ void MainWindow::checkActing()
 
 void MainWindow::infoActing()
 {
-    placeEmptyFrame(QStringLiteral("BoxInfo"));
+    placeFrame<BoxInfo>();
 }
 
 void MainWindow::updateStatusBar()

@@ -1,0 +1,100 @@
+#include "boxinforun.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+#include "anybox.h"
+#include "category.h"
+#include "constants.h"
+#include "entry.h"
+#include "myabcfile.h"
+#include "mytmpfile.h"
+
+static const QString UNKNOWN = QStringLiteral("unknown");
+
+BoxInfoRun::BoxInfoRun(AnyBox *box, QObject *parent)
+    : QObject(parent)
+    , m_box(box)
+    , m_dateFormat(box ? box->dateFormat() : QString())
+{
+}
+
+QDate BoxInfoRun::date(const QString &text)
+{
+    auto found = m_dates.constFind(text);
+    if (found != m_dates.constEnd())
+        return found.value();
+    const QDate parsed = QDate::fromString(text, m_dateFormat);
+    m_dates.insert(text, parsed);
+    return parsed;
+}
+
+void BoxInfoRun::run()
+{
+    if (!m_box)
+        return;
+    const Category category = m_box->category();
+    const QRegularExpression abcName(QLatin1Char('^') + NAME_ABC_FILE + QLatin1Char('_'));
+    for (MyAbcFile *file : m_box->findChildren<MyAbcFile *>(abcName)) {
+        for (const Entry &entry : file->getAll()) {
+            readEntry(entry);
+            // Only a group's prime counts as lacking something.
+            if (entry.getField(1) == entry.getField(2)) {
+                if (category.isEmpty(entry.getField(5).toUInt()))
+                    ++m_withoutCategory;
+                const QString keywords = entry.getField(6);
+                if (keywords.isEmpty() || keywords.contains(UNKNOWN))
+                    ++m_withoutKeywords;
+                const QString caption = entry.getField(8);
+                if (caption.isEmpty() || caption.contains(UNKNOWN))
+                    ++m_withoutCaption;
+            }
+        }
+        emit abcFileRead();
+    }
+
+    if (auto templates = dynamic_cast<MyTmpFile *>(m_box->unit(NAME_TMP_FILE))) {
+        templates->loadTemplates(m_box->objectName());
+        m_templates = templates->templatesCount(m_box->objectName());
+    }
+    if (MyUnit *lists = m_box->unit(NAME_SLD_FOLDER)) {
+        for (const QFileInfo &file : QDir(lists->completeName()).entryInfoList(QDir::Files)) {
+            if (file.suffix() == m_box->extPlayList())
+                ++m_albums;
+        }
+    }
+}
+
+void BoxInfoRun::readEntry(const Entry &entry)
+{
+    ++m_remarks;
+    Session &session = m_sessions[entry.getField(0).toUInt()];
+    ++session.count;
+    const QDate day = date(entry.getField(9));
+    if (!day.isValid())
+        return;
+    if (!session.earliest.isValid() || day < session.earliest)
+        session.earliest = day;
+    if (!session.latest.isValid() || day > session.latest)
+        session.latest = day;
+    if (!m_firstDate.isValid() || day < m_firstDate)
+        m_firstDate = day;
+    if (!m_lastDate.isValid() || day > m_lastDate)
+        m_lastDate = day;
+}
+
+QString BoxInfoRun::actuality(int count) const
+{
+    if (m_remarks == 0)
+        return QStringLiteral("-");
+    return QString::number(100.0 - double(count) * 100.0 / double(m_remarks), 'f', 2);
+}
+
+QString BoxInfoRun::spanText(const QDate &earliest, const QDate &latest) const
+{
+    if (!earliest.isValid())
+        return QStringLiteral("-");
+    if (earliest == latest)
+        return earliest.toString(m_dateFormat);
+    return earliest.toString(m_dateFormat) + QStringLiteral(" - ") + latest.toString(m_dateFormat);
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDate>
+#include <QHash>
+#include <QMap>
+#include <QObject>
+#include <QString>
+
+class AnyBox;
+class Entry;
+
+// The figures of the box info frame, gathered in one pass over every entry of the box. Widget-free,
+// so the frame, the tests and the benchmark run the same pass.
+class BoxInfoRun : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Session
+    {
+        int count = 0;
+        QDate earliest;
+        QDate latest;
+    };
+
+    explicit BoxInfoRun(AnyBox *box, QObject *parent = nullptr);
+
+    // The pass over all abc files; also counts templates and albums.
+    void run();
+
+    int remarkCount() const { return m_remarks; }
+    const QMap<unsigned, Session> &sessions() const { return m_sessions; }
+    unsigned lastSession() const { return m_sessions.isEmpty() ? 0 : m_sessions.lastKey(); }
+    QDate firstDate() const { return m_firstDate; }
+    QDate lastDate() const { return m_lastDate; }
+    // Groups (counted by their primes) that lack a category, keywords or a caption.
+    int withoutCategory() const { return m_withoutCategory; }
+    int withoutKeywords() const { return m_withoutKeywords; }
+    int withoutCaption() const { return m_withoutCaption; }
+    int templateCount() const { return m_templates; }
+    int albumCount() const { return m_albums; }
+
+    // 100 - count * 100 / remarks, with two decimals; "-" for an empty box.
+    QString actuality(int count) const;
+    // The single date, or earliest - latest, in the box's date format.
+    QString spanText(const QDate &earliest, const QDate &latest) const;
+
+signals:
+    // After each abc file, so a frame can let the event loop run.
+    void abcFileRead();
+
+private:
+    void readEntry(const Entry &entry);
+    QDate date(const QString &text);
+
+    AnyBox *m_box;
+    QString m_dateFormat;
+    int m_remarks = 0;
+    QMap<unsigned, Session> m_sessions;
+    QDate m_firstDate;
+    QDate m_lastDate;
+    int m_withoutCategory = 0;
+    int m_withoutKeywords = 0;
+    int m_withoutCaption = 0;
+    int m_templates = 0;
+    int m_albums = 0;
+    // Dates repeat across a box; each distinct text is parsed once.
+    QHash<QString, QDate> m_dates;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QProcess>
+#include <QString>
+
+class MyLogFile;
+
+// One disc burn: runs the burner command line of the settings over a folder, with the disk label
+// and the folder in place of "%1" and "%2", and logs it in a BURNING block. Widget-free; the print
+// restore frames drive it. A burner still running when the run goes is stopped.
+class BurnRun : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Status { NotBurned = 0, Burned = 1, CannotStart = 2, Failed = 3 };
+
+    BurnRun(MyLogFile *logFile, QObject *parent = nullptr);
+    ~BurnRun() override;
+
+    // Starts the burner without waiting for its end; false (status CannotStart) when it cannot start.
+    bool start(const QString &commandLine, const QString &label, const QString &folder);
+    bool running() const;
+    Status status() const { return m_status; }
+    int exitCode() const { return m_exitCode; }
+
+signals:
+    void finished(int status);
+
+private slots:
+    void readOutput();
+    void processFinished(int exitCode, QProcess::ExitStatus exitStatus);
+
+private:
+    void log(const QString &line);
+
+    MyLogFile *m_logFile;
+    QProcess *m_process;
+    Status m_status = NotBurned;
+    int m_exitCode = -1;
+    bool m_open = false;
+};

@@ -1,0 +1,168 @@
+#include "restorerun.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTime>
+
+#include "altqfile.h"
+#include "anybox.h"
+#include "constants.h"
+#include "entry.h"
+#include "mylogfile.h"
+#include "remark.h"
+
+static const QString LOG_TITLE = QStringLiteral("RESTORE");
+static const QString UNKNOWN = QStringLiteral("unknown");
+static const QFile::Permissions EVERYONE_READ_WRITE = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
+                                                      | QFile::WriteUser | QFile::ReadGroup | QFile::WriteGroup
+                                                      | QFile::ReadOther | QFile::WriteOther;
+
+RestoreRun::RestoreRun(AnyBox *box, const QString &destination, QObject *parent)
+    : QObject(parent)
+    , m_box(box)
+    , m_logFile(dynamic_cast<MyLogFile *>(box ? box->unit(NAME_LOG_FILE) : nullptr))
+    , m_destination(destination)
+{
+    if (!m_box)
+        return;
+    const QList<Entry *> entries = m_box->markedEntries();
+    m_selected = entries.size();
+    for (const Entry *entry : entries)
+        m_selectedBytes += QFileInfo(m_box->objectPath(*entry)).size();
+}
+
+qint64 RestoreRun::elapsedMs() const
+{
+    if (m_ran || !m_clock.isValid())
+        return m_elapsedMs;
+    return m_clock.elapsed();
+}
+
+void RestoreRun::log(const QString &line)
+{
+    if (m_logFile)
+        *m_logFile << line;
+}
+
+bool RestoreRun::run()
+{
+    if (m_ran || !m_box)
+        return false;
+    m_clock.start();
+    if (m_logFile)
+        m_logFile->openLog(LOG_TITLE);
+    const QList<Entry *> entries = m_box->markedEntries();
+    int done = 0;
+    for (Entry *entry : entries) {
+        const QString remark = entry->getField(1);
+        emit entryStarted(remark);
+        if (restoreEntry(entry, m_restored + 1))
+            emit entryRestored(entry);
+        else
+            emit entryFailed(remark);
+        emit progressed(++done);
+    }
+    bool stored = true;
+    // Only a print restore changes entries; the others leave the catalogue as it is on disk.
+    if (m_countHardcopies && m_restored > 0) {
+        stored = m_box->storeMarkedEntries();
+        if (!stored)
+            log(tr("(!) The hardcopy counts cannot be stored"));
+    }
+    if (m_failed > 0)
+        log(tr("(!) Not restored: %1 of %2").arg(m_failed).arg(m_selected));
+    if (m_logFile)
+        m_logFile->closeLog();
+    m_elapsedMs = m_clock.elapsed();
+    m_ran = true;
+    return stored;
+}
+
+bool RestoreRun::restoreEntry(Entry *entry, int number)
+{
+    const QString source = m_box->objectPath(*entry);
+    const QString target = m_destination + QDir::separator()
+                           + (m_useOriginalFilename ? entry->originalFileName() : entry->remarkFileName());
+    // An existing file is never replaced: it may be an edited version or another object's copy.
+    if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) {
+        ++m_failed;
+        log(tr("(!) Not copied, the destination exists: %1 to %2").arg(source, target));
+        return false;
+    }
+    if (!AltQFile(source).copy(target)) {
+        ++m_failed;
+        log(tr("(!) Cannot copy %1 to %2").arg(source, target));
+        return false;
+    }
+    // The copy of a read-only stored object is meant to be edited or handed on.
+    QFile::setPermissions(target, EVERYONE_READ_WRITE);
+    ++m_restored;
+    m_restoredBytes += QFileInfo(source).size();
+    log(QStringLiteral("    %1 Copy %2 to %3").arg(number).arg(source, target));
+    if (m_countHardcopies) {
+        const unsigned hardcopies = entry->getField(4).toUInt();
+        entry->setField(4, QString::number(hardcopies + 1));
+    }
+    return true;
+}
+
+QStringList RestoreRun::destinationFiles() const
+{
+    return QDir(m_destination)
+        .entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+}
+
+int RestoreRun::clearDestination()
+{
+    int failed = 0;
+    for (const QString &name : destinationFiles()) {
+        const QString path = m_destination + QDir::separator() + name;
+        emit removing(path);
+        if (!QFile::remove(path))
+            ++failed;
+    }
+    return failed;
+}
+
+// "unknown" stands for an undescribed part and gives an empty label field.
+static QString labelPart(const QString &part)
+{
+    return part == UNKNOWN ? QString() : part;
+}
+
+QString RestoreRun::labelLine(const Entry &entry)
+{
+    const QStringList title = entry.getField(8).split(QLatin1Char(','), Qt::KeepEmptyParts);
+    const QString first = labelPart(title.value(0));
+    const QString second = title.size() == 2 ? labelPart(title.at(1)) : QString();
+    return QStringList({entry.getField(1), entry.getField(9), first, second}).join(QLatin1Char('~'));
+}
+
+bool RestoreRun::writeLabels(const QString &path) const
+{
+    if (!m_box)
+        return false;
+    QByteArray text;
+    for (const Entry *entry : m_box->markedEntries())
+        text += labelLine(*entry).toUtf8() + '\n';
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(text) != text.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString RestoreRun::megabytes(qint64 bytes)
+{
+    return QString::number(double(bytes) / 1048576.0, 'f', 1);
+}
+
+QString RestoreRun::elapsedText(qint64 ms)
+{
+    return QTime(0, 0).addMSecs(int(ms)).toString(QStringLiteral("hh:mm:ss:zzz"));
+}

@@ -1,0 +1,14 @@
+#!/bin/sh
+# Stands in for a disc burner: records its arguments, one per line, into the file named by
+# TESSARY_FAKE_RECORD (in one step, so a test that sees the record sees all of it), prints a line
+# and ends with the exit code in TESSARY_FAKE_EXIT (0 when unset).
+record="$TESSARY_FAKE_RECORD"
+if [ -n "$record" ]; then
+    : > "$record.part"
+    for arg in "$@"; do
+        printf '%s\n' "$arg" >> "$record.part"
+    done
+    mv "$record.part" "$record"
+fi
+echo "fake burner: writing $#"
+exit "${TESSARY_FAKE_EXIT:-0}"

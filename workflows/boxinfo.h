@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QFrame>
+
+// With its folder, so that any target compiling this header (the tests too) finds the form.
+#include "ui_boxinfo.h"
+
+class AnyBox;
+class BoxInfoRun;
+class QEvent;
+
+// The working frame that shows figures about the current box, computed once when it is built from
+// one pass over every entry (BoxInfoRun).
+class BoxInfo : public QFrame, private Ui::BoxInfoGUI
+{
+    Q_OBJECT
+
+public:
+    BoxInfo(AnyBox *box, QFrame *parent);
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void showEmpty();
+    void showFigures();
+    void fillSessionTable();
+
+    AnyBox *m_box;
+    BoxInfoRun *m_run;
+};
