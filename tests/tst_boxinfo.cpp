@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QLabel>
 #include <QScopedPointer>
 #include <QTableWidget>
@@ -94,7 +95,7 @@ void TestBoxInfo::emptyBoxShowsDashes()
         QVERIFY2(shown(frame, value), qPrintable(value));
         QCOMPARE(text(frame, value), QStringLiteral("-"));
     }
-    for (const QString &hidden : {"dateLast", "dateEnd", "pOutCategory", "pOutKeyword", "pOutTitle"})
+    for (const char *hidden : {"dateLast", "dateEnd", "pOutCategory", "pOutKeyword", "pOutTitle"})
         QVERIFY2(!shown(frame, hidden), hidden);
     QVERIFY(!shown(frame, "label_A"));
     QCOMPARE(frame->findChild<QTableWidget *>("sessionTable")->rowCount(), 0);
@@ -115,6 +116,7 @@ void TestBoxInfo::twoSessionsWithGroupsAndNewObject()
                                                         "2~06.12.2026 10:00:00~photo~unknown\n"));
     QVERIFY(TestSupport::writeFile(basePath() + "/tmp", "<photo:sea:>\n\t:search\n<library:old:Old>\n\t:search\n"
                                                         "<photo:trip:Trip>\n\t:search\n"));
+    QVERIFY(QDir().mkpath(basePath() + "/_sld"));
     QVERIFY(TestSupport::writeFile(basePath() + "/_sld/one.sld", ""));
     QVERIFY(TestSupport::writeFile(basePath() + "/_sld/two.sld", ""));
     QVERIFY(TestSupport::writeFile(basePath() + "/_sld/songs.apl", ""));
