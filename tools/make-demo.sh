@@ -9,13 +9,14 @@ base="$demo/base"
 mkdir -p "$base" "$demo/backup"
 
 viewer=$(command -v eog || command -v feh || command -v display || echo xdg-open)
+command -v xorriso >/dev/null || echo "make-demo: no disc burner (xorriso) installed; Burn CD will say it cannot start" >&2
 ini="$demo/tessary.ini"
 if [ ! -f "$ini" ]; then
 cat > "$ini" <<INI
 [main]
 boxDir=$base
 cpyDir=$demo/backup
-burnCD=true %1 %2
+burnCD=xorriso -outdev /dev/sr0 -blank as_needed -volid %1 -map %2 / -commit_eject all
 firstDir=$demo/card|Demo memory card
 extractMetaApp="exiftool -f -d \\"%d.%m.%Y|%H:%M\\" -p \\"\$FileName|\$DateTimeOriginal\\" %1"
 language=en
