@@ -260,9 +260,115 @@ cannot be written. The files meant for it stay in the source folder.</source>
     </message>
 </context>
 <context>
+    <name>BoxInfoGUI</name>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of sessions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last session:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of remarks:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of templates:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of albums:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reliability:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(actuality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without keywords:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without caption:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About sessions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Creation date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annotation</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BoxSelectGUI</name>
     <message>
         <source>The program is in mode image processing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BurnRun</name>
+    <message>
+        <source>(!) The burning process was stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) The burning process cannot be started: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) The burner crashed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Burner exit code: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -553,6 +659,57 @@ cannot be written. The files meant for it stay in the source folder.</source>
     </message>
     <message>
         <source>empty_N</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DisplayDialog</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The present program cannot be started:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DisplayDialogGUI</name>
+    <message>
+        <source>Lists to display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no lists...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playlist name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total playlists:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1450,6 +1607,177 @@ cannot be written. The files meant for it stay in the source folder.</source>
     </message>
     <message>
         <source>empty_F</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <source>&lt;b&gt;empty&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;not empty&lt;/b&gt; / existing files: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 files of the destination folder cannot be removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 objects were not restored: a file of the same name is already in the destination folder, or the copy failed. See the log.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hardcopy counts cannot be written to the catalogue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restoring</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialogGUI</name>
+    <message>
+        <source>Restoring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No selections...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dest &amp;clear...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Destination status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current remark:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remain files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elapsed time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use &amp;original filename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status of progress...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RestoreEditDialog</name>
+    <message>
+        <source>For editing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RestoreOtherDialog</name>
+    <message>
+        <source>For following usage</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RestorePrintDialog</name>
+    <message>
+        <source>For printing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ma&amp;ke labels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&amp;urn CD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The labels file cannot be written:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Burning... </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The burning process is complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The burning process cannot be started...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The burning process ended with an error (exit code %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert disk in CDROM drive and press button...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RestoreRun</name>
+    <message>
+        <source>(!) The hardcopy counts cannot be stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) Not restored: %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) Not copied, the destination exists: %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) Cannot copy %1 to %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -262,10 +262,116 @@ cannot be written. The files meant for it stay in the source folder.</source>
     </message>
 </context>
 <context>
+    <name>BoxInfoGUI</name>
+    <message>
+        <source>Info</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Подождите, пожалуйста...</translation>
+    </message>
+    <message>
+        <source>General:</source>
+        <translation>Общее:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Имя:</translation>
+    </message>
+    <message>
+        <source>Number of sessions:</source>
+        <translation>Число сессий:</translation>
+    </message>
+    <message>
+        <source>Last session:</source>
+        <translation>Последняя сессия:</translation>
+    </message>
+    <message>
+        <source>Number of remarks:</source>
+        <translation>Число ремарок:</translation>
+    </message>
+    <message>
+        <source>Time length:</source>
+        <translation>Период времени:</translation>
+    </message>
+    <message>
+        <source>Number of templates:</source>
+        <translation>Число шаблонов:</translation>
+    </message>
+    <message>
+        <source>Number of albums:</source>
+        <translation>Число альбомов:</translation>
+    </message>
+    <message>
+        <source>Reliability:</source>
+        <translation>Полнота описания:</translation>
+    </message>
+    <message>
+        <source>without category:</source>
+        <translation>без категории:</translation>
+    </message>
+    <message>
+        <source>(actuality</source>
+        <translation>(актуальность</translation>
+    </message>
+    <message>
+        <source>without keywords:</source>
+        <translation>без ключевых слов:</translation>
+    </message>
+    <message>
+        <source>without caption:</source>
+        <translation>без заголовка:</translation>
+    </message>
+    <message>
+        <source>About sessions:</source>
+        <translation>О сессиях:</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Creation date</source>
+        <translation>Дата создания</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Количество</translation>
+    </message>
+    <message>
+        <source>Time length</source>
+        <translation>Период времени</translation>
+    </message>
+    <message>
+        <source>Annotation</source>
+        <translation>Аннотация</translation>
+    </message>
+</context>
+<context>
     <name>BoxSelectGUI</name>
     <message>
         <source>The program is in mode image processing</source>
         <translation>Программа в режиме обработки изображений</translation>
+    </message>
+</context>
+<context>
+    <name>BurnRun</name>
+    <message>
+        <source>(!) The burning process was stopped</source>
+        <translation>(!) Процесс записи остановлен</translation>
+    </message>
+    <message>
+        <source>(!) The burning process cannot be started: %1</source>
+        <translation>(!) Процесс записи не может быть запущен: %1</translation>
+    </message>
+    <message>
+        <source>(!) The burner crashed</source>
+        <translation>(!) Программа записи аварийно завершилась</translation>
+    </message>
+    <message>
+        <source>Burner exit code: %1</source>
+        <translation>Код завершения программы записи: %1</translation>
     </message>
 </context>
 <context>
@@ -556,6 +662,58 @@ cannot be written. The files meant for it stay in the source folder.</source>
     <message>
         <source>empty_N</source>
         <translation>пусто_N</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayDialog</name>
+    <message>
+        <source>Warning</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>The present program cannot be started:
+%1</source>
+        <translation>Программа показа не может быть запущена:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayDialogGUI</name>
+    <message>
+        <source>Lists to display</source>
+        <translation>Списки для показа</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Подождите, пожалуйста...</translation>
+    </message>
+    <message>
+        <source>There are no lists...</source>
+        <translation>Списков нет...</translation>
+    </message>
+    <message>
+        <source>Playlist name</source>
+        <translation>Имя списка</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Количество</translation>
+    </message>
+    <message>
+        <source>Time length</source>
+        <translation>Период времени</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>Total playlists:</source>
+        <translation>Всего списков:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Начать</translation>
     </message>
 </context>
 <context>
@@ -1453,6 +1611,178 @@ cannot be written. The files meant for it stay in the source folder.</source>
     <message>
         <source>empty_F</source>
         <translation>пусто_F</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <source>&lt;b&gt;empty&lt;/b&gt;</source>
+        <translation>&lt;b&gt;пусто&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;not empty&lt;/b&gt; / existing files: </source>
+        <translation>&lt;b&gt;не пусто&lt;/b&gt; / имеющихся файлов: </translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>%1 files of the destination folder cannot be removed.</source>
+        <translation>Файлов папки назначения, которые не удалось удалить: %1.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 objects were not restored: a file of the same name is already in the destination folder, or the copy failed. See the log.</source>
+        <translation>Не восстановлено объектов: %1 из %2: файл с таким именем уже есть в папке назначения, или копирование не удалось. Подробности в журнале.</translation>
+    </message>
+    <message>
+        <source>The hardcopy counts cannot be written to the catalogue.</source>
+        <translation>Число отпечатков не удалось записать в каталог.</translation>
+    </message>
+    <message>
+        <source>Restoring</source>
+        <translation>Восстановление</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialogGUI</name>
+    <message>
+        <source>Restoring</source>
+        <translation>Восстановление</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Подождите, пожалуйста...</translation>
+    </message>
+    <message>
+        <source>No selections...</source>
+        <translation>Ничего не выбрано...</translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <translation>Назначение:</translation>
+    </message>
+    <message>
+        <source>Dest &amp;clear...</source>
+        <translation>&amp;Очистить назначение...</translation>
+    </message>
+    <message>
+        <source>Destination status:</source>
+        <translation>Состояние назначения:</translation>
+    </message>
+    <message>
+        <source>Selected files:</source>
+        <translation>Выбрано файлов:</translation>
+    </message>
+    <message>
+        <source>Mb</source>
+        <translation>Мб</translation>
+    </message>
+    <message>
+        <source>Current remark:</source>
+        <translation>Текущая ремарка:</translation>
+    </message>
+    <message>
+        <source>Restored files:</source>
+        <translation>Восстановлено файлов:</translation>
+    </message>
+    <message>
+        <source>Remain files:</source>
+        <translation>Осталось файлов:</translation>
+    </message>
+    <message>
+        <source>Elapsed time:</source>
+        <translation>Затраченное время:</translation>
+    </message>
+    <message>
+        <source>Use &amp;original filename</source>
+        <translation>Использовать &amp;исходное имя файла</translation>
+    </message>
+    <message>
+        <source>Status of progress...</source>
+        <translation>Ход выполнения...</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Начать</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreEditDialog</name>
+    <message>
+        <source>For editing</source>
+        <translation>Для редактирования</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreOtherDialog</name>
+    <message>
+        <source>For following usage</source>
+        <translation>Для дальнейшего использования</translation>
+    </message>
+</context>
+<context>
+    <name>RestorePrintDialog</name>
+    <message>
+        <source>For printing</source>
+        <translation>Для печати</translation>
+    </message>
+    <message>
+        <source>Ma&amp;ke labels</source>
+        <translation>Создать &amp;метки</translation>
+    </message>
+    <message>
+        <source>B&amp;urn CD</source>
+        <translation>&amp;Записать CD</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>The labels file cannot be written:
+%1</source>
+        <translation>Файл меток не удалось записать:
+%1</translation>
+    </message>
+    <message>
+        <source>Burning... </source>
+        <translation>Запись... </translation>
+    </message>
+    <message>
+        <source>The burning process is complete</source>
+        <translation>Процесс записи завершён</translation>
+    </message>
+    <message>
+        <source>The burning process cannot be started...</source>
+        <translation>Процесс записи не может быть запущен...</translation>
+    </message>
+    <message>
+        <source>The burning process ended with an error (exit code %1)</source>
+        <translation>Процесс записи завершился с ошибкой (код завершения %1)</translation>
+    </message>
+    <message>
+        <source>Insert disk in CDROM drive and press button...</source>
+        <translation>Вставьте диск в привод CD-ROM и нажмите кнопку...</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreRun</name>
+    <message>
+        <source>(!) The hardcopy counts cannot be stored</source>
+        <translation>(!) Число отпечатков не удалось сохранить</translation>
+    </message>
+    <message>
+        <source>(!) Not restored: %1 of %2</source>
+        <translation>(!) Не восстановлено: %1 из %2</translation>
+    </message>
+    <message>
+        <source>(!) Not copied, the destination exists: %1 to %2</source>
+        <translation>(!) Не скопировано, файл назначения уже есть: %1 в %2</translation>
+    </message>
+    <message>
+        <source>(!) Cannot copy %1 to %2</source>
+        <translation>(!) Не удалось скопировать %1 в %2</translation>
     </message>
 </context>
 <context>
