@@ -31,6 +31,8 @@ RestoreDialog::RestoreDialog(AnyBox *box, QFrame *parent)
         return;
     }
     // Sizes are known once the destination is; the figures come from the run.
+    label_F->setEnabled(false);
+    currentRemark->setEnabled(false);
     progressBar->setRange(0, m_selected);
     progressBar->setValue(0);
     label_A->hide();
@@ -45,8 +47,12 @@ void RestoreDialog::setDestination(MyUnit *destinationUnit)
     m_destination = destinationUnit;
     retranslateThis();
     destination->setText(destinationPath());
-    if (!hasSelection())
+    // Without its folder there is nowhere to copy to.
+    if (!hasSelection() || destinationPath().isEmpty()) {
+        startButton->setEnabled(false);
+        clearButton->setEnabled(false);
         return;
+    }
     m_run = new RestoreRun(m_box, destinationPath(), this);
     connect(m_run, &RestoreRun::entryStarted, this, &RestoreDialog::showCurrent);
     connect(m_run, &RestoreRun::entryRestored, this, &RestoreDialog::showRestored);

@@ -45,6 +45,7 @@ private slots:
     void burnerThatCannotStart();
     void burnerGetsLabelAndFolder();
     void burnerErrorIsReported();
+    void burnerStopsWithItsFrame();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -393,6 +394,31 @@ void TestRestore::burnerErrorIsReported()
     QTRY_COMPARE(text(frame, "label_K"), QStringLiteral("The burning process ended with an error (exit code 3)"));
     QCOMPARE(logLines().filter(QStringLiteral("Burner exit code: 3")).size(), 1);
     qunsetenv("TESSARY_FAKE_EXIT");
+    qunsetenv("TESSARY_FAKE_RECORD");
+}
+
+// A frame replaced during a burn takes its burner with it, and the log block is closed.
+void TestRestore::burnerStopsWithItsFrame()
+{
+    const QString record = m_dir->path() + "/burner-args";
+    qputenv("TESSARY_FAKE_RECORD", record.toLocal8Bit());
+    qputenv("TESSARY_FAKE_SLEEP", "60");
+    makeBox('"' + StorageSupport::fake("fake_burner.sh") + "\" %1 %2");
+    m_box->markAllEntries(0);
+    auto frame = makeFrame<RestorePrintDialog>();
+    start(frame);
+    QTest::mouseClick(button(frame, "onCDButton"), Qt::LeftButton);
+    QCOMPARE(text(frame, "label_K"), QStringLiteral("Burning... "));
+    QTRY_VERIFY(QFile::exists(record + ".pid"));
+    const QByteArray pid = TestSupport::readFile(record + ".pid").trimmed();
+    QVERIFY(!pid.isEmpty());
+    QVERIFY(QFileInfo::exists("/proc/" + pid));
+    m_central.reset();
+    QVERIFY(!QFileInfo::exists("/proc/" + pid));
+    const QStringList log = logLines();
+    QCOMPARE(log.filter(QStringLiteral("(!) The burning process was stopped")).size(), 1);
+    QVERIFY(log.at(log.size() - 2).startsWith(QStringLiteral("--- BURNING CLOSE: ")));
+    qunsetenv("TESSARY_FAKE_SLEEP");
     qunsetenv("TESSARY_FAKE_RECORD");
 }
 

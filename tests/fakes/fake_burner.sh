@@ -1,7 +1,8 @@
 #!/bin/sh
 # Stands in for a disc burner: records its arguments, one per line, into the file named by
 # TESSARY_FAKE_RECORD (in one step, so a test that sees the record sees all of it), prints a line
-# and ends with the exit code in TESSARY_FAKE_EXIT (0 when unset).
+# and ends with the exit code in TESSARY_FAKE_EXIT (0 when unset). With TESSARY_FAKE_SLEEP set it
+# writes its process id into "$TESSARY_FAKE_RECORD.pid" and sleeps that many seconds instead.
 record="$TESSARY_FAKE_RECORD"
 if [ -n "$record" ]; then
     : > "$record.part"
@@ -11,4 +12,9 @@ if [ -n "$record" ]; then
     mv "$record.part" "$record"
 fi
 echo "fake burner: writing $#"
+if [ -n "$TESSARY_FAKE_SLEEP" ]; then
+    echo $$ > "$record.pid.part"
+    mv "$record.pid.part" "$record.pid"
+    exec sleep "$TESSARY_FAKE_SLEEP"
+fi
 exit "${TESSARY_FAKE_EXIT:-0}"
