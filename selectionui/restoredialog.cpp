@@ -90,10 +90,18 @@ void RestoreDialog::setModeClearButton()
     clearButton->setEnabled(!m_destinationEmpty && !m_started);
 }
 
-// Files go; sub-folders stay.
+// Files go; sub-folders stay. The source folder may hold files waiting for the arrangement, so the
+// user confirms first.
 void RestoreDialog::pressClearButton()
 {
     if (!m_run)
+        return;
+    const int files = m_run->destinationFiles().size();
+    const QMessageBox::StandardButton answer = MyMessageBox::question(
+        this, tr("Question"),
+        tr("Remove %1 files from the folder\n%2?\nSub-folders stay.").arg(files).arg(destinationPath()),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
         return;
     clearButton->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);

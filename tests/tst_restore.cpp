@@ -248,6 +248,7 @@ void TestRestore::printTwiceCountsTwoHardcopiesWithLabels()
 
     // The second print of the same selection, after the destination was cleared.
     frame = makeFrame<RestorePrintDialog>();
+    MyMessageBox::setNextAnswer(QMessageBox::Yes);
     QTest::mouseClick(button(frame, "clearButton"), Qt::LeftButton);
     QCOMPARE(text(frame, "destinationStatus"), QStringLiteral("<b>empty</b>"));
     start(frame);
@@ -273,6 +274,15 @@ void TestRestore::clearLeavesSubFolders()
     QCOMPARE(text(frame, "destinationStatus"), QStringLiteral("<b>not empty</b> / existing files: 2"));
     QPushButton *clear = button(frame, "clearButton");
     QVERIFY(clear->isEnabled());
+    // Asked first; No keeps everything.
+    MyMessageBox::setNextAnswer(QMessageBox::No);
+    QTest::mouseClick(clear, Qt::LeftButton);
+    QCOMPARE(shownBoxes(), 1);
+    QCOMPARE(MyMessageBox::lastText(),
+             QStringLiteral("Remove 2 files from the folder\n%1?\nSub-folders stay.").arg(dstPath()));
+    QVERIFY(QFile::exists(dstPath() + "/old.jpg"));
+    QVERIFY(clear->isEnabled());
+    MyMessageBox::setNextAnswer(QMessageBox::Yes);
     QTest::mouseClick(clear, Qt::LeftButton);
     QCOMPARE(text(frame, "destinationStatus"), QStringLiteral("<b>empty</b>"));
     QVERIFY(!clear->isEnabled());

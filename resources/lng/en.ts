@@ -1640,6 +1640,16 @@ cannot be written. The files meant for it stay in the source folder.</source>
         <source>Restoring</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1 files from the folder
+%2?
+Sub-folders stay.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RestoreDialogGUI</name>

@@ -1643,6 +1643,18 @@ cannot be written. The files meant for it stay in the source folder.</source>
         <source>Restoring</source>
         <translation>Восстановление</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>Вопрос</translation>
+    </message>
+    <message>
+        <source>Remove %1 files from the folder
+%2?
+Sub-folders stay.</source>
+        <translation>Удалить файлы (%1) из папки
+%2?
+Вложенные папки останутся.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreDialogGUI</name>
