@@ -1,5 +1,7 @@
 #include "mysettings.h"
 
+#include <QFile>
+
 #include "constants.h"
 
 MySettings::MySettings(const QString &organization, const QString &application,
@@ -30,8 +32,31 @@ QString MySettings::text(const QString &key) const
     return stored.toString();
 }
 
+bool MySettings::parsesCompletely(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray content = file.readAll();
+    // Binary junk is no hand-edited setting, even where the INI reader would take it in somehow.
+    for (const char byte : content) {
+        const uchar c = uchar(byte);
+        if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7f)
+            return false;
+    }
+    // The reader reports a format error only once a key has been asked for.
+    QSettings probe(fileName, QSettings::IniFormat);
+    probe.allKeys();
+    return probe.status() != QSettings::FormatError;
+}
+
+// A file that cannot be parsed to its end would be written back without what could not be read: it
+// is left as it is, byte for byte, for the user to mend.
 void MySettings::fillDefaults()
 {
+    m_parsedCompletely = parsesCompletely(fileName());
+    if (!m_parsedCompletely)
+        return;
     for (auto it = defaults.constBegin(); it != defaults.constEnd(); ++it) {
         if (!contains(it.key()))
             setValue(it.key(), it.value());
