@@ -1,6 +1,8 @@
 #include "mysettings.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryFile>
 
 #include "constants.h"
 
@@ -44,8 +46,12 @@ bool MySettings::parsesCompletely(const QString &fileName)
         if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7f)
             return false;
     }
-    // The reader reports a format error only once a key has been asked for.
-    QSettings probe(fileName, QSettings::IniFormat);
+    // The settings layer keeps the files it has read and does not parse an unchanged one again (nor
+    // report its error again), and it reports a format error only once a key has been asked for: so
+    // the text is parsed under a name of its own, and a key is asked for.
+    QTemporaryFile copy(QDir::tempPath() + QStringLiteral("/tessary-settings-XXXXXX.ini"));
+    const bool copied = copy.open() && copy.write(content) == content.size() && copy.flush();
+    QSettings probe(copied ? copy.fileName() : fileName, QSettings::IniFormat);
     probe.allKeys();
     return probe.status() != QSettings::FormatError;
 }
