@@ -154,7 +154,8 @@ void TestHostileNames::baseFolderNamedLikeAUnit()
     QCOMPARE(entries.first().section(QLatin1Char('~'), 7, 7), QStringLiteral("holiday.jpg"));
     const QStringList sessions = lines(base + QLatin1Char('/') + NAME_SSS_FILE);
     QCOMPARE(sessions.size(), 1);
-    QVERIFY2(sessions.first().startsWith(QStringLiteral("1~")) && sessions.first().endsWith(QStringLiteral("~photo~Sea")),
+    QVERIFY2(sessions.first().startsWith(QStringLiteral("1~"))
+                 && sessions.first().endsWith(QStringLiteral("~photo~Sea")),
              qPrintable(sessions.first()));
     const QStringList log = lines(base + QLatin1Char('/') + NAME_LOG_FILE);
     QVERIFY(!log.isEmpty());
