@@ -1,5 +1,9 @@
 #include "mysettings.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryFile>
+
 #include "constants.h"
 
 MySettings::MySettings(const QString &organization, const QString &application,
@@ -30,8 +34,35 @@ QString MySettings::text(const QString &key) const
     return stored.toString();
 }
 
+bool MySettings::parsesCompletely(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray content = file.readAll();
+    // Binary junk is no hand-edited setting, even where the INI reader would take it in somehow.
+    for (const char byte : content) {
+        const uchar c = uchar(byte);
+        if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7f)
+            return false;
+    }
+    // The settings layer keeps the files it has read and does not parse an unchanged one again (nor
+    // report its error again), and it reports a format error only once a key has been asked for: so
+    // the text is parsed under a name of its own, and a key is asked for.
+    QTemporaryFile copy(QDir::tempPath() + QStringLiteral("/tessary-settings-XXXXXX.ini"));
+    const bool copied = copy.open() && copy.write(content) == content.size() && copy.flush();
+    QSettings probe(copied ? copy.fileName() : fileName, QSettings::IniFormat);
+    probe.allKeys();
+    return probe.status() != QSettings::FormatError;
+}
+
+// A file that cannot be parsed to its end would be written back without what could not be read: it
+// is left as it is, byte for byte, for the user to mend.
 void MySettings::fillDefaults()
 {
+    m_parsedCompletely = parsesCompletely(fileName());
+    if (!m_parsedCompletely)
+        return;
     for (auto it = defaults.constBegin(); it != defaults.constEnd(); ++it) {
         if (!contains(it.key()))
             setValue(it.key(), it.value());

@@ -21,6 +21,13 @@ public:
     // it is joined again so that comma-separated settings survive hand editing.
     QString text(const QString &key) const;
 
+    // True when the file was parsed to its end. A store over a file that was not is never filled in,
+    // so nothing is written back into it.
+    bool parsedCompletely() const { return m_parsedCompletely; }
+    // Whether the INI file can be parsed to its end: no line without "=" outside a group header, no
+    // binary bytes. A missing file is fine. Nothing is written.
+    static bool parsesCompletely(const QString &fileName);
+
     // The 22 keys a settings file holds, with their built-in values.
     static QMap<QString, QVariant> builtInDefaults();
 
@@ -28,4 +35,5 @@ private:
     void fillDefaults();
 
     QMap<QString, QVariant> defaults;
+    bool m_parsedCompletely = true;
 };

@@ -50,7 +50,7 @@ MySettings *StartUp::openSettings(const QStringList &arguments)
 {
     // Filling in the defaults would write the store back and wipe a file the user has to mend by
     // hand, so a file that cannot be parsed is only looked at, never opened for good.
-    if (QSettings(settingsPath(arguments), QSettings::IniFormat).status() == QSettings::FormatError)
+    if (!MySettings::parsesCompletely(settingsPath(arguments)))
         return nullptr;
 
     const QString fileName = settingsFileName(arguments);

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include "commandline.h"
 #include "constants.h"
 #include "entry.h"
 #include "myabcfile.h"
@@ -17,7 +18,6 @@
 
 // List files hold 1001 objects at most; every further one is announced through showReduce().
 static const int LIST_LIMIT = 1000;
-static const QString PATH_PLACE = QStringLiteral("%1");
 
 // One row of a kind's category structure: the arguments of one setSubCategories_ call. Null items
 // stand for the translated category setting.
@@ -269,11 +269,8 @@ QString AnyBox::startOnList(const QString &name, const QList<Entry *> &entries, 
     const QString path = makePlayListFile(name, entries);
     if (path.isEmpty() || !process)
         return path;
-    QStringList arguments = QProcess::splitCommand(QString(command).replace(PATH_PLACE, path));
-    if (arguments.isEmpty())
-        return path;
-    const QString program = arguments.takeFirst();
-    process->start(program, arguments, QIODevice::ReadWrite);
+    // The list's path reaches the program as one argument, also when the user quoted "%1".
+    CommandLine::start(process, CommandLine::arguments(command, path));
     return path;
 }
 

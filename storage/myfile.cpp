@@ -34,8 +34,14 @@ bool MyFile::readLines(QStringList &lines) const
         return false;
     QTextStream stream(&file);
     stream.setCodec("UTF-8");
+    // Always UTF-8: a stream left to guess would take a file that begins with a UTF-16 byte-order mark
+    // for UTF-16, and the UTF-8 lines appended to it later would never read back.
+    stream.setAutoDetectUnicode(false);
     while (!stream.atEnd())
         lines.append(stream.readLine());
+    // A UTF-8 byte-order mark (from an editor) is not part of the first line.
+    if (!lines.isEmpty() && lines.first().startsWith(QChar(QChar::ByteOrderMark)))
+        lines.first().remove(0, 1);
     return true;
 }
 

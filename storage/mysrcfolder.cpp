@@ -5,9 +5,8 @@
 #include <QProcess>
 #include <QTextCodec>
 
+#include "commandline.h"
 #include "mysourcefile.h"
-
-static const QString PATH_PLACE = QStringLiteral("%1");
 
 MySrcFolder::MySrcFolder(const QString &extractApp, const QString &name, MyUnit *parent)
     : MyFolder(name, parent)
@@ -26,12 +25,15 @@ MySrcFolder::~MySrcFolder()
     delete m_process;
 }
 
+// The text shows the line as it runs; the program gets the arguments, in which the folder's path is
+// one argument whatever blanks or quotes it holds.
 void MySrcFolder::setExtractApp(const QString &extractApp)
 {
-    if (extractApp.trimmed().endsWith(PATH_PLACE))
-        m_command = QString(extractApp).replace(PATH_PLACE, m_folderPath);
+    if (CommandLine::endsWithPlace(extractApp))
+        m_command = QString(extractApp).replace(CommandLine::PLACE, m_folderPath);
     else
         m_command = extractApp + QLatin1Char(' ') + m_folderPath;
+    m_arguments = CommandLine::argumentsEndingWithPath(extractApp, m_folderPath);
 }
 
 void MySrcFolder::refresh()
@@ -67,11 +69,8 @@ void MySrcFolder::addFiles()
 // wait at once and the files keep their modification times.
 void MySrcFolder::runExtractor()
 {
-    QStringList arguments = QProcess::splitCommand(m_command);
-    if (arguments.isEmpty())
+    if (!CommandLine::start(m_process, m_arguments))
         return;
-    const QString program = arguments.takeFirst();
-    m_process->start(program, arguments, QIODevice::ReadWrite);
     // Nothing is ever written to the extractor; a closed input keeps one that reads it from
     // blocking the wait forever.
     m_process->closeWriteChannel();

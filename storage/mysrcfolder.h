@@ -3,6 +3,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include "myfolder.h"
 
@@ -21,6 +22,7 @@ public:
 
     void setExtractApp(const QString &extractApp);
     QString command() const { return m_command; }
+    QStringList arguments() const { return m_arguments; }
 
     void refresh();
     QList<MySourceFile *> getInConformityExt(const QSet<QString> &extensions) const;
@@ -34,6 +36,7 @@ private:
     void runExtractor();
 
     QString m_command;
+    QStringList m_arguments;
     QString m_folderPath;
     QProcess *m_process;
 };

@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 
+#include <limits>
+
 #include "constants.h"
 
 static const QString UNKNOWN = QStringLiteral("unknown");
@@ -32,7 +34,13 @@ void MySssFile::read()
         ++m_countSessions;
         largest = qMax(largest, n);
     }
-    m_currentSessionNumber = largest + 1;
+    m_currentSessionNumber = following(largest);
+}
+
+// A number past the largest an entry can hold is none at all, never a wrap round to 0 and 1.
+unsigned MySssFile::following(unsigned n)
+{
+    return n == std::numeric_limits<unsigned>::max() ? 0 : n + 1;
 }
 
 bool MySssFile::add(const QString &boxName, const QString &annotation)
@@ -43,7 +51,7 @@ bool MySssFile::add(const QString &boxName, const QString &annotation)
     simplified.replace(SIGN_INV, QStringLiteral("-"));
     simplified = simplified.simplified();
     const QString written = simplified.isEmpty() ? UNKNOWN : simplified;
-    if (!initOk())
+    if (!initOk() || !sessionNumberLeft())
         return false;
 
     const QString time = QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy hh:mm:ss"));
@@ -53,7 +61,7 @@ bool MySssFile::add(const QString &boxName, const QString &annotation)
         return false;
     m_dates[m_currentSessionNumber] = time;
     m_annotations[m_currentSessionNumber] = simplified;
-    ++m_currentSessionNumber;
+    m_currentSessionNumber = following(m_currentSessionNumber);
     ++m_countSessions;
     return true;
 }

@@ -12,7 +12,10 @@ class MySssFile : public MyFile
 public:
     MySssFile(const QString &name, MyUnit *parent);
 
+    // The number the next session gets; 0 when the largest number there is has been given already
+    // (numbers never wrap round to reuse 1, 2 ...).
     unsigned currentSessionNumber() const { return m_currentSessionNumber; }
+    bool sessionNumberLeft() const { return m_currentSessionNumber != 0; }
     unsigned countSessions() const { return m_countSessions; }
     QString sessionDateCreation(unsigned n) const { return m_dates.value(n); }
     QString sessionAnnotation(unsigned n) const { return m_annotations.value(n); }
@@ -21,6 +24,7 @@ public:
 
 private:
     void read();
+    static unsigned following(unsigned n);
 
     unsigned m_currentSessionNumber = 1;
     unsigned m_countSessions = 0;

@@ -19,12 +19,14 @@ MyUnit *MyUnit::baseUnit()
     return node;
 }
 
+// The descendants are searched before the root: a base folder may carry the name of one of its own
+// units ("photo", "log", "_src" ...), and a look-up of that unit must never answer with the base folder.
 MyUnit *MyUnit::unit(const QString &name)
 {
     MyUnit *root = baseUnit();
-    if (root->objectName() == name)
-        return root;
-    return findIn(root, name);
+    if (MyUnit *found = findIn(root, name))
+        return found;
+    return root->objectName() == name ? root : nullptr;
 }
 
 // Breadth first among the direct children, then the same search inside each child in turn.

@@ -25,6 +25,9 @@ private slots:
     void addSimplifiesWhiteSpace();
     void annotationWithTildeAndLineBreaksReadsBackAfterRestart();
     void addFailsOnUnusableUnit();
+    void utf8ByteOrderMarkIsSkipped();
+    void utf16ByteOrderMarkIsNotGuessed();
+    void largestSessionNumberIsTheLast();
 
 private:
     QString sssPath() const { return m_base->completeName() + QLatin1Char('/') + NAME_SSS_FILE; }
@@ -181,6 +184,66 @@ void TestMySssFile::addFailsOnUnusableUnit()
     QCOMPARE(sss->currentSessionNumber(), 1u);
     QCOMPARE(sss->countSessions(), 0u);
     QCOMPARE(sss->sessionAnnotation(1), QString());
+}
+
+void TestMySssFile::utf8ByteOrderMarkIsSkipped()
+{
+    QVERIFY(TestSupport::writeFile(sssPath(), "\xef\xbb\xbf" "3~01.01.2020 10:00:00~photo~\xc3\x9c" "ber\n"));
+    auto sss = new MySssFile(NAME_SSS_FILE, m_base.data());
+    QCOMPARE(sss->countSessions(), 1u);
+    QCOMPARE(sss->currentSessionNumber(), 4u);
+    QCOMPARE(sss->sessionAnnotation(3), QStringLiteral("Über"));
+}
+
+// A file that begins with a UTF-16 byte-order mark is still read as UTF-8: the sessions appended to it
+// read back after a restart, and the line with the mark stays in the file as it was.
+void TestMySssFile::utf16ByteOrderMarkIsNotGuessed()
+{
+    const QByteArray marked = "\xff\xfe" "5~01.01.2020 10:00:00~photo~old\n";
+    QVERIFY(TestSupport::writeFile(sssPath(), marked));
+    auto sss = new MySssFile(NAME_SSS_FILE, m_base.data());
+    QCOMPARE(sss->countSessions(), 0u);
+    QVERIFY(sss->add(NAME_PHOTO, QStringLiteral("Über den Wolken")));
+    QVERIFY(sss->add(NAME_CLIP, QStringLiteral("second")));
+
+    sss = reopen();
+    QCOMPARE(sss->countSessions(), 2u);
+    QCOMPARE(sss->currentSessionNumber(), 3u);
+    QCOMPARE(sss->sessionAnnotation(1), QStringLiteral("Über den Wolken"));
+    QCOMPARE(sss->sessionAnnotation(2), QStringLiteral("second"));
+    QVERIFY(TestSupport::readFile(sssPath()).startsWith(marked));
+}
+
+// 4294967295 is the largest number an entry holds: it is given once, and then no session is recorded
+// at all instead of numbers starting again at 0 or 1. A number beyond it is no session number.
+void TestMySssFile::largestSessionNumberIsTheLast()
+{
+    const QByteArray before = "4294967294~01.01.2020 10:00:00~photo~a\n"
+                              "4294967296~01.01.2020 10:00:00~photo~too large\n"
+                              "99999999999999999999~01.01.2020 10:00:00~photo~far too large\n";
+    QVERIFY(TestSupport::writeFile(sssPath(), before));
+    auto sss = new MySssFile(NAME_SSS_FILE, m_base.data());
+    QCOMPARE(sss->countSessions(), 1u);
+    QCOMPARE(sss->currentSessionNumber(), 4294967295u);
+    QVERIFY(sss->sessionNumberLeft());
+    QVERIFY(sss->add(NAME_PHOTO, QStringLiteral("last")));
+    QCOMPARE(sss->sessionAnnotation(4294967295u), QStringLiteral("last"));
+    QCOMPARE(sss->currentSessionNumber(), 0u);
+    QVERIFY(!sss->sessionNumberLeft());
+    const QByteArray full = TestSupport::readFile(sssPath());
+    QVERIFY(full.startsWith(before + "4294967295~"));
+
+    QVERIFY(!sss->add(NAME_PHOTO, QStringLiteral("refused")));
+    QCOMPARE(sss->countSessions(), 2u);
+    QCOMPARE(sss->sessionAnnotation(0), QString());
+    QCOMPARE(TestSupport::readFile(sssPath()), full);
+
+    sss = reopen();
+    QCOMPARE(sss->countSessions(), 2u);
+    QCOMPARE(sss->currentSessionNumber(), 0u);
+    QVERIFY(!sss->sessionNumberLeft());
+    QVERIFY(!sss->add(NAME_PHOTO, QStringLiteral("refused")));
+    QCOMPARE(TestSupport::readFile(sssPath()), full);
 }
 
 QTEST_GUILESS_MAIN(TestMySssFile)

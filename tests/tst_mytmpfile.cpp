@@ -91,6 +91,7 @@ private slots:
     void laterTemplateOfNameWins();
     void lastTaskWithoutSearchIsLost();
     void otherLinesAreIgnored();
+    void byteOrderMarksAndUtf8();
     void damagedFileKeepsWhatItCan();
     void headerBreakersAreRefused();
     void criterionLineBreaksStayOnTheirLine();
@@ -435,6 +436,24 @@ void TestMyTmpFile::viewShowsStages()
         + table + "<tr> <td align = right> <b>Stage 2</b> </td> </tr></table><hr />"
         + table + "<tr> <td width = 20%> <b> Remark </b> </td> <td> qwerty </td> </tr></table>";
     QCOMPARE(html, expected);
+}
+
+// A UTF-8 byte-order mark before the first header is skipped; after a UTF-16 one the templates
+// appended later still read back as UTF-8.
+void TestMyTmpFile::byteOrderMarksAndUtf8()
+{
+    BoxSet set;
+    QVERIFY(set.write("\xef\xbb\xbf" + SEA_BLOCK));
+    set.tmp->loadTemplates(NAME_PHOTO);
+    QCOMPARE(set.tmp->templates().keys(), QStringList({"sea"}));
+
+    QVERIFY(set.write("\xff\xfe\n"));
+    QVERIFY(set.tmp->addTask(NAME_PHOTO, QStringLiteral("Über"), QStringLiteral("Straße"),
+                             {makeTask("", "", "", "", "", "Café", "")}));
+    set.tmp->loadTemplates(NAME_PHOTO);
+    QCOMPARE(set.tmp->templates().keys(), QStringList({"Über"}));
+    QCOMPARE(set.tmp->describes().value("Über"), QStringLiteral("Straße"));
+    QCOMPARE(set.tmp->getTask("Über").first().caption, QStringLiteral("Café"));
 }
 
 void TestMyTmpFile::viewOfUnknownTemplate()

@@ -45,6 +45,7 @@ private slots:
     void readerSkipsBadKeys();
     void readerKeepsLastLineAndEmptyKeys();
     void readerAcceptsBothLineEnds();
+    void readerTakesUtf8Only();
     void lookUpWholeWordsIgnoringCase();
     void lookUpPrefersLastKeyInHashOrder();
     void completionGivesOneWordPerKey();
@@ -100,6 +101,23 @@ void TestMyWrdFile::readerAcceptsBothLineEnds()
     QCOMPARE(v.words->getWords().value("aqmz"), QStringLiteral("~cat~"));
     QCOMPARE(v.words->getWords().value("bcde"), QStringLiteral("~dog~"));
     QCOMPARE(v.words->getKey(QString::fromUtf8("\xc3\x89T\xc3\x89")), QStringLiteral("cdef"));
+}
+
+// A UTF-8 byte-order mark is skipped; a UTF-16 one is not taken as a reason to read UTF-16, so the
+// lines appended later still read back.
+void TestMyWrdFile::readerTakesUtf8Only()
+{
+    Vocabulary v("\xef\xbb\xbf" "aqmz~cat~\nbcde~\xc3\xa9t\xc3\xa9~\n");
+    QCOMPARE(v.words->getKey("cat"), QStringLiteral("aqmz"));
+    QCOMPARE(v.words->getKey(QStringLiteral("été")), QStringLiteral("bcde"));
+
+    Vocabulary marked("\xff\xfe" "\n" "aqmz~cat~\n");
+    QCOMPARE(marked.words->getKey("cat"), QStringLiteral("aqmz"));
+    QVERIFY(marked.words->addNewWord(QStringLiteral("hund")));
+    QVERIFY(marked.words->storeWords());
+    const QString key = marked.words->getKey(QStringLiteral("hund"));
+    QCOMPARE(marked.reread().value(key), QStringLiteral("~hund~"));
+    QCOMPARE(marked.reread().value("aqmz"), QStringLiteral("~cat~"));
 }
 
 void TestMyWrdFile::lookUpWholeWordsIgnoringCase()

@@ -4,9 +4,15 @@
 #include <QEvent>
 #include <QKeyEvent>
 
+#include <limits>
+
 #include "anybox.h"
 #include "arrangementrun.h"
+#include "constants.h"
+#include "mylogfile.h"
 #include "mymessagebox.h"
+#include "mysrcfolder.h"
+#include "mysssfile.h"
 
 Arrangement::Arrangement(AnyBox *box, QFrame *parent)
     : QFrame(parent)
@@ -82,11 +88,38 @@ void Arrangement::pressStartButton()
     m_started = true;
     startButton->setEnabled(false);
     annotationEdit->setReadOnly(true);
+    // A run that cannot start would show zeros as if the folder were empty; the user learns why instead.
+    const QString problem = startProblem();
+    if (!problem.isEmpty()) {
+        MyMessageBox::warning(this, tr("Warning"), tr("The arrangement cannot start.\n%1").arg(problem));
+        return;
+    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_run->run(annotationEdit->text());
-    showResult();
-    emit needUpdateStatus();
+    const bool ran = m_run->run(annotationEdit->text());
+    if (ran) {
+        showResult();
+        emit needUpdateStatus();
+    }
     QApplication::restoreOverrideCursor();
+    if (!ran)
+        MyMessageBox::warning(this, tr("Warning"), tr("The arrangement cannot start."));
+}
+
+// Why a run cannot start in this box set, or an empty text when it can.
+QString Arrangement::startProblem() const
+{
+    if (!qobject_cast<MySrcFolder *>(m_box->unit(NAME_SRC_FOLDER)))
+        return tr("The source folder \"%1\" is not found in the base folder.").arg(NAME_SRC_FOLDER);
+    auto sessions = dynamic_cast<MySssFile *>(m_box->unit(NAME_SSS_FILE));
+    if (!sessions)
+        return tr("The session file \"%1\" is not found in the base folder.").arg(NAME_SSS_FILE);
+    if (!dynamic_cast<MyLogFile *>(m_box->unit(NAME_LOG_FILE)))
+        return tr("The log file \"%1\" is not found in the base folder.").arg(NAME_LOG_FILE);
+    if (!sessions->sessionNumberLeft())
+        return tr("No session number is left: the session file\n%1\nalready holds the largest number, %2.")
+            .arg(sessions->completeName())
+            .arg(std::numeric_limits<unsigned>::max());
+    return QString();
 }
 
 void Arrangement::showReading()

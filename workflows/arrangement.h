@@ -49,6 +49,7 @@ private slots:
     void warnStoreFailed(const QString &path);
 
 private:
+    QString startProblem() const;
     void showResult();
     static void setShown(const QList<QWidget *> &widgets, bool shown);
     static void repaintNow();

@@ -13,6 +13,33 @@
 cannot be written. The files meant for it stay in the source folder.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The arrangement cannot start.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The arrangement cannot start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The source folder &quot;%1&quot; is not found in the base folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The session file &quot;%1&quot; is not found in the base folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log file &quot;%1&quot; is not found in the base folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No session number is left: the session file
+%1
+already holds the largest number, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ArrangementDialogGUI</name>

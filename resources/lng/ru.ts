@@ -15,6 +15,36 @@ cannot be written. The files meant for it stay in the source folder.</source>
 %1
 не может быть записан. Предназначенные для него файлы остаются в исходной папке.</translation>
     </message>
+    <message>
+        <source>The arrangement cannot start.
+%1</source>
+        <translation>Размещение не может начаться.
+%1</translation>
+    </message>
+    <message>
+        <source>The arrangement cannot start.</source>
+        <translation>Размещение не может начаться.</translation>
+    </message>
+    <message>
+        <source>The source folder &quot;%1&quot; is not found in the base folder.</source>
+        <translation>Исходная папка &quot;%1&quot; не найдена в базовой папке.</translation>
+    </message>
+    <message>
+        <source>The session file &quot;%1&quot; is not found in the base folder.</source>
+        <translation>Файл сеансов &quot;%1&quot; не найден в базовой папке.</translation>
+    </message>
+    <message>
+        <source>The log file &quot;%1&quot; is not found in the base folder.</source>
+        <translation>Файл журнала &quot;%1&quot; не найден в базовой папке.</translation>
+    </message>
+    <message>
+        <source>No session number is left: the session file
+%1
+already holds the largest number, %2.</source>
+        <translation>Номеров сеансов больше нет: файл сеансов
+%1
+уже содержит наибольший номер, %2.</translation>
+    </message>
 </context>
 <context>
     <name>ArrangementDialogGUI</name>
