@@ -1,6 +1,6 @@
 #include "burnrun.h"
 
-#include "externalcommand.h"
+#include "commandline.h"
 #include "mylogfile.h"
 
 static const QString LOG_TITLE = QStringLiteral("BURNING");
@@ -47,7 +47,7 @@ bool BurnRun::start(const QString &commandLine, const QString &label, const QStr
     if (m_logFile)
         m_logFile->openLog(LOG_TITLE);
     m_open = true;
-    QStringList arguments = ExternalCommand::arguments(commandLine, {label, folder});
+    QStringList arguments = CommandLine::arguments(commandLine, {label, folder});
     if (!arguments.isEmpty()) {
         const QString program = arguments.takeFirst();
         log(QStringLiteral("    ") + program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')));

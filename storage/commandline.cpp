@@ -4,12 +4,36 @@
 
 const QString CommandLine::PLACE = QStringLiteral("%1");
 
+// One pass over each argument: a value that itself holds "%1" or "%2" is not replaced again.
+static QString substituted(const QString &part, const QStringList &values)
+{
+    QString result;
+    result.reserve(part.size());
+    for (int i = 0; i < part.size(); ++i) {
+        const QChar c = part.at(i);
+        if (c == QLatin1Char('%') && i + 1 < part.size() && part.at(i + 1).isDigit()) {
+            const int number = part.at(i + 1).digitValue();
+            if (number >= 1 && number <= values.size()) {
+                result += values.at(number - 1);
+                ++i;
+                continue;
+            }
+        }
+        result += c;
+    }
+    return result;
+}
+
 QStringList CommandLine::arguments(const QString &command, const QString &path)
 {
+    return arguments(command, QStringList{path});
+}
+
+QStringList CommandLine::arguments(const QString &command, const QStringList &values)
+{
     QStringList split = QProcess::splitCommand(command);
-    // QString::replace() does not look again at the text it put in, so a "%1" inside the path stays.
     for (QString &argument : split)
-        argument.replace(PLACE, path);
+        argument = substituted(argument, values);
     return split;
 }
 

@@ -17,6 +17,8 @@ public:
     // The program and its arguments with every "%1" inside an argument replaced by the path; a line
     // without "%1" is only split.
     static QStringList arguments(const QString &command, const QString &path);
+    // The same with "%1", "%2" ... replaced by the values in order (the burner takes a label and a folder).
+    static QStringList arguments(const QString &command, const QStringList &values);
     // As arguments() when the last argument ends with "%1"; otherwise the line split as it is, with the
     // path added as one more argument.
     static QStringList argumentsEndingWithPath(const QString &command, const QString &path);

@@ -6,8 +6,8 @@
 #include <QTextStream>
 
 #include "anybox.h"
+#include "commandline.h"
 #include "constants.h"
-#include "externalcommand.h"
 #include "myabcfile.h"
 
 DisplayRun::DisplayRun(AnyBox *box)
@@ -100,7 +100,7 @@ bool DisplayRun::present(const QString &path) const
 {
     if (!m_box)
         return false;
-    QStringList arguments = ExternalCommand::arguments(m_box->execPresent(), {path});
+    QStringList arguments = CommandLine::arguments(m_box->execPresent(), {path});
     if (arguments.isEmpty())
         return false;
     const QString program = arguments.takeFirst();
