@@ -557,6 +557,33 @@ cannot be written. The files meant for it stay in the source folder.</source>
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Tessary keeps a personal media collection under control: photos, books, video clips and music.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file to work with, or a folder ending in &quot;/&quot; that holds &quot;tessary.ini&quot;. Without it the settings are kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[settings]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FirstTable</name>
     <message>
         <source>Path</source>
