@@ -83,11 +83,12 @@ MySetDialog::MySetDialog(MySettings *settings, QWidget *parent)
     for (const FieldRow &row : fieldRows)
         row.lineEdit->installEventFilter(this);
 
+    // Before the focus is set: moving the tabs into their scroll area takes the focus away.
+    fitIntoScreen();
     ui->mySetTabWidget->setCurrentWidget(ui->mySetGeneralTab);
     ui->boxDirLineEdit->setFocus();
     ui->retranslateUi(this);
     refreshAll();
-    fitIntoScreen();
 }
 
 void MySetDialog::fitIntoScreen()
