@@ -20,6 +20,7 @@ private slots:
     void helpFollowsTheStoredLanguage();
     void unparsableSettingsFileFailsWithReason();
     void readySettingsFileStartsAndQuits();
+    void settingsFileNamedLikeAnOptionStillWorks();
 };
 
 void TestCommandLine::helpTellsUsageAndWritesNothing_data()
@@ -145,6 +146,28 @@ void TestCommandLine::readySettingsFileStartsAndQuits()
                  .value(KEY_PHOTO + KEY_EXT)
                  .toString(),
              PHOTO_EXT);
+}
+
+void TestCommandLine::settingsFileNamedLikeAnOptionStillWorks()
+{
+    // Only help and version are options; any other argument is the settings file, as it always was.
+    QTemporaryDir home;
+    QTemporaryDir work;
+    QVERIFY(home.isValid() && work.isValid());
+    const QString base = work.path() + QStringLiteral("/base");
+    QVERIFY(QDir().mkpath(base));
+    QVERIFY(TestSupport::writeFile(work.path() + QStringLiteral("/-x.ini"), "[main]\nboxDir=" + base.toUtf8() + "\n"));
+    QProcessEnvironment environment = ProcessSupport::isolatedEnvironment(home.path());
+    environment.insert(QStringLiteral("TESSARY_TEST_QUIT"), QStringLiteral("1"));
+
+    const ProcessSupport::Run run =
+        ProcessSupport::run(QStringLiteral(TESSARY_PROGRAM), {QStringLiteral("-x.ini")}, work.path(), environment);
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(QFileInfo(base + QLatin1Char('/') + NAME_PHOTO).isDir());
+    const QSettings stored(work.path() + QStringLiteral("/-x.ini"), QSettings::IniFormat);
+    QCOMPARE(stored.value(KEY_MUSIC + KEY_EXT).toString(), MUSIC_EXT);
 }
 
 QTEST_MAIN(TestCommandLine)

@@ -115,7 +115,8 @@ void TestExitStatus::unreadableSettingsFileFails()
     QVERIFY(TestSupport::writeFile(blocker, "x"));
     const QString fileName = blocker + QStringLiteral("/tessary.ini");
     QCOMPARE(runProgram({"tessary", fileName}), 1);
-    QVERIFY2(m_err.contains(QStringLiteral("tessary: Cannot access the file\n'%1'\n").arg(fileName)), qPrintable(m_err));
+    QVERIFY2(m_err.contains(QStringLiteral("tessary: Cannot access the file\n'%1'\n").arg(fileName)),
+             qPrintable(m_err));
 }
 
 void TestExitStatus::unparsableSettingsFileFails()

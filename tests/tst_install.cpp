@@ -71,7 +71,8 @@ void TestInstall::desktopEntriesAreValid()
 {
     QStringList files = {prefixPath(QStringLiteral("share/applications/org.welmora.Tessary.desktop"))};
     // The companions' entries are checked where they come from.
-    for (const QString &name : {QStringLiteral("org.welmora.Cantrel.desktop"), QStringLiteral("org.welmora.Folianto.desktop")})
+    for (const QString &name :
+         {QStringLiteral("org.welmora.Cantrel.desktop"), QStringLiteral("org.welmora.Folianto.desktop")})
         files << QStringLiteral(TESSARY_DESKTOP_DIR "/") + name;
     for (const QString &file : files) {
         const ProcessSupport::Run run = runTool(QStringLiteral("desktop-file-validate"), {file});

@@ -119,8 +119,9 @@ void TestMainWindow::startsWithPhotoWelcome()
     // 700 x 730, lowered only as far as the free screen area (with room for the decoration) demands.
     const QRect free = WindowPlacement::availableArea(window.data());
     const QMargins decoration = WindowPlacement::frameAllowance(window.data());
-    QCOMPARE(window->minimumSize(), QSize(700, 730).boundedTo(QSize(free.width() - decoration.left() - decoration.right(),
-                                                                   free.height() - decoration.top() - decoration.bottom())));
+    const QSize room(free.width() - decoration.left() - decoration.right(),
+                     free.height() - decoration.top() - decoration.bottom());
+    QCOMPARE(window->minimumSize(), QSize(700, 730).boundedTo(room));
     QCOMPARE(window->windowTitle(), QStringLiteral("It's Tessary"));
     QCOMPARE(window->currentBox()->name(), NAME_PHOTO);
 

@@ -95,7 +95,8 @@ void TestWindowPlacement::placementShrinksOnlyWhereNeeded_data()
     QTest::newRow("large") << QSize(920, 700) << QRect(0, 0, 1920, 1080)
                            << QRect((1920 - 928) / 2 + 4, (1080 - 740) / 2 + 36, 920, 700);
     // Too low: as high as the room, full width kept.
-    QTest::newRow("low") << QSize(920, 700) << QRect(0, 27, 1024, 573) << QRect((1024 - 928) / 2 + 4, 27 + 36, 920, 533);
+    QTest::newRow("low") << QSize(920, 700) << QRect(0, 27, 1024, 573)
+                         << QRect((1024 - 928) / 2 + 4, 27 + 36, 920, 533);
     QTest::newRow("narrow and low") << QSize(1200, 800) << QRect(100, 0, 1024, 600) << QRect(104, 36, 1016, 560);
 }
 
