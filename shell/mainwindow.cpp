@@ -30,6 +30,7 @@
 #include "restoreotherdialog.h"
 #include "restoreprintdialog.h"
 #include "tessary.h"
+#include "windowplacement.h"
 
 static const QString LANGUAGE_DIR = QStringLiteral(":/lng");
 
@@ -41,9 +42,6 @@ MainWindow::MainWindow(MySettings *settings)
 
     setMinimumSize(700, 730);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move(screen.left() + (screen.width() - frameGeometry().width()) / 2,
-         screen.top() + (screen.height() - frameGeometry().height()) / 2);
 
     m_currentBox = qobject_cast<AnyBox *>(m_tessary->baseFolder()->unit(NAME_PHOTO));
     placeFrame<BoxSelect>();
@@ -56,6 +54,8 @@ MainWindow::MainWindow(MySettings *settings)
     setWindowIcon(QIcon(QStringLiteral(":img/tessary_logo2.ico")));
     setWindowTitle(QStringLiteral("It's Tessary"));
     retranslateUi();
+    // Centred on the screen, and inside its free area also on small screens.
+    WindowPlacement::fit(this, sizeHint().expandedTo(minimumSize()));
 }
 
 MainWindow::~MainWindow()

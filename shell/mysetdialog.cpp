@@ -4,12 +4,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "constants.h"
 #include "firsttable.h"
 #include "mysettab.h"
 #include "mysettings.h"
+#include "windowplacement.h"
 
 namespace {
 
@@ -81,10 +83,25 @@ MySetDialog::MySetDialog(MySettings *settings, QWidget *parent)
     for (const FieldRow &row : fieldRows)
         row.lineEdit->installEventFilter(this);
 
+    // Before the focus is set: moving the tabs into their scroll area takes the focus away.
+    fitIntoScreen();
     ui->mySetTabWidget->setCurrentWidget(ui->mySetGeneralTab);
     ui->boxDirLineEdit->setFocus();
     ui->retranslateUi(this);
     refreshAll();
+}
+
+void MySetDialog::fitIntoScreen()
+{
+    // On a low screen the tabs scroll, so that OK and Cancel below them stay in sight.
+    const QSize preferred = size();
+    auto scrollArea = new QScrollArea(this);
+    scrollArea->setObjectName(QStringLiteral("mySetScrollArea"));
+    scrollArea->setFrameShape(QFrame::NoFrame);
+    scrollArea->setWidgetResizable(true);
+    delete ui->dialogLayout->replaceWidget(ui->mySetTabWidget, scrollArea);
+    scrollArea->setWidget(ui->mySetTabWidget);
+    WindowPlacement::fit(this, preferred);
 }
 
 MySetDialog::~MySetDialog()

@@ -76,6 +76,7 @@ private:
     QString firstDirValue() const;
     void moveFocusFrom(QWidget *from, bool next);
     void refreshAll();
+    void fitIntoScreen();
 
     Ui::MySetDialog *ui;
     MySetTab *photoTab;

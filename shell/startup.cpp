@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
@@ -7,10 +8,17 @@
 
 #include "constants.h"
 #include "mainwindow.h"
+#include "mymessagebox.h"
 #include "mysettings.h"
 #include "mysplash.h"
 
+#include <cstdio>
+
 static const QString LANGUAGE_DIR = QStringLiteral(":/lng/");
+
+// Test hook for runs without a user: the splash goes at once after its last message and a main window that
+// opened is quit again through its Quit command.
+static const char *const TEST_QUIT_VARIABLE = "TESSARY_TEST_QUIT";
 
 StartUp::StartUp(const QStringList &arguments, QObject *parent)
     : QObject(parent)
@@ -75,6 +83,8 @@ bool StartUp::run()
     loadTranslators();
 
     m_succeeded = checkStore() && createMainWindow();
+    if (!m_succeeded)
+        printReason(m_statusText);
 
     showMessage(m_statusText);
     m_splash->activateUserAction();
@@ -90,10 +100,37 @@ int StartUp::exec()
         if (!succeeded)
             QCoreApplication::quit();
     });
+    const bool testQuit = qEnvironmentVariableIsSet(TEST_QUIT_VARIABLE);
+    if (testQuit)
+        connect(this, &StartUp::splashGone, this, &StartUp::quitThroughCommand);
     run();
+    if (testQuit && m_splash)
+        QTimer::singleShot(0, m_splash, &QWidget::close);
     const int result = QApplication::exec();
     shutdown();
-    return result;
+    // A start that never reached the main window is a failure also for whoever started the program.
+    return m_succeeded ? result : 1;
+}
+
+void StartUp::quitThroughCommand(bool succeeded)
+{
+    if (!succeeded || !m_mainWindow)
+        return;
+    QTimer::singleShot(0, m_mainWindow, [this]() {
+        QAction *quit = m_mainWindow->findChild<QAction *>(QStringLiteral("quitAction"));
+        if (!quit)
+            return;
+        MyMessageBox::setNextAnswer(QMessageBox::Yes);
+        quit->trigger();
+    });
+}
+
+void StartUp::printReason(const QString &text)
+{
+    // Whoever started the program from a terminal or a script learns why there is no window.
+    const QString line = QCoreApplication::applicationName() + QStringLiteral(": ") + text + QLatin1Char('\n');
+    std::fputs(line.toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
 }
 
 void StartUp::shutdown()
@@ -169,6 +206,7 @@ bool StartUp::createMainWindow()
                 return true;
             }
             showMessage(status);
+            printReason(status);
             delete m_mainWindow;
             m_mainWindow = nullptr;
         }

@@ -32,7 +32,8 @@ public:
     // Runs the sequence up to the final splash message; true when the main window is waiting for
     // the splash to go.
     bool run();
-    // run(), the event loop and the shutdown: the program's whole life.
+    // run(), the event loop and the shutdown: the program's whole life. The exit status is not zero when
+    // the main window never opened; the reason then also goes to the standard error.
     int exec();
     // Deletes the main window, the settings store and the translators, in that order.
     void shutdown();
@@ -55,6 +56,8 @@ private:
     bool checkStore();
     bool createMainWindow();
     void onSplashGone();
+    void quitThroughCommand(bool succeeded);
+    static void printReason(const QString &text);
 
     QStringList m_arguments;
     QPointer<MySplash> m_splash;

@@ -8,7 +8,8 @@ demo=${2:-$HOME/tessary-demo}
 base="$demo/base"
 mkdir -p "$base" "$demo/backup"
 
-viewer=$(command -v eog || command -v feh || command -v display || echo xdg-open)
+# The list file a preview hands over holds one path per line; feh reads such a list (-f), MPlayer too (-playlist).
+viewer=$(command -v feh || echo feh)
 command -v xorriso >/dev/null || echo "make-demo: no disc burner (xorriso) installed; Burn CD will say it cannot start" >&2
 ini="$demo/tessary.ini"
 if [ ! -f "$ini" ]; then
@@ -22,8 +23,8 @@ extractMetaApp="exiftool -f -d \\"%d.%m.%Y|%H:%M\\" -p \\"\$FileName|\$DateTimeO
 language=en
 
 [photo]
-previewApp=$viewer %1
-presentApp=$viewer %1
+previewApp=$viewer -f %1
+presentApp=$viewer -F -D 5 -f %1
 
 [library]
 previewApp=$build/reader/folianto -list %1

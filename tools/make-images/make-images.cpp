@@ -196,15 +196,7 @@ QFont titleFont(qreal pixels, qreal spacing)
     return font;
 }
 
-QFont plainFont(qreal pixels, qreal spacing)
-{
-    QFont font(kFamily);
-    font.setPixelSize(int(pixels));
-    font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
-    return font;
-}
-
-const QString kTagline = QString::fromUtf8("photos \u00b7 books \u00b7 video \u00b7 music");
+// The pictures carry no words but the program's name: they would stay English in a translated interface.
 
 QImage makeSplash()
 {
@@ -226,10 +218,9 @@ QImage makeSplash()
 
     scatterTiles(p, QRectF(3, 3, w - 6, h - band - 6), 18, heart, 95, 0.55, 20240611u);
 
-    drawMark(p, QRectF(w / 2.0 - 30, 36, 60, 60), false);
-    drawCentredText(p, QStringLiteral("Tessary"), titleFont(52, 3), Qt::white, w / 2.0, 163,
+    drawMark(p, QRectF(w / 2.0 - 30, 46, 60, 60), false);
+    drawCentredText(p, QStringLiteral("Tessary"), titleFont(52, 3), Qt::white, w / 2.0, 178,
                     QColor(0, 0, 0, 110));
-    drawCentredText(p, kTagline, plainFont(14, 1), QColor(0xc4, 0xd4, 0xea), w / 2.0, 196);
 
     // The calm band for the status text, with a thin coloured seam above it.
     p.fillRect(QRect(0, h - band, w, band), kBand);
@@ -269,10 +260,9 @@ QImage makeAbout()
     scatterTiles(p, card.adjusted(4, 4, -4, -4), 14, QPointF(w / 2.0, 110), 80, 0.45, 7031u);
     p.restore();
 
-    drawMark(p, QRectF(w / 2.0 - 56, 22, 112, 112), true);
-    drawCentredText(p, QStringLiteral("Tessary"), titleFont(36, 2), Qt::white, w / 2.0, 181,
+    drawMark(p, QRectF(w / 2.0 - 56, 30, 112, 112), true);
+    drawCentredText(p, QStringLiteral("Tessary"), titleFont(36, 2), Qt::white, w / 2.0, 194,
                     QColor(0, 0, 0, 110));
-    drawCentredText(p, kTagline, plainFont(12, 0.5), QColor(0xc4, 0xd4, 0xea), w / 2.0, 207);
     p.end();
     return image;
 }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QMargins>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+// Opens top-level windows inside the part of the screen that panels leave free: with their preferred size
+// and centred where the screen is large enough, shrunk (their minimum lowered with them) where it is not,
+// so that the title, the menu bar, the buttons and the status line are never off the screen.
+class WindowPlacement
+{
+public:
+    // What a window manager usually puts around a window: before a window is shown its decoration is
+    // not known yet, and the window must fit with it.
+    static QMargins frameAllowance(const QWidget *window);
+    // The free area of the screen the window opens on.
+    static QRect availableArea(const QWidget *window);
+    // The client rectangle a window of the preferred size gets inside available, decoration included.
+    static QRect placement(const QSize &preferred, const QMargins &frame, const QRect &available);
+    // Sizes and moves the window (not yet shown) after placement(); lowers its minimum where it must.
+    static void fit(QWidget *window, const QSize &preferred, const QRect &available);
+    static void fit(QWidget *window, const QSize &preferred);
+};
