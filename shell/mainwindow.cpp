@@ -21,10 +21,12 @@
 #include "boxselect.h"
 #include "constants.h"
 #include "emptyframe.h"
+#include "firstdialog.h"
 #include "mymessagebox.h"
 #include "mysetdialog.h"
 #include "mysettings.h"
 #include "tessary.h"
+#include "verifydialog.h"
 
 static const QString LANGUAGE_DIR = QStringLiteral(":/lng");
 
@@ -136,7 +138,7 @@ void MainWindow::musicBoxActing()
 
 void MainWindow::firstStepsActing()
 {
-    placeEmptyFrame(QStringLiteral("FirstDialog"));
+    placeFrame<FirstDialog>();
 }
 
 void MainWindow::arrangementActing()
@@ -216,7 +218,7 @@ void MainWindow::fillOnlyTitleActing()
 
 void MainWindow::checkActing()
 {
-    placeEmptyFrame(QStringLiteral("VerifyDialog"));
+    placeFrame<VerifyDialog>();
 }
 
 void MainWindow::infoActing()
