@@ -335,6 +335,14 @@ void FirstDialog::retranslateThis()
 {
     const QStringList results = {detectFilesResult->text(), selectFilesResult->text(), copyFilesResult->text()};
     retranslateUi(this);
+    // Setting a button's text clears its shortcut, so the keys are given again after the texts.
+    const QList<QPair<QPushButton *, const char *>> keys = {
+        {detectNothingButton, "Ctrl+-"}, {detectSubstractButton, "-"}, {detectAddButton, "+"},
+        {detectAllButton, "Ctrl++"},     {detectAgreeButton, "Ctrl+*"}, {selectNothingButton, "Ctrl+-"},
+        {selectSubstractButton, "-"},    {selectAddButton, "+"},       {selectAllButton, "Ctrl++"},
+        {selectAgreeButton, "Ctrl+*"}};
+    for (const auto &key : keys)
+        key.first->setShortcut(QKeySequence(QString::fromLatin1(key.second)));
     detectFilesResult->setText(results.at(0));
     selectFilesResult->setText(results.at(1));
     copyFilesResult->setText(results.at(2));
