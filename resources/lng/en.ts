@@ -557,6 +557,106 @@ cannot be written. The files meant for it stay in the source folder.</source>
     </message>
 </context>
 <context>
+    <name>FirstDialog</name>
+    <message>
+        <source>Detect removable devices... complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>device not detected...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>device is empty...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected list is very big. Displaying is restrict...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list for the preview cannot be written:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preview program cannot be started:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FirstDialogGUI</name>
+    <message>
+        <source>First preparation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detect removable devices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pre-selected files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying selected files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found files on removable devices:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files selected:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files copied in the source folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FirstTable</name>
     <message>
         <source>Path</source>
@@ -1514,6 +1614,179 @@ cannot be written. The files meant for it stay in the source folder.</source>
     </message>
     <message>
         <source>The operation mode is switched to work with musics</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VerifyDialog</name>
+    <message>
+        <source>all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>caution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copying is successful complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not create backup folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>do not create folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copying is not complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copying</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VerifyDialogGUI</name>
+    <message>
+        <source>Verify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results of the check:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyword file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ABC files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying files to backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VerifyRun</name>
+    <message>
+        <source>ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>caution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is absent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is nonunique</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>multiple use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not belong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>linked file is absent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>checksum wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>date is wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>index of keyword &apos;%1&apos; is unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>resembling remark is wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>resembling remark is not a prime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files is accurate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File &lt;b&gt;%1&lt;/b&gt;:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is odd</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

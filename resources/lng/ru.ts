@@ -559,6 +559,108 @@ cannot be written. The files meant for it stay in the source folder.</source>
     </message>
 </context>
 <context>
+    <name>FirstDialog</name>
+    <message>
+        <source>Detect removable devices... complete</source>
+        <translation>Поиск съёмных устройств... завершён</translation>
+    </message>
+    <message>
+        <source>device not detected...</source>
+        <translation>устройство не найдено...</translation>
+    </message>
+    <message>
+        <source>device is empty...</source>
+        <translation>на устройстве нет файлов...</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>файлов</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>Selected list is very big. Displaying is restrict...</source>
+        <translation>Выбранный список очень велик. Просмотр ограничен...</translation>
+    </message>
+    <message>
+        <source>The list for the preview cannot be written:
+%1</source>
+        <translation>Не удаётся записать список для просмотра:
+%1</translation>
+    </message>
+    <message>
+        <source>The preview program cannot be started:
+%1</source>
+        <translation>Не удаётся запустить программу просмотра:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>FirstDialogGUI</name>
+    <message>
+        <source>First preparation</source>
+        <translation>Первые шаги</translation>
+    </message>
+    <message>
+        <source>Detect removable devices...</source>
+        <translation>Поиск съёмных устройств...</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Ничего</translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <translation>Убрать</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Всё</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Pre-selected files:</source>
+        <translation>Предварительно выбрано файлов:</translation>
+    </message>
+    <message>
+        <source>Selected files:</source>
+        <translation>Выбрано файлов:</translation>
+    </message>
+    <message>
+        <source>Mb</source>
+        <translation>МБ</translation>
+    </message>
+    <message>
+        <source>Copying selected files...</source>
+        <translation>Копирование выбранных файлов...</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Итог:</translation>
+    </message>
+    <message>
+        <source>Found files on removable devices:</source>
+        <translation>Найдено файлов на съёмных устройствах:</translation>
+    </message>
+    <message>
+        <source>Files selected:</source>
+        <translation>Выбрано файлов:</translation>
+    </message>
+    <message>
+        <source>Files copied in the source folder:</source>
+        <translation>Скопировано файлов в исходную папку:</translation>
+    </message>
+</context>
+<context>
     <name>FirstTable</name>
     <message>
         <source>Path</source>
@@ -1519,6 +1621,179 @@ cannot be written. The files meant for it stay in the source folder.</source>
     <message>
         <source>The operation mode is switched to work with musics</source>
         <translation>Режим работы переключён на музыку</translation>
+    </message>
+</context>
+<context>
+    <name>VerifyDialog</name>
+    <message>
+        <source>all</source>
+        <translation>всё</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>в порядке</translation>
+    </message>
+    <message>
+        <source>caution</source>
+        <translation>внимание</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Файл:</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Папка:</translation>
+    </message>
+    <message>
+        <source>copying is successful complete</source>
+        <translation>копирование успешно завершено</translation>
+    </message>
+    <message>
+        <source>Do not create backup folder</source>
+        <translation>Не удалось создать папку резервной копии</translation>
+    </message>
+    <message>
+        <source>do not create folder</source>
+        <translation>не удалось создать папку</translation>
+    </message>
+    <message>
+        <source>copying is not complete</source>
+        <translation>копирование не завершено</translation>
+    </message>
+    <message>
+        <source>create</source>
+        <translation>создание</translation>
+    </message>
+    <message>
+        <source>copying</source>
+        <translation>копирование</translation>
+    </message>
+</context>
+<context>
+    <name>VerifyDialogGUI</name>
+    <message>
+        <source>Verify</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Пожалуйста, подождите...</translation>
+    </message>
+    <message>
+        <source>Scan ...</source>
+        <translation>Сканирование ...</translation>
+    </message>
+    <message>
+        <source>Results of the check:</source>
+        <translation>Результаты проверки:</translation>
+    </message>
+    <message>
+        <source>Session file:</source>
+        <translation>Файл сессий:</translation>
+    </message>
+    <message>
+        <source>Keyword file:</source>
+        <translation>Файл ключевых слов:</translation>
+    </message>
+    <message>
+        <source>ABC files:</source>
+        <translation>Файлы ABC:</translation>
+    </message>
+    <message>
+        <source>Subject files:</source>
+        <translation>Файлы объектов:</translation>
+    </message>
+    <message>
+        <source>Copying files to backup</source>
+        <translation>Копирование файлов в резервную копию</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>Папка резервной копии:</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Папка:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Состояние:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Начать</translation>
+    </message>
+</context>
+<context>
+    <name>VerifyRun</name>
+    <message>
+        <source>ok</source>
+        <translation>в порядке</translation>
+    </message>
+    <message>
+        <source>caution</source>
+        <translation>внимание</translation>
+    </message>
+    <message>
+        <source>Session %1: </source>
+        <translation>Сессия %1: </translation>
+    </message>
+    <message>
+        <source>is absent</source>
+        <translation>отсутствует</translation>
+    </message>
+    <message>
+        <source>is nonunique</source>
+        <translation>не уникален</translation>
+    </message>
+    <message>
+        <source>multiple use</source>
+        <translation>использован несколько раз</translation>
+    </message>
+    <message>
+        <source>not belong</source>
+        <translation>не принадлежит этой папке</translation>
+    </message>
+    <message>
+        <source>linked file is absent</source>
+        <translation>связанный файл отсутствует</translation>
+    </message>
+    <message>
+        <source>checksum wrong</source>
+        <translation>контрольная сумма неверна</translation>
+    </message>
+    <message>
+        <source>date is wrong</source>
+        <translation>дата неверна</translation>
+    </message>
+    <message>
+        <source>index of keyword &apos;%1&apos; is unknown</source>
+        <translation>индекс ключевого слова &apos;%1&apos; неизвестен</translation>
+    </message>
+    <message>
+        <source>resembling remark is wrong</source>
+        <translation>ссылка на похожий объект неверна</translation>
+    </message>
+    <message>
+        <source>resembling remark is not a prime</source>
+        <translation>ссылка на похожий объект указывает не на главный</translation>
+    </message>
+    <message>
+        <source>All files is accurate</source>
+        <translation>Все файлы в порядке</translation>
+    </message>
+    <message>
+        <source>File &lt;b&gt;%1&lt;/b&gt;:</source>
+        <translation>Файл &lt;b&gt;%1&lt;/b&gt;:</translation>
+    </message>
+    <message>
+        <source>is odd</source>
+        <translation>лишний</translation>
     </message>
 </context>
 </TS>
