@@ -97,7 +97,9 @@ int main(int argc, char *argv[])
     QStringList stored;
     QMap<QString, QStringList> abcLines;
     for (int i = 0; i < objects; ++i) {
-        const QString rema = QStringLiteral("aa") + QLatin1Char(char('a' + i / 50 / 26)) + QLatin1Char(char('a' + i / 50 % 26));
+        const int file = i / 50;
+        const QString rema =
+            QStringLiteral("aa") + QLatin1Char(char('a' + file / 26)) + QLatin1Char(char('a' + file % 26));
         const QString rk = QString(QLatin1Char(char('a' + i % 50 / 26))) + QLatin1Char(char('a' + i % 50 % 26));
         const QString folder = boxPath + QLatin1Char('/') + rema.left(2) + QLatin1Char('/') + rema.mid(2);
         QDir().mkpath(folder);

@@ -45,7 +45,8 @@ VerifyDialog::VerifyDialog(AnyBox *box, QFrame *parent)
     copyGroup->show();
     runChecks();
 
-    const bool allPassed = m_sssState == Passed && m_wrdState == Passed && m_abcState == Passed && m_fileState == Passed;
+    const bool allPassed =
+        m_sssState == Passed && m_wrdState == Passed && m_abcState == Passed && m_fileState == Passed;
     copyGroup->setEnabled(allPassed);
     connect(backupButton, &QPushButton::clicked, this, &VerifyDialog::pressBackupButton);
     if (allPassed)

@@ -320,8 +320,10 @@ void TestFirstDialog::tickingFilesCountsNumberAndSize()
 void TestFirstDialog::previewGetsAtMostAThousandFiles()
 {
     QVERIFY(QDir().mkpath(device("big card")));
-    for (int i = 0; i < 1001; ++i)
-        QVERIFY(TestSupport::writeFile(device("big card/") + QStringLiteral("P%1.jpg").arg(i, 4, 10, QLatin1Char('0')), "x"));
+    for (int i = 0; i < 1001; ++i) {
+        const QString name = QStringLiteral("P%1.jpg").arg(i, 4, 10, QLatin1Char('0'));
+        QVERIFY(TestSupport::writeFile(device("big card/") + name, "x"));
+    }
     openBox(device("big card"));
     FirstDialog *frame = makeFrame();
     click(frame, "detectAddButton");
@@ -472,7 +474,8 @@ void TestFirstDialog::previewEndsWithTheFrame()
     MyMessageBox::setNextAnswer(QMessageBox::Ok);
     click(frame, "detectAgreeButton");
     QCOMPARE(MyMessageBox::pendingAnswers(), 0);
-    QCOMPARE(MyMessageBox::lastText(), QStringLiteral("The preview program cannot be started:\nno-such-viewer-anywhere %1"));
+    QCOMPARE(MyMessageBox::lastText(),
+             QStringLiteral("The preview program cannot be started:\nno-such-viewer-anywhere %1"));
     QVERIFY(child<QFrame>(frame, "selectFrame")->isVisible());
 }
 

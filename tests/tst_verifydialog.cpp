@@ -445,7 +445,8 @@ void TestVerifyDialog::changedTargetIsCopiedAgain()
     QCOMPARE(backup(makeFrame()), QStringLiteral("copying is successful complete..."));
     const QString truncated = backupPath() + "/photo/qw/er/ty.JPG";
     const QString older = backupPath() + "/photo/qw/er/as.jpg";
-    QVERIFY(StorageSupport::writeFileAt(truncated, PRIME_CONTENT.left(3), QFileInfo(stored("qw/er/ty.JPG")).lastModified()));
+    const QDateTime primeTime = QFileInfo(stored("qw/er/ty.JPG")).lastModified();
+    QVERIFY(StorageSupport::writeFileAt(truncated, PRIME_CONTENT.left(3), primeTime));
     QVERIFY(StorageSupport::writeFileAt(older, MEMBER_CONTENT, QDateTime(QDate(2001, 1, 1), QTime(1, 1))));
     QCOMPARE(backup(makeFrame()), QStringLiteral("copying is successful complete..."));
     QCOMPARE(TestSupport::readFile(truncated), PRIME_CONTENT);
