@@ -51,6 +51,8 @@ private slots:
     void faultIsReported();
     void changedFileIsReportedTwice();
     void reportsAreTheRowsOfTheirTables();
+    void largeStoredFileIsStreamed();
+    void subFilesOfABookBox();
 
     // The backup.
     void cleanBoxBacksUpWithoutTouchingTheBox();
@@ -67,7 +69,7 @@ private:
     QString backupPath() const { return m_dir->path() + QStringLiteral("/backup"); }
     QString stored(const QString &relative) const { return boxPath() + QLatin1Char('/') + relative; }
 
-    void openBox(const QString &backupDir = QString());
+    void openBox(const QString &backupDir = QString(), const QString &boxName = NAME_PHOTO);
     void writeCleanBox();
     VerifyDialog *makeFrame();
     QString status(VerifyDialog *frame, const char *name) const;
@@ -98,13 +100,13 @@ void TestVerifyDialog::cleanup()
     m_dir.reset();
 }
 
-void TestVerifyDialog::openBox(const QString &backupDir)
+void TestVerifyDialog::openBox(const QString &backupDir, const QString &boxName)
 {
     m_settings.reset(TestSupport::makeSettings(*m_dir));
     m_settings->setValue(KEY_GENERAL + KEY_CPY_DIR, backupDir.isEmpty() ? backupPath() : backupDir);
     m_settings->sync();
     m_tessary.reset(new Tessary(m_settings.data()));
-    m_box = dynamic_cast<AnyBox *>(m_tessary->baseFolder()->unit(NAME_PHOTO));
+    m_box = dynamic_cast<AnyBox *>(m_tessary->baseFolder()->unit(boxName));
     QVERIFY(m_box);
 }
 
@@ -377,6 +379,58 @@ void TestVerifyDialog::reportsAreTheRowsOfTheirTables()
                          "</tr></table></p>");
     QVERIFY(frame->wrdOk(basePath() + "/wrd", report));
     QCOMPARE(report, "<p>" + basePath() + "/wrd... ok</p>");
+}
+
+// A stored file larger than the memory the scan may take gets its true digest all the same.
+void TestVerifyDialog::largeStoredFileIsStreamed()
+{
+    openBox();
+    writeCleanBox();
+    const QString video = stored("as/df/gh.jpg");
+    const qint64 size = 384 * 1024 * 1024;
+    {
+        QFile file(video);
+        QVERIFY(file.open(QIODevice::ReadWrite | QIODevice::Truncate));
+        QVERIFY(file.write("third") == 5);
+        QVERIFY(file.resize(size)); // sparse: quick to make, read back as zeros
+    }
+    const QString digest = StorageSupport::md5sumOf(video);
+    QCOMPARE(digest.size(), 32);
+    QVERIFY(ArrangementSupport::writeEntries(
+        boxPath(), "asdf",
+        {"2~asdfgh~asdfgh~" + digest + "~0~0~aqmz~IMG_3.jpg~unknown,unknown~01.01.2020"}));
+    const qint64 peakBefore = StorageSupport::peakResidentKiB();
+    QVERIFY(peakBefore > 0);
+    VerifyDialog *frame = makeFrame();
+    QCOMPARE(status(frame, "abcStatus"), QStringLiteral("ok"));
+    QCOMPARE(status(frame, "fileStatus"), QStringLiteral("ok"));
+    QVERIFY2(StorageSupport::peakResidentKiB() - peakBefore < 64 * 1024,
+             qPrintable(QString::number(StorageSupport::peakResidentKiB() - peakBefore)));
+}
+
+// Boxes of books, clips and music keep a sub file beside each described object; it belongs to the box
+// when its entry does.
+void TestVerifyDialog::subFilesOfABookBox()
+{
+    openBox(QString(), NAME_BOOK);
+    const QString library = basePath() + "/library";
+    QVERIFY(TestSupport::writeFile(basePath() + "/sss", "1~05.12.2026 21:14:06~library~Shelf\n"));
+    QVERIFY(ArrangementSupport::writeEntries(
+        library, "bkbk",
+        {"1~bkbkaa~bkbkaa~" + md5("a book") + "~0~0~unknown~Novel.pdf~Novel,Author~1999"}));
+    QVERIFY(TestSupport::writeFile(library + "/bk/bk/aa.pdf", "a book"));
+    QVERIFY(TestSupport::writeFile(library + "/bk/bk/aa.sub", "Novel\nAuthor\n1999\n"));
+    QVERIFY(TestSupport::writeFile(library + "/bk/bk/zz.sub", "Nobody\n"));
+    VerifyDialog *frame = makeFrame();
+    QCOMPARE(status(frame, "abcStatus"), QStringLiteral("ok"));
+    QCOMPARE(status(frame, "fileStatus"), QStringLiteral("caution"));
+    QCOMPARE(detail(frame, "fileStatusDetail"), library + "/bk/bk... caution File zz.sub: is odd...");
+
+    QVERIFY(QFile::remove(library + "/bk/bk/zz.sub"));
+    frame = makeFrame();
+    QCOMPARE(backup(frame), QStringLiteral("copying is successful complete..."));
+    QCOMPARE(TestSupport::readFile(backupPath() + "/library/bk/bk/aa.sub"), QByteArray("Novel\nAuthor\n1999\n"));
+    QCOMPARE(TestSupport::readFile(backupPath() + "/library/bk/bk/aa.pdf"), QByteArray("a book"));
 }
 
 void TestVerifyDialog::cleanBoxBacksUpWithoutTouchingTheBox()
