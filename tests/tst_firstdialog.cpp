@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include "constants.h"
 // The frame's form header is generated for this program too (see firstdialog.h).
 #include "firstdialog.h"
+#include "mainwindow.h"
 #include "mymessagebox.h"
 #include "mysettings.h"
 #include "storagesupport.h"
@@ -40,6 +42,7 @@ private slots:
     void init();
     void cleanup();
 
+    void firstStepsCommandOpensTheFrame();
     void settingGivesDevicesWithToolTips();
     void devicesAreDetectedWithTheirStates();
     void everyDeviceMissingLeavesNothingToTick();
@@ -141,6 +144,21 @@ bool TestFirstDialog::enabled(FirstDialog *frame, const char *button) const
 {
     auto widget = child<QPushButton>(frame, button);
     return widget && widget->isEnabled();
+}
+
+void TestFirstDialog::firstStepsCommandOpensTheFrame()
+{
+    QVERIFY(QDir().mkpath(device("card")));
+    QVERIFY(TestSupport::writeFile(device("card/a.jpg"), "a"));
+    openBox(device("card"));
+    MainWindow window(m_settings.data());
+    QAction *firstSteps = window.findChild<QAction *>("firstStepsAction");
+    QVERIFY(firstSteps);
+    firstSteps->trigger();
+    auto frame = window.centralWidget()->findChild<FirstDialog *>();
+    QVERIFY(frame);
+    QCOMPARE(frame->objectName(), QStringLiteral("FirstDialog"));
+    QCOMPARE(child<QListWidget>(frame, "detectList")->item(0)->text(), device("card") + "\t1 files");
 }
 
 void TestFirstDialog::settingGivesDevicesWithToolTips()

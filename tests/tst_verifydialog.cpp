@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -17,6 +18,7 @@
 #include "anybox.h"
 #include "arrangementsupport.h"
 #include "basefolder.h"
+#include "mainwindow.h"
 #include "constants.h"
 #include "mysettings.h"
 #include "storagesupport.h"
@@ -46,6 +48,7 @@ private slots:
     void cleanup();
 
     // The scan and its verdicts.
+    void checkCommandOpensTheFrame();
     void cleanBoxPassesEveryCheck();
     void faultIsReported_data();
     void faultIsReported();
@@ -190,6 +193,20 @@ QMap<QString, QString> TestVerifyDialog::snapshot(const QString &root) const
                                                  .arg(md5(TestSupport::readFile(path))));
     }
     return result;
+}
+
+void TestVerifyDialog::checkCommandOpensTheFrame()
+{
+    openBox();
+    writeCleanBox();
+    MainWindow window(m_settings.data());
+    QAction *check = window.findChild<QAction *>("checkAction");
+    QVERIFY(check);
+    check->trigger();
+    auto frame = window.centralWidget()->findChild<VerifyDialog *>();
+    QVERIFY(frame);
+    QCOMPARE(frame->objectName(), QStringLiteral("VerifyDialog"));
+    QCOMPARE(status(frame, "fileStatus"), QStringLiteral("ok"));
 }
 
 void TestVerifyDialog::cleanBoxPassesEveryCheck()
