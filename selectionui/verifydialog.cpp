@@ -19,9 +19,8 @@ VerifyDialog::VerifyDialog(AnyBox *box, QFrame *parent)
     boxPixmap->setPixmap(m_box->boxPixmap());
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setStatusNames();
-    setShown({mode, label_B, sssStatus, sssStatusDetail, label_C, wrdStatus,
-                            wrdStatusDetail, label_D, abcStatus, abcProgress, abcStatusDetail, label_E, fileStatus,
-                            fileStatusDetail, copyGroup}, false);
+    setShown({mode, label_B, sssStatus, sssStatusDetail, label_C, wrdStatus, wrdStatusDetail, label_D, abcStatus,
+             abcProgress, abcStatusDetail, label_E, fileStatus, fileStatusDetail, copyGroup}, false);
     if (auto base = dynamic_cast<BaseFolder *>(m_box->baseUnit()))
         m_backupDir = base->backupDir();
     backupFolder->setText(QDir::toNativeSeparators(m_backupDir));
@@ -57,24 +56,21 @@ VerifyDialog::VerifyDialog(AnyBox *box, QFrame *parent)
 void VerifyDialog::runChecks()
 {
     QString report;
-    setShown({label_B, sssStatus,
-                            sssStatusDetail}, true);
+    setShown({label_B, sssStatus, sssStatusDetail}, true);
     setStatusLabel(sssStatus, Scanning);
     m_sssState = sssOk(m_run->sssPath(), report) ? Passed : Caution;
     sssStatusDetail->setHtml(report);
     setStatusLabel(sssStatus, m_sssState);
     repaintNow();
 
-    setShown({label_C, wrdStatus,
-                            wrdStatusDetail}, true);
+    setShown({label_C, wrdStatus, wrdStatusDetail}, true);
     setStatusLabel(wrdStatus, Scanning);
     m_wrdState = wrdOk(m_run->wrdPath(), report) ? Passed : Caution;
     wrdStatusDetail->setHtml(report);
     setStatusLabel(wrdStatus, m_wrdState);
     repaintNow();
 
-    setShown({label_D, abcStatus,
-                            abcProgress, abcStatusDetail}, true);
+    setShown({label_D, abcStatus, abcProgress, abcStatusDetail}, true);
     setStatusLabel(abcStatus, Scanning);
     const QStringList abcPaths = m_run->abcPaths();
     abcProgress->setRange(0, qMax(1, abcPaths.size()));
@@ -92,8 +88,7 @@ void VerifyDialog::runChecks()
     abcStatusDetail->setHtml(abcReports);
     setStatusLabel(abcStatus, m_abcState);
 
-    setShown({label_E, fileStatus,
-                            fileStatusDetail}, true);
+    setShown({label_E, fileStatus, fileStatusDetail}, true);
     setStatusLabel(fileStatus, Scanning);
     m_fileState = fileOk(report) ? Passed : Caution;
     fileStatusDetail->setHtml(report);

@@ -26,12 +26,8 @@ FirstDialog::FirstDialog(AnyBox *box, QFrame *parent)
     setupUi(this);
     setObjectName(QStringLiteral("FirstDialog"));
     boxPixmap->setPixmap(m_box->boxPixmap());
-    setShown({detectFrame, label_B,
-                            detectFiles, selectFrame,
-                            label_D, selectFiles,
-                            label_K, selectTotalSize,
-                            label_L, label_F,
-                            copyProgress, resultFrame}, false);
+    setShown({detectFrame, label_B, detectFiles, selectFrame, label_D, selectFiles, label_K, selectTotalSize, label_L,
+             label_F, copyProgress, resultFrame}, false);
     detectList->setFocus();
     detectList->installEventFilter(this);
     selectList->installEventFilter(this);
@@ -338,8 +334,8 @@ void FirstDialog::retranslateThis()
     // Setting a button's text clears its shortcut, so the keys are given again after the texts.
     const QList<QPair<QPushButton *, const char *>> keys = {
         {detectNothingButton, "Ctrl+-"}, {detectSubstractButton, "-"}, {detectAddButton, "+"},
-        {detectAllButton, "Ctrl++"},     {detectAgreeButton, "Ctrl+*"}, {selectNothingButton, "Ctrl+-"},
-        {selectSubstractButton, "-"},    {selectAddButton, "+"},       {selectAllButton, "Ctrl++"},
+        {detectAllButton, "Ctrl++"}, {detectAgreeButton, "Ctrl+*"}, {selectNothingButton, "Ctrl+-"},
+        {selectSubstractButton, "-"}, {selectAddButton, "+"}, {selectAllButton, "Ctrl++"},
         {selectAgreeButton, "Ctrl+*"}};
     for (const auto &key : keys)
         key.first->setShortcut(QKeySequence(QString::fromLatin1(key.second)));
