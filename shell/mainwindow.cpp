@@ -23,6 +23,7 @@
 #include "constants.h"
 #include "displaydialog.h"
 #include "emptyframe.h"
+#include "firstdialog.h"
 #include "mymessagebox.h"
 #include "mysetdialog.h"
 #include "mysettings.h"
@@ -30,6 +31,7 @@
 #include "restoreotherdialog.h"
 #include "restoreprintdialog.h"
 #include "tessary.h"
+#include "verifydialog.h"
 #include "windowplacement.h"
 
 static const QString LANGUAGE_DIR = QStringLiteral(":/lng");
@@ -141,7 +143,7 @@ void MainWindow::musicBoxActing()
 
 void MainWindow::firstStepsActing()
 {
-    placeEmptyFrame(QStringLiteral("FirstDialog"));
+    placeFrame<FirstDialog>();
 }
 
 void MainWindow::arrangementActing()
@@ -221,7 +223,7 @@ void MainWindow::fillOnlyTitleActing()
 
 void MainWindow::checkActing()
 {
-    placeEmptyFrame(QStringLiteral("VerifyDialog"));
+    placeFrame<VerifyDialog>();
 }
 
 void MainWindow::infoActing()

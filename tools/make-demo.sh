@@ -39,7 +39,25 @@ previewApp=$build/player/cantrel -list %1
 presentApp=$build/player/cantrel -list %1
 INI
 fi
-mkdir -p "$demo/card"
+
+# A demo "memory card" for First steps: a few photos with their dates taken, made once like the source
+# folder's photos below (a card that exists already, also an emptied one, is left as it is).
+card="$demo/card"
+if [ ! -d "$card" ]; then
+    mkdir -p "$card.part"
+    shots=(
+        "DSC_0201.jpg gradient:lightgreen-darkolivegreen 2024:05:18 09:20:00"
+        "DSC_0202.jpg radial-gradient:white-steelblue 2024:05:18 09:21:00"
+        "DSC_0203.jpg gradient:orange-purple 2024:08:02 20:45:00"
+        "DSC_0204.jpg plasma:wheat-sienna 2024:11:11 15:00:00"
+    )
+    for shot in "${shots[@]}"; do
+        read -r name picture day time <<<"$shot"
+        convert -size 640x480 -seed 11 "$picture" -quality 85 "$card.part/$name" >/dev/null
+        exiftool -q -overwrite_original "-DateTimeOriginal=$day $time" "$card.part/$name" >/dev/null
+    done
+    mv "$card.part" "$card"
+fi
 
 # A few photos waiting in the source folder for the arrangement, each with its date taken. Only
 # made once: a source folder that exists already (also an emptied one) is left as it is.

@@ -1,0 +1,207 @@
+// Times the verification scan of a box against md5sum over the same stored files, and a backup of the
+// box into an empty folder against cp -p of the same files, in the same run with the page cache warm.
+// Prints the best of the rounds for each side and the ratios.
+//
+//   bench_verify [OBJECTS [MIB_EACH [ROUNDS]]]      defaults: 200 objects of 5 MiB, 3 rounds
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+
+#include "anybox.h"
+#include "backuprun.h"
+#include "basefolder.h"
+#include "constants.h"
+#include "mysettings.h"
+#include "tessary.h"
+#include "verifyrun.h"
+
+// Random content, so that neither side is flattered by sparse or repetitive data. Returns the MD5.
+static QString makeObject(const QString &path, qint64 mib, quint32 seed)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    QCryptographicHash hash(QCryptographicHash::Md5);
+    QByteArray block(1024 * 1024, Qt::Uninitialized);
+    QRandomGenerator generator(seed);
+    for (qint64 i = 0; i < mib; ++i) {
+        generator.fillRange(reinterpret_cast<quint32 *>(block.data()), block.size() / int(sizeof(quint32)));
+        if (file.write(block) != block.size())
+            return QString();
+        hash.addData(block);
+    }
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+static bool writeText(const QString &path, const QString &text)
+{
+    QFile file(path);
+    const QByteArray bytes = text.toUtf8();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+static void warm(const QStringList &paths)
+{
+    QByteArray buffer(1024 * 1024, Qt::Uninitialized);
+    for (const QString &path : paths) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            while (file.read(buffer.data(), buffer.size()) > 0) {
+            }
+    }
+}
+
+static qint64 timeProcess(const QString &program, const QStringList &arguments, bool *ok)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QProcess process;
+    process.start(program, arguments);
+    *ok = process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    process.readAllStandardOutput();
+    if (!*ok)
+        QTextStream(stderr) << process.readAllStandardError();
+    return clock.nsecsElapsed();
+}
+
+int main(int argc, char *argv[])
+{
+    // The box set is a widget; no window is ever shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const int objects = args.size() > 1 ? args.at(1).toInt() : 200;
+    const qint64 mibEach = args.size() > 2 ? args.at(2).toLongLong() : 5;
+    const int rounds = args.size() > 3 ? args.at(3).toInt() : 3;
+    QTextStream out(stdout);
+
+    QTemporaryDir dir;
+    const QString basePath = dir.path() + QStringLiteral("/base");
+    QDir().mkpath(basePath);
+    MySettings settings(dir.path() + QStringLiteral("/tessary.ini"), MySettings::builtInDefaults());
+    settings.setValue(KEY_GENERAL + KEY_BOX_DIR, basePath);
+    settings.sync();
+
+    // The box on disk first: objects spread over catalogue files of 50, as the arrangement fills them.
+    const QString boxPath = basePath + QLatin1Char('/') + NAME_PHOTO;
+    QStringList stored;
+    QMap<QString, QStringList> abcLines;
+    for (int i = 0; i < objects; ++i) {
+        const int file = i / 50;
+        const QString rema =
+            QStringLiteral("aa") + QLatin1Char(char('a' + file / 26)) + QLatin1Char(char('a' + file % 26));
+        const QString rk = QString(QLatin1Char(char('a' + i % 50 / 26))) + QLatin1Char(char('a' + i % 50 % 26));
+        const QString folder = boxPath + QLatin1Char('/') + rema.left(2) + QLatin1Char('/') + rema.mid(2);
+        QDir().mkpath(folder);
+        const QString path = folder + QLatin1Char('/') + rk + QStringLiteral(".jpg");
+        const QString digest = makeObject(path, mibEach, quint32(i + 1));
+        if (digest.isEmpty()) {
+            out << "cannot write " << path << "\n";
+            return 1;
+        }
+        stored << path;
+        const QString remark = rema + rk;
+        abcLines[folder] << QStringLiteral("1~%1~%1~%2~0~0~unknown~IMG_%3.jpg~unknown,unknown~10.07.2021")
+                                .arg(remark, digest)
+                                .arg(i);
+    }
+    for (auto it = abcLines.constBegin(); it != abcLines.constEnd(); ++it)
+        writeText(it.key() + QLatin1Char('/') + NAME_ABC_FILE, it.value().join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    writeText(basePath + QLatin1Char('/') + NAME_SSS_FILE, QStringLiteral("1~05.12.2026 21:14:06~photo~bench\n"));
+
+    Tessary tessary(&settings);
+    auto box = dynamic_cast<AnyBox *>(tessary.baseFolder()->unit(NAME_PHOTO));
+    if (!box) {
+        out << "no photo box\n";
+        return 1;
+    }
+    warm(stored);
+
+    qint64 bestScan = -1;
+    qint64 bestMd5sum = -1;
+    qint64 bestBackup = -1;
+    qint64 bestCp = -1;
+    for (int round = 0; round < rounds; ++round) {
+        QElapsedTimer clock;
+        clock.start();
+        VerifyRun run(box);
+        run.scan();
+        QString report;
+        bool passed = run.sssOk(run.sssPath(), report) && run.wrdOk(run.wrdPath(), report) && run.fileOk(report);
+        for (const QString &abc : run.abcPaths())
+            passed = run.abcOk(abc, report) && passed;
+        const qint64 scan = clock.nsecsElapsed();
+        if (!passed || run.backupList().size() != objects + 3 + abcLines.size()) {
+            out << "the box did not pass its verification\n";
+            return 1;
+        }
+
+        bool ok = false;
+        const qint64 md5sum = timeProcess(QStringLiteral("md5sum"), stored, &ok);
+        if (!ok) {
+            out << "md5sum failed\n";
+            return 1;
+        }
+
+        // Both copies go into empty folders beside the box, on the same file system.
+        const QString backupDir = dir.path() + QStringLiteral("/backup%1").arg(round);
+        const QString cpDir = dir.path() + QStringLiteral("/cp%1").arg(round);
+        QDir().mkpath(cpDir);
+        clock.restart();
+        BackupRun backup(box, backupDir, run.backupList());
+        if (backup.run() != BackupRun::Actual) {
+            out << "the backup failed at " << backup.failedPath() << "\n";
+            return 1;
+        }
+        const qint64 copied = clock.nsecsElapsed();
+        // The same files: the box folder holds exactly the objects and the abc files, beside the three
+        // shared files the backup takes too.
+        const QStringList sources = {boxPath, basePath + QLatin1Char('/') + NAME_SSS_FILE,
+                                     basePath + QLatin1Char('/') + NAME_WRD_FILE,
+                                     basePath + QLatin1Char('/') + NAME_TMP_FILE};
+        const qint64 cp = timeProcess(QStringLiteral("cp"), QStringList{QStringLiteral("-p"), QStringLiteral("-r")}
+                                                                + sources + QStringList{cpDir},
+                                      &ok);
+        if (!ok) {
+            out << "cp -p failed\n";
+            return 1;
+        }
+        QDir(backupDir).removeRecursively();
+        QDir(cpDir).removeRecursively();
+
+        out << QStringLiteral("round %1: scan %2 s, md5sum %3 s, backup %4 s, cp -p %5 s\n")
+                   .arg(round + 1)
+                   .arg(scan / 1e9, 0, 'f', 3)
+                   .arg(md5sum / 1e9, 0, 'f', 3)
+                   .arg(copied / 1e9, 0, 'f', 3)
+                   .arg(cp / 1e9, 0, 'f', 3);
+        out.flush();
+        bestScan = bestScan < 0 ? scan : std::min(bestScan, scan);
+        bestMd5sum = bestMd5sum < 0 ? md5sum : std::min(bestMd5sum, md5sum);
+        bestBackup = bestBackup < 0 ? copied : std::min(bestBackup, copied);
+        bestCp = bestCp < 0 ? cp : std::min(bestCp, cp);
+    }
+    const double mib = double(objects * mibEach);
+    out << QStringLiteral("%1 objects of %2 MiB, best of %3 rounds\n").arg(objects).arg(mibEach).arg(rounds);
+    out << QStringLiteral("verification scan %1 s (%2 MiB/s), md5sum %3 s (%4 MiB/s): %5x\n")
+               .arg(bestScan / 1e9, 0, 'f', 3)
+               .arg(mib / (bestScan / 1e9), 0, 'f', 0)
+               .arg(bestMd5sum / 1e9, 0, 'f', 3)
+               .arg(mib / (bestMd5sum / 1e9), 0, 'f', 0)
+               .arg(double(bestScan) / double(bestMd5sum), 0, 'f', 2);
+    out << QStringLiteral("backup %1 s, cp -p %2 s: %3x\n")
+               .arg(bestBackup / 1e9, 0, 'f', 3)
+               .arg(bestCp / 1e9, 0, 'f', 3)
+               .arg(double(bestBackup) / double(bestCp), 0, 'f', 2);
+    return 0;
+}

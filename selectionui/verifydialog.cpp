@@ -1,0 +1,266 @@
+#include "verifydialog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+
+#include "anybox.h"
+#include "backuprun.h"
+#include "basefolder.h"
+#include "verifyrun.h"
+
+VerifyDialog::VerifyDialog(AnyBox *box, QFrame *parent)
+    : QFrame(parent)
+    , m_box(box)
+    , m_run(new VerifyRun(box, this))
+{
+    setupUi(this);
+    setObjectName(QStringLiteral("VerifyDialog"));
+    boxPixmap->setPixmap(m_box->boxPixmap());
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setStatusNames();
+    setShown({mode, label_B, sssStatus, sssStatusDetail, label_C, wrdStatus, wrdStatusDetail, label_D, abcStatus,
+             abcProgress, abcStatusDetail, label_E, fileStatus, fileStatusDetail, copyGroup}, false);
+    if (auto base = dynamic_cast<BaseFolder *>(m_box->baseUnit()))
+        m_backupDir = base->backupDir();
+    backupFolder->setText(QDir::toNativeSeparators(m_backupDir));
+    curFile->clear();
+    copyResult->clear();
+    copyProgress->setValue(0);
+    scanProgress->setRange(0, qMax(1, totalFilesInBox()));
+    scanProgress->setValue(0);
+    label_F->show();
+    scanProgress->show();
+
+    connect(m_run, &VerifyRun::folderScanned, this, &VerifyDialog::showFolderScanned);
+    connect(m_run, &VerifyRun::fileScanned, this, &VerifyDialog::showFileScanned);
+    repaintNow();
+    m_run->scan();
+
+    label_A->hide();
+    label_F->hide();
+    scanProgress->hide();
+    mode->show();
+    copyGroup->show();
+    runChecks();
+
+    const bool allPassed =
+        m_sssState == Passed && m_wrdState == Passed && m_abcState == Passed && m_fileState == Passed;
+    copyGroup->setEnabled(allPassed);
+    connect(backupButton, &QPushButton::clicked, this, &VerifyDialog::pressBackupButton);
+    if (allPassed)
+        backupButton->setFocus();
+    QApplication::restoreOverrideCursor();
+}
+
+void VerifyDialog::runChecks()
+{
+    QString report;
+    setShown({label_B, sssStatus, sssStatusDetail}, true);
+    setStatusLabel(sssStatus, Scanning);
+    m_sssState = sssOk(m_run->sssPath(), report) ? Passed : Caution;
+    sssStatusDetail->setHtml(report);
+    setStatusLabel(sssStatus, m_sssState);
+    repaintNow();
+
+    setShown({label_C, wrdStatus, wrdStatusDetail}, true);
+    setStatusLabel(wrdStatus, Scanning);
+    m_wrdState = wrdOk(m_run->wrdPath(), report) ? Passed : Caution;
+    wrdStatusDetail->setHtml(report);
+    setStatusLabel(wrdStatus, m_wrdState);
+    repaintNow();
+
+    setShown({label_D, abcStatus, abcProgress, abcStatusDetail}, true);
+    setStatusLabel(abcStatus, Scanning);
+    const QStringList abcPaths = m_run->abcPaths();
+    abcProgress->setRange(0, qMax(1, abcPaths.size()));
+    abcProgress->setValue(abcPaths.isEmpty() ? 1 : 0);
+    bool abcPassed = true;
+    QString abcReports;
+    for (int i = 0; i < abcPaths.size(); ++i) {
+        if (!abcOk(abcPaths.at(i), report))
+            abcPassed = false;
+        abcReports += report;
+        abcProgress->setValue(i + 1);
+        repaintNow();
+    }
+    m_abcState = abcPassed ? Passed : Caution;
+    abcStatusDetail->setHtml(abcReports);
+    setStatusLabel(abcStatus, m_abcState);
+
+    setShown({label_E, fileStatus, fileStatusDetail}, true);
+    setStatusLabel(fileStatus, Scanning);
+    m_fileState = fileOk(report) ? Passed : Caution;
+    fileStatusDetail->setHtml(report);
+    setStatusLabel(fileStatus, m_fileState);
+    repaintNow();
+}
+
+bool VerifyDialog::sssOk(const QString &path, QString &report) const
+{
+    return m_run->sssOk(path, report);
+}
+
+bool VerifyDialog::wrdOk(const QString &path, QString &report) const
+{
+    return m_run->wrdOk(path, report);
+}
+
+bool VerifyDialog::abcOk(const QString &path, QString &report) const
+{
+    return m_run->abcOk(path, report);
+}
+
+bool VerifyDialog::fileOk(QString &report) const
+{
+    return m_run->fileOk(report);
+}
+
+int VerifyDialog::totalFilesInBox() const
+{
+    return m_run->totalFilesInBox();
+}
+
+// The button is disabled before the first event processing of the backup, so it cannot start twice.
+void VerifyDialog::pressBackupButton()
+{
+    if (m_backupState != BackupRun::NotRun || m_backupStage != 0)
+        return;
+    backupButton->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    BackupRun backup(m_box, m_backupDir, m_run->backupList());
+    connect(&backup, &BackupRun::folderStageStarted, this, &VerifyDialog::showFolderStage);
+    connect(&backup, &BackupRun::folderShown, this, &VerifyDialog::showFolder);
+    connect(&backup, &BackupRun::fileStageStarted, this, &VerifyDialog::showFileStage);
+    connect(&backup, &BackupRun::fileShown, this, &VerifyDialog::showFile);
+    copyProgress->setRange(0, qMax(1, m_run->backupList().size()));
+    copyProgress->setValue(0);
+    m_backupState = backup.run();
+    if (m_backupState == BackupRun::Actual)
+        curFile->setText(tr("all"));
+    else
+        curFile->setText(QDir::toNativeSeparators(backup.failedPath()));
+    setCopyStatusLabel();
+    QApplication::restoreOverrideCursor();
+}
+
+void VerifyDialog::showFolderScanned()
+{
+    repaintNow();
+}
+
+void VerifyDialog::showFileScanned(int count)
+{
+    scanProgress->setValue(qMin(count, scanProgress->maximum()));
+}
+
+void VerifyDialog::showFolderStage()
+{
+    m_backupStage = 1;
+    setCopyStatusLabel();
+}
+
+void VerifyDialog::showFolder(const QString &nativePath)
+{
+    curFile->setText(nativePath);
+    repaintNow();
+}
+
+void VerifyDialog::showFileStage(int maximum)
+{
+    m_backupStage = 2;
+    copyProgress->setRange(0, qMax(1, maximum));
+    copyProgress->setValue(0);
+    setCopyStatusLabel();
+}
+
+void VerifyDialog::showFile(const QString &nativePath, int position)
+{
+    curFile->setText(nativePath);
+    copyProgress->setValue(position);
+    repaintNow();
+}
+
+void VerifyDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateThis();
+    QFrame::changeEvent(event);
+}
+
+void VerifyDialog::retranslateThis()
+{
+    const QString folder = backupFolder->text();
+    const QString current = curFile->text();
+    retranslateUi(this);
+    backupFolder->setText(folder);
+    curFile->setText(m_backupState == BackupRun::Actual ? tr("all") : current);
+    setStatusNames();
+    setStatusLabel(sssStatus, m_sssState);
+    setStatusLabel(wrdStatus, m_wrdState);
+    setStatusLabel(abcStatus, m_abcState);
+    setStatusLabel(fileStatus, m_fileState);
+    setCopyStatusLabel();
+}
+
+void VerifyDialog::setStatusNames()
+{
+    m_statusOk = tr("ok");
+    m_statusCaution = tr("caution");
+    m_statusWait = tr("...");
+}
+
+void VerifyDialog::setStatusLabel(QLabel *label, int state)
+{
+    switch (state) {
+    case Passed:
+        label->setText(m_statusOk);
+        break;
+    case Caution:
+        label->setText(m_statusCaution);
+        break;
+    default:
+        label->setText(m_statusWait);
+        break;
+    }
+}
+
+void VerifyDialog::setCopyStatusLabel()
+{
+    label_GB->setText(m_backupStage == 2 ? tr("File:") : tr("Folder:"));
+    switch (m_backupState) {
+    case BackupRun::Actual:
+        copyResult->setText(tr("copying is successful complete") + QStringLiteral("..."));
+        break;
+    case BackupRun::FolderNotCreated:
+        copyResult->setText(tr("Do not create backup folder") + QStringLiteral("..."));
+        break;
+    case BackupRun::SubFolderNotCreated:
+        copyResult->setText(tr("do not create folder") + QStringLiteral("..."));
+        break;
+    case BackupRun::CopyFailed:
+        copyResult->setText(tr("copying is not complete") + QStringLiteral("..."));
+        break;
+    default:
+        if (m_backupStage == 1)
+            copyResult->setText(tr("create") + QStringLiteral("..."));
+        else if (m_backupStage == 2)
+            copyResult->setText(tr("copying") + QStringLiteral("..."));
+        else
+            copyResult->clear();
+        break;
+    }
+}
+
+// Labels and bars repaint; clicks and keys wait until the work is over, so that no other command can
+// replace this frame in the middle of a scan or a backup.
+void VerifyDialog::repaintNow()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void VerifyDialog::setShown(const QList<QWidget *> &widgets, bool shown)
+{
+    for (QWidget *widget : widgets)
+        widget->setVisible(shown);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QFrame>
+#include <QString>
+
+// With its folder, so that any target compiling this header (the tests too) finds the form and
+// generates the header itself.
+#include "ui_verifydialog.h"
+
+class AnyBox;
+class BackupRun;
+class QEvent;
+class QLabel;
+class VerifyRun;
+
+// The working frame that checks the current box and, when every check passes, backs it up. The scan
+// runs once, at construction (VerifyRun); the backup at most once, on the button (BackupRun).
+class VerifyDialog : public QFrame, private Ui::VerifyDialogGUI
+{
+    Q_OBJECT
+
+public:
+    enum CheckState { Scanning = 0, Passed = 1, Caution = 2 };
+
+    VerifyDialog(AnyBox *box, QFrame *parent);
+
+    bool sssOk(const QString &path, QString &report) const;
+    bool wrdOk(const QString &path, QString &report) const;
+    bool abcOk(const QString &path, QString &report) const;
+    bool fileOk(QString &report) const;
+    int totalFilesInBox() const;
+
+    // The backup's state: 0 not run, 1 actual, 2 backup folder not created, 3 a sub-folder not created,
+    // 4 copy failed.
+    int backupState() const { return m_backupState; }
+
+public slots:
+    void pressBackupButton();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void showFolderScanned();
+    void showFileScanned(int count);
+    void showFolderStage();
+    void showFolder(const QString &nativePath);
+    void showFileStage(int maximum);
+    void showFile(const QString &nativePath, int position);
+
+private:
+    void runChecks();
+    void retranslateThis();
+    static void setShown(const QList<QWidget *> &widgets, bool shown);
+    void setStatusNames();
+    void setStatusLabel(QLabel *label, int state);
+    void setCopyStatusLabel();
+    static void repaintNow();
+
+    AnyBox *m_box;
+    VerifyRun *m_run;
+    QString m_backupDir;
+    QString m_statusOk;
+    QString m_statusCaution;
+    QString m_statusWait;
+    int m_sssState = Scanning;
+    int m_wrdState = Scanning;
+    int m_abcState = Scanning;
+    int m_fileState = Scanning;
+    int m_backupState = 0;
+    // Where a running backup is: 0 not started, 1 creating folders, 2 copying files.
+    int m_backupStage = 0;
+};

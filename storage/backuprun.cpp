@@ -1,0 +1,110 @@
+#include "backuprun.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
+
+#include "anybox.h"
+#include "constants.h"
+#include "mylogfile.h"
+#include "wholefilecopy.h"
+
+BackupRun::BackupRun(AnyBox *box, const QString &backupDir, const QStringList &files, QObject *parent)
+    : QObject(parent)
+    , m_box(box)
+    , m_log(dynamic_cast<MyLogFile *>(box->baseUnit()->unit(NAME_LOG_FILE)))
+    , m_basePath(QDir::cleanPath(box->baseUnit()->completeName()))
+    , m_backupDir(backupDir.trimmed().isEmpty() ? QString() : QDir::cleanPath(backupDir.trimmed()))
+    , m_files(files)
+{
+}
+
+QString BackupRun::targetOf(const QString &path) const
+{
+    return m_backupDir + QDir::cleanPath(path).mid(m_basePath.size());
+}
+
+// A backup inside the base folder would be no backup, and one on the base folder itself would write
+// into the box.
+bool BackupRun::insideBase(const QString &path) const
+{
+    const QString base = QFileInfo(m_basePath).canonicalFilePath();
+    QString candidate = QFileInfo(path).canonicalFilePath();
+    if (candidate.isEmpty())
+        candidate = QDir::cleanPath(QDir(path).absolutePath());
+    return !base.isEmpty() && (candidate == base || candidate.startsWith(base + QLatin1Char('/')));
+}
+
+BackupRun::State BackupRun::stop(State state, const QString &path, const QString &line)
+{
+    m_state = state;
+    m_failedPath = path;
+    if (m_log) {
+        *m_log << line.arg(QDir::toNativeSeparators(path));
+        *m_log << QStringLiteral("    Backup status: can not update...");
+        m_log->closeLog();
+    }
+    return m_state;
+}
+
+BackupRun::State BackupRun::run()
+{
+    if (m_state != NotRun)
+        return m_state;
+    if (m_log) {
+        m_log->openLog(QStringLiteral("BACKUP"));
+        *m_log << QStringLiteral("    Backup box   : ") + m_box->name();
+    }
+
+    if (m_backupDir.isEmpty())
+        return stop(FolderNotCreated, m_backupDir, QStringLiteral("    Backup folder is not set%1"));
+    if (insideBase(m_backupDir))
+        return stop(FolderNotCreated, m_backupDir, QStringLiteral("    Backup folder lies in the base folder: %1"));
+    if (!QDir().mkpath(m_backupDir))
+        return stop(FolderNotCreated, m_backupDir, QStringLiteral("    Backup folder cannot be created: %1"));
+    WholeFileCopy::removeLeftovers(m_backupDir);
+
+    // Every folder that receives files: the base folder's and those of the abc files.
+    emit folderStageStarted();
+    QStringList files = m_files;
+    std::sort(files.begin(), files.end());
+    QSet<QString> folderSet;
+    for (const QString &file : files)
+        folderSet.insert(QFileInfo(targetOf(file)).path());
+    QStringList folders = folderSet.values();
+    std::sort(folders.begin(), folders.end());
+    for (const QString &folder : folders) {
+        emit folderShown(QDir::toNativeSeparators(folder));
+        if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir())
+            return stop(SubFolderNotCreated, folder, QStringLiteral("    Backup folder cannot be created: %1"));
+        // Whatever an interrupted backup left half-written goes now.
+        WholeFileCopy::removeLeftovers(folder);
+    }
+
+    emit fileStageStarted(files.size());
+    int position = 0;
+    for (const QString &file : files) {
+        emit fileShown(QDir::toNativeSeparators(file), ++position);
+        const QString target = targetOf(file);
+        const QFileInfo source(file);
+        const QFileInfo current(target);
+        if (current.isFile() && current.lastModified() == source.lastModified() && current.size() == source.size()) {
+            ++m_current;
+            continue;
+        }
+        if (!WholeFileCopy::copy(file, target, true))
+            return stop(CopyFailed, file, QStringLiteral("    Backup file cannot be copied: %1"));
+        ++m_copied;
+    }
+
+    m_state = Actual;
+    if (m_log) {
+        *m_log << QStringLiteral("    Backup files : %1 copied, %2 already current").arg(m_copied).arg(m_current);
+        *m_log << QStringLiteral("    Backup status: actual");
+        m_log->closeLog();
+    }
+    return m_state;
+}

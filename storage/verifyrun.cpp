@@ -1,0 +1,356 @@
+#include "verifyrun.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTextStream>
+
+#include <algorithm>
+
+#include "anybox.h"
+#include "constants.h"
+#include "mysourcefile.h"
+#include "remark.h"
+
+VerifyRun::VerifyRun(AnyBox *box, QObject *parent)
+    : QObject(parent)
+    , m_box(box)
+    , m_boxPath(box->completeName())
+{
+    MyUnit *base = box->baseUnit();
+    auto pathOf = [base](const QString &name) {
+        MyUnit *unit = base->unit(name);
+        return unit ? unit->completeName() : QString();
+    };
+    m_sssPath = pathOf(NAME_SSS_FILE);
+    m_wrdPath = pathOf(NAME_WRD_FILE);
+    m_tmpPath = pathOf(NAME_TMP_FILE);
+}
+
+QList<QString> VerifyRun::twoLetterFolders(const QString &path) const
+{
+    static const QRegularExpression twoLetters(QRegularExpression::anchoredPattern(ABC_NAME));
+    QStringList names = QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    names.erase(std::remove_if(names.begin(), names.end(),
+                               [](const QString &name) { return !twoLetters.match(name).hasMatch(); }),
+                names.end());
+    return names;
+}
+
+int VerifyRun::totalFilesInBox() const
+{
+    int total = 0;
+    for (const QString &a : twoLetterFolders(m_boxPath)) {
+        const QString first = m_boxPath + QLatin1Char('/') + a;
+        for (const QString &b : twoLetterFolders(first))
+            total += QDir(first + QLatin1Char('/') + b).entryList(QDir::Files | QDir::Hidden).size();
+    }
+    return total;
+}
+
+QStringList VerifyRun::readLines(const QString &path)
+{
+    QStringList lines;
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return lines;
+    QTextStream stream(&file);
+    stream.setCodec("UTF-8");
+    QString line;
+    while (stream.readLineInto(&line))
+        lines << line;
+    return lines;
+}
+
+void VerifyRun::scan()
+{
+    if (m_scanned)
+        return;
+    m_scanned = true;
+    if (!m_tmpPath.isEmpty())
+        m_backupList << m_tmpPath;
+    readWrd();
+    readSss();
+
+    for (const QString &a : twoLetterFolders(m_boxPath)) {
+        const QString first = m_boxPath + QLatin1Char('/') + a;
+        for (const QString &b : twoLetterFolders(first)) {
+            const QString folder = first + QLatin1Char('/') + b;
+            const QString abcPath = folder + QLatin1Char('/') + NAME_ABC_FILE;
+            emit folderScanned();
+            // The catalogue of the folder first, so its stored files find their entries.
+            const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+            if (files.contains(NAME_ABC_FILE)) {
+                readAbc(abcPath);
+                emit fileScanned(++m_fileCount);
+            }
+            for (const QString &name : files) {
+                if (name == NAME_ABC_FILE)
+                    continue;
+                scanStoredFile(abcPath, folder, name);
+                emit fileScanned(++m_fileCount);
+            }
+        }
+    }
+}
+
+void VerifyRun::readWrd()
+{
+    static const QRegularExpression keyPattern(QRegularExpression::anchoredPattern(ABC_WRD));
+    if (!m_wrdPath.isEmpty())
+        m_backupList << m_wrdPath;
+    for (const QString &line : readLines(m_wrdPath)) {
+        const QStringList parts = line.split(QLatin1Char('~'));
+        if (parts.size() < 2 || !keyPattern.match(parts.first()).hasMatch())
+            continue;
+        const QString key = parts.first().trimmed();
+        if (m_keys.contains(key)) {
+            if (!m_duplicateKeys.contains(key))
+                m_duplicateKeys << key;
+        } else {
+            m_keys.insert(key);
+        }
+    }
+    m_keys.insert(QStringLiteral("unknown"));
+}
+
+void VerifyRun::readSss()
+{
+    if (!m_sssPath.isEmpty())
+        m_backupList << m_sssPath;
+    for (const QString &line : readLines(m_sssPath)) {
+        QStringList parts = line.split(QLatin1Char('~'));
+        if (parts.size() != 4)
+            continue;
+        for (QString &part : parts)
+            part = part.trimmed();
+        bool ok = false;
+        const unsigned number = parts.at(0).toUInt(&ok, 10);
+        if (!ok || number == 0 || parts.at(1).isEmpty() || parts.at(2).isEmpty())
+            continue;
+        if (m_sessions.contains(number))
+            m_duplicateSessions.insert(number);
+        else
+            m_sessions.insert(number);
+    }
+}
+
+void VerifyRun::readAbc(const QString &path)
+{
+    m_backupList << path;
+    QMap<QString, Entry> &entries = m_abcEntries[path];
+    for (const QString &line : readLines(path)) {
+        const Entry entry(line);
+        if (!entry.Ok())
+            continue;
+        bool ok = false;
+        const unsigned session = entry.getField(0).toUInt(&ok, 10);
+        if (!ok || !m_sessions.contains(session))
+            m_absentSessions.insert(entry.getField(0));
+        const QString remark = entry.getField(1);
+        if (entries.contains(remark))
+            m_multipleUse.insert(remark);
+        else
+            entries.insert(remark, entry);
+    }
+}
+
+void VerifyRun::scanStoredFile(const QString &abcPath, const QString &folderPath, const QString &fileName)
+{
+    const QString path = folderPath + QLatin1Char('/') + fileName;
+    const QFileInfo folder(folderPath);
+    const QString remark =
+        QFileInfo(folder.path()).fileName() + folder.fileName() + fileName.section(QLatin1Char('.'), 0, 0);
+    const QMap<QString, Entry> entries = m_abcEntries.value(abcPath);
+    const auto entry = entries.constFind(remark);
+    const bool hasEntry = entry != entries.constEnd();
+
+    if (m_box->useSubFile() && QFileInfo(fileName).suffix() == SUB_FILE_EXT) {
+        if (hasEntry) {
+            m_backupList << path;
+            return;
+        }
+    } else {
+        // Streamed through the digest block by block, so a file of any size costs the same memory.
+        const QString digest = MySourceFile::computeCheckSum(path);
+        if (hasEntry && !digest.isEmpty() && entry->getField(3) == digest) {
+            m_goodFiles[remark] << digest;
+            m_backupList << path;
+            return;
+        }
+    }
+    m_oddRemarks.insert(remark);
+    m_odd << OddFile{remark, path};
+    m_oddPaths << path;
+}
+
+QString VerifyRun::statusOk()
+{
+    return tr("ok");
+}
+
+QString VerifyRun::statusCaution()
+{
+    return tr("caution");
+}
+
+QString VerifyRun::finding(const QString &message)
+{
+    return message + QStringLiteral("...");
+}
+
+QString VerifyRun::passBlock(const QString &name)
+{
+    return QStringLiteral("<p>") + name + QStringLiteral("... ") + statusOk() + QStringLiteral("</p>");
+}
+
+static QString failHead(const QString &name)
+{
+    return QStringLiteral("<p><b>") + name + QStringLiteral("</b>... ");
+}
+
+bool VerifyRun::sssOk(const QString &path, QString &report) const
+{
+    const QString name = QDir::toNativeSeparators(path);
+    if (m_absentSessions.isEmpty() && m_duplicateSessions.isEmpty()) {
+        report = passBlock(name);
+        return true;
+    }
+    // Numbers in ascending order; a session field that is no number at all comes last.
+    QStringList absent = m_absentSessions.values();
+    std::sort(absent.begin(), absent.end(), [](const QString &a, const QString &b) {
+        bool okA = false;
+        bool okB = false;
+        const qulonglong na = a.toULongLong(&okA);
+        const qulonglong nb = b.toULongLong(&okB);
+        if (okA != okB)
+            return okA;
+        return okA ? na < nb : a < b;
+    });
+    QList<unsigned> duplicates = m_duplicateSessions.values();
+    std::sort(duplicates.begin(), duplicates.end());
+
+    const QString row = QStringLiteral("<tr> <td width = 10% align = right>%1</td> <td> %2 </td> </tr>");
+    report = failHead(name) + statusCaution() + QStringLiteral("<table width = 100%>");
+    for (const QString &session : absent)
+        report += row.arg(tr("Session %1: ").arg(session), finding(tr("is absent")));
+    for (unsigned session : duplicates)
+        report += row.arg(tr("Session %1: ").arg(session), finding(tr("is nonunique")));
+    report += QStringLiteral("</table></p>");
+    return false;
+}
+
+bool VerifyRun::wrdOk(const QString &path, QString &report) const
+{
+    const QString name = QDir::toNativeSeparators(path);
+    if (m_duplicateKeys.isEmpty()) {
+        report = passBlock(name);
+        return true;
+    }
+    const QString row = QStringLiteral("<tr> <td width = 10% align = right>%1: </td> <td> %2 </td> </tr>");
+    report = failHead(name) + statusCaution() + QStringLiteral("<table width = 100%>");
+    for (const QString &key : m_duplicateKeys)
+        report += row.arg(key, finding(tr("is nonunique")));
+    report += QStringLiteral("</table></p>");
+    return false;
+}
+
+bool VerifyRun::abcOk(const QString &path, QString &report) const
+{
+    const QFileInfo folder(QFileInfo(path).path());
+    const QString folderB = folder.fileName();
+    const QString folderA = QFileInfo(folder.path()).fileName();
+    const QString row = QStringLiteral("<tr> <td width = 10% align = right> %1: </td> <td> %2 </td> </tr>");
+
+    QString rows;
+    // Remarks in multiple use spoil the whole catalogue, so every abc file names them.
+    QStringList multiple = m_multipleUse.values();
+    std::sort(multiple.begin(), multiple.end());
+    for (const QString &remark : multiple)
+        rows += row.arg(remark, finding(tr("multiple use")));
+    const QMap<QString, Entry> entries = m_abcEntries.value(path);
+    for (auto it = entries.constBegin(); it != entries.constEnd(); ++it) {
+        if (m_multipleUse.contains(it.key()))
+            continue;
+        for (const QString &message : entryFindings(path, folderA, folderB, it.value()).split(
+                 QLatin1Char('\n'), Qt::SkipEmptyParts))
+            rows += row.arg(it.key(), message);
+    }
+
+    const QString name = QDir::toNativeSeparators(path);
+    if (rows.isEmpty()) {
+        report = passBlock(name);
+        return true;
+    }
+    report = failHead(name) + statusCaution() + QStringLiteral("<table width = 100%>") + rows
+             + QStringLiteral("</table></p>");
+    return false;
+}
+
+// The findings for one entry, one per line.
+QString VerifyRun::entryFindings(const QString &abcPath, const QString &folderA, const QString &folderB,
+                                 const Entry &entry) const
+{
+    const Remark remark(entry.getField(1));
+    if (remark.rema() != folderA + folderB)
+        return finding(tr("not belong"));
+
+    QStringList found;
+    const QString checkSum = entry.getField(3);
+    if (!m_goodFiles.contains(remark.remark()) && !m_oddRemarks.contains(remark.remark()))
+        found << finding(tr("linked file is absent"));
+    else if (!m_goodFiles.value(remark.remark()).contains(checkSum))
+        found << finding(tr("checksum wrong"));
+
+    if (!QDate::fromString(entry.getField(9), m_box->dateFormat()).isValid())
+        found << finding(tr("date is wrong"));
+
+    for (const QString &key : entry.getField(6).split(QLatin1Char(','))) {
+        if (!m_keys.contains(key))
+            found << finding(tr("index of keyword '%1' is unknown").arg(key));
+    }
+
+    // The prime's catalogue: this file's path with the two folder names of the link.
+    const Remark link(entry.getField(2));
+    const QString boxPath = QFileInfo(QFileInfo(QFileInfo(abcPath).path()).path()).path();
+    const QString linkAbc = boxPath + QLatin1Char('/') + link.re() + QLatin1Char('/') + link.ma() + QLatin1Char('/')
+                            + NAME_ABC_FILE;
+    const auto linkFile = m_abcEntries.constFind(linkAbc);
+    if (!link.Ok() || linkFile == m_abcEntries.constEnd() || !linkFile->contains(link.remark())) {
+        found << finding(tr("resembling remark is wrong"));
+    } else {
+        const Entry prime = linkFile->value(link.remark());
+        if (prime.getField(2) != prime.getField(1))
+            found << finding(tr("resembling remark is not a prime"));
+    }
+    return found.join(QLatin1Char('\n'));
+}
+
+bool VerifyRun::fileOk(QString &report) const
+{
+    if (m_odd.isEmpty()) {
+        report = QStringLiteral("<p>") + finding(tr("All files is accurate")) + QStringLiteral("</p>");
+        return true;
+    }
+    // Grouped by folder, folders and files in path order.
+    QMap<QString, QStringList> byFolder;
+    for (const OddFile &odd : m_odd) {
+        const QFileInfo info(odd.path);
+        byFolder[info.path()] << info.fileName();
+    }
+    const QString row = QStringLiteral("<tr> <td width = 20% align = right> %1 </td> <td> %2 </td> </tr>");
+    report = QStringLiteral("<p>");
+    for (auto it = byFolder.constBegin(); it != byFolder.constEnd(); ++it) {
+        report += QStringLiteral("<b>%1</b>... %2").arg(QDir::toNativeSeparators(it.key()), statusCaution());
+        report += QStringLiteral("<table width = 100%>");
+        QStringList names = it.value();
+        std::sort(names.begin(), names.end());
+        for (const QString &name : names)
+            report += row.arg(tr("File <b>%1</b>:").arg(name), finding(tr("is odd")));
+        report += QStringLiteral("</table>");
+    }
+    report += QStringLiteral("</p>");
+    return false;
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QHash>
+#include <QMap>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include "entry.h"
+
+class AnyBox;
+class MyUnit;
+
+// The verification of one box: a scan of the session file, the keyword file, every abc file and every
+// stored file, then four checks with an HTML report each. Widget-free, so the frame, the tests and the
+// benchmark run the same code; the frame follows the scan through the signals.
+//
+// The scan only reads: nothing in the box or in the shared files is changed.
+class VerifyRun : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit VerifyRun(AnyBox *box, QObject *parent = nullptr);
+
+    // Files in the box's two levels of two-letter folders (abc files included): the scan's length.
+    int totalFilesInBox() const;
+
+    // The whole scan; runs once per object.
+    void scan();
+
+    // Each true when nothing is wrong; report receives the check's HTML block.
+    bool sssOk(const QString &path, QString &report) const;
+    bool wrdOk(const QString &path, QString &report) const;
+    bool abcOk(const QString &path, QString &report) const;
+    bool fileOk(QString &report) const;
+
+    QString sssPath() const { return m_sssPath; }
+    QString wrdPath() const { return m_wrdPath; }
+    // The abc files read, in path order.
+    QStringList abcPaths() const { return m_abcEntries.keys(); }
+    // What a backup copies: the template, keyword and session files, the abc files and the stored files
+    // their entries account for.
+    QStringList backupList() const { return m_backupList; }
+    QStringList oddFiles() const { return m_oddPaths; }
+
+signals:
+    void folderScanned();
+    void fileScanned(int count);
+
+private:
+    // A stored file that no entry accounts for, or whose checksum disagrees with its entry.
+    struct OddFile
+    {
+        QString remark;
+        QString path;
+    };
+
+    QList<QString> twoLetterFolders(const QString &path) const;
+    void readWrd();
+    void readSss();
+    void readAbc(const QString &path);
+    void scanStoredFile(const QString &abcPath, const QString &folderPath, const QString &fileName);
+    QString entryFindings(const QString &abcPath, const QString &folderA, const QString &folderB,
+                          const Entry &entry) const;
+    static QStringList readLines(const QString &path);
+    static QString passBlock(const QString &name);
+    static QString statusOk();
+    static QString statusCaution();
+    static QString finding(const QString &message);
+
+    AnyBox *m_box;
+    QString m_boxPath;
+    QString m_sssPath;
+    QString m_wrdPath;
+    QString m_tmpPath;
+    bool m_scanned = false;
+
+    QSet<unsigned> m_sessions;
+    QSet<unsigned> m_duplicateSessions;
+    QSet<QString> m_absentSessions;
+    QSet<QString> m_keys;
+    QStringList m_duplicateKeys;
+    // Per abc file path: remark to entry, and the remarks met more than once there.
+    QMap<QString, QMap<QString, Entry>> m_abcEntries;
+    QSet<QString> m_multipleUse;
+    // Remark to the checksums of its stored files that agree with an entry.
+    QHash<QString, QStringList> m_goodFiles;
+    QSet<QString> m_oddRemarks;
+    QList<OddFile> m_odd;
+    QStringList m_oddPaths;
+    QStringList m_backupList;
+    int m_fileCount = 0;
+};

@@ -1,0 +1,364 @@
+#include "firstdialog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QProcess>
+
+#include "anybox.h"
+#include "firststepsrun.h"
+#include "mymessagebox.h"
+
+static const char *const ICON_TICKED = ":img/checkMark.png";
+static const char *const ICON_UNTICKED = ":img/checkMarkEmpty.png";
+static const char *const ICON_UNUSABLE = ":img/checkMarkDash.png";
+// More candidates than this would only swamp the preview program.
+static const int PREVIEW_LIMIT = 1000;
+
+FirstDialog::FirstDialog(AnyBox *box, QFrame *parent)
+    : QFrame(parent)
+    , m_box(box)
+    , m_run(new FirstStepsRun(box, this))
+    , m_process(new QProcess(this))
+{
+    setupUi(this);
+    setObjectName(QStringLiteral("FirstDialog"));
+    boxPixmap->setPixmap(m_box->boxPixmap());
+    setShown({detectFrame, label_B, detectFiles, selectFrame, label_D, selectFiles, label_K, selectTotalSize, label_L,
+             label_F, copyProgress, resultFrame}, false);
+    detectList->setFocus();
+    detectList->installEventFilter(this);
+    selectList->installEventFilter(this);
+    detecting();
+
+    connect(detectNothingButton, &QPushButton::clicked, this, &FirstDialog::detectNothing);
+    connect(detectSubstractButton, &QPushButton::clicked, this, &FirstDialog::detectSubstract);
+    connect(detectAddButton, &QPushButton::clicked, this, &FirstDialog::detectAdd);
+    connect(detectAllButton, &QPushButton::clicked, this, &FirstDialog::detectAll);
+    connect(detectAgreeButton, &QPushButton::clicked, this, &FirstDialog::detectAgree);
+    connect(detectList, &QListWidget::itemClicked, this, &FirstDialog::enableDetectAdd);
+    connect(detectList, &QListWidget::itemClicked, this, &FirstDialog::enableDetectSubstract);
+    connect(detectList, &QListWidget::currentItemChanged, this, &FirstDialog::enableDetectAdd);
+    connect(detectList, &QListWidget::currentItemChanged, this, &FirstDialog::enableDetectSubstract);
+    connect(selectNothingButton, &QPushButton::clicked, this, &FirstDialog::selectNothing);
+    connect(selectSubstractButton, &QPushButton::clicked, this, &FirstDialog::selectSubstract);
+    connect(selectAddButton, &QPushButton::clicked, this, &FirstDialog::selectAdd);
+    connect(selectAllButton, &QPushButton::clicked, this, &FirstDialog::selectAll);
+    connect(selectAgreeButton, &QPushButton::clicked, this, &FirstDialog::selectAgree);
+    connect(selectList, &QListWidget::itemSelectionChanged, this, &FirstDialog::enableSelectAdd);
+    connect(selectList, &QListWidget::itemSelectionChanged, this, &FirstDialog::enableSelectSubstract);
+    retranslateThis();
+}
+
+// A running preview ends with the frame, and its list goes with it.
+FirstDialog::~FirstDialog()
+{
+    m_run->endPreview(m_process);
+}
+
+void FirstDialog::detecting()
+{
+    for (const FirstStepsRun::Device &device : m_run->devices()) {
+        if (device.path.isEmpty())
+            continue;
+        DeviceRecord record;
+        record.path = device.path;
+        record.toolTip = device.toolTip;
+        record.count = m_run->countFiles(device.path);
+        record.state = record.count > 0 ? 0 : -1;
+        record.text = deviceText(record);
+        auto item = new QListWidgetItem(QIcon(record.state < 0 ? ICON_UNUSABLE : ICON_UNTICKED), record.text);
+        if (!record.toolTip.isEmpty())
+            item->setToolTip(record.toolTip);
+        detectList->addItem(item);
+        set_D << record;
+    }
+    m_detected = true;
+    label_A->setText(tr("Detect removable devices... complete"));
+    detectFrame->show();
+    label_B->show();
+    detectFiles->setText(QString::number(m_preSelected));
+    detectFiles->show();
+    if (detectList->count() > 0)
+        detectList->setCurrentRow(0);
+    setModeDetect();
+}
+
+QString FirstDialog::deviceText(const DeviceRecord &device) const
+{
+    if (device.count < 0)
+        return device.path + QStringLiteral("\t(!) ") + tr("device not detected...");
+    if (device.count == 0)
+        return device.path + QStringLiteral("\t(!) ") + tr("device is empty...");
+    return device.path + QLatin1Char('\t') + QString::number(device.count) + QLatin1Char(' ') + tr("files");
+}
+
+void FirstDialog::setDeviceState(int row, int state)
+{
+    DeviceRecord &device = set_D[row];
+    if (device.state < 0 || device.state == state)
+        return;
+    device.state = state;
+    m_preSelected += state == 1 ? device.count : -device.count;
+    detectList->item(row)->setIcon(QIcon(state == 1 ? ICON_TICKED : ICON_UNTICKED));
+}
+
+void FirstDialog::detectAdd()
+{
+    const int row = detectList->currentRow();
+    if (row >= 0 && row < set_D.size())
+        setDeviceState(row, 1);
+    setModeDetect();
+}
+
+void FirstDialog::detectSubstract()
+{
+    const int row = detectList->currentRow();
+    if (row >= 0 && row < set_D.size())
+        setDeviceState(row, 0);
+    setModeDetect();
+}
+
+void FirstDialog::detectAll()
+{
+    for (int row = 0; row < set_D.size(); ++row)
+        setDeviceState(row, 1);
+    setModeDetect();
+}
+
+void FirstDialog::detectNothing()
+{
+    for (int row = 0; row < set_D.size(); ++row)
+        setDeviceState(row, 0);
+    setModeDetect();
+}
+
+void FirstDialog::enableDetectAdd(QListWidgetItem *item)
+{
+    Q_UNUSED(item)
+    setModeDetect();
+}
+
+void FirstDialog::enableDetectSubstract(QListWidgetItem *item)
+{
+    Q_UNUSED(item)
+    setModeDetect();
+}
+
+void FirstDialog::setModeDetect()
+{
+    const int row = detectList->currentRow();
+    const int current = row >= 0 && row < set_D.size() ? set_D.at(row).state : -1;
+    bool someUnticked = false;
+    bool someTicked = false;
+    for (const DeviceRecord &device : set_D) {
+        someUnticked = someUnticked || device.state == 0;
+        someTicked = someTicked || device.state == 1;
+    }
+    detectAddButton->setEnabled(current == 0);
+    detectSubstractButton->setEnabled(current == 1);
+    detectAllButton->setEnabled(someUnticked);
+    detectNothingButton->setEnabled(someTicked);
+    detectAgreeButton->setEnabled(someTicked);
+    detectFiles->setText(QString::number(m_preSelected));
+}
+
+void FirstDialog::detectAgree()
+{
+    if (!detectFrame->isVisible() || !detectAgreeButton->isEnabled())
+        return;
+    detectFrame->hide();
+    selectFrame->show();
+    m_selected = 0;
+    m_totalSize = 0;
+    QStringList paths;
+    for (const DeviceRecord &device : qAsConst(set_D)) {
+        if (device.state != 1)
+            continue;
+        for (const QFileInfo &info : m_run->listFiles(device.path)) {
+            FileRecord file;
+            file.path = QDir::toNativeSeparators(info.absoluteFilePath());
+            file.size = info.size();
+            file.text = file.path + QStringLiteral(" (") + mebibytes(file.size) + QStringLiteral("Mb)");
+            file.state = 0;
+            selectList->addItem(new QListWidgetItem(QIcon(ICON_UNTICKED), file.text));
+            set_F << file;
+            paths << file.path;
+        }
+    }
+    if (paths.size() > PREVIEW_LIMIT)
+        MyMessageBox::warning(this, tr("Warning"), tr("Selected list is very big. Displaying is restrict..."));
+    // The preview is a help, not a condition: without it the files can still be ticked and copied.
+    if (!m_run->writeList(paths, PREVIEW_LIMIT)) {
+        MyMessageBox::warning(this, tr("Warning"),
+                              tr("The list for the preview cannot be written:\n%1")
+                                  .arg(QDir::toNativeSeparators(m_run->listPath())));
+    } else if (!m_run->startPreview(m_process)) {
+        MyMessageBox::warning(this, tr("Warning"),
+                              tr("The preview program cannot be started:\n%1").arg(m_box->execPreview()));
+    }
+    setShown({label_D, selectFiles, label_K, selectTotalSize, label_L}, true);
+    if (selectList->count() > 0)
+        selectList->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    selectList->setFocus();
+    setModeSelect();
+}
+
+void FirstDialog::setFileState(int row, int state)
+{
+    FileRecord &file = set_F[row];
+    if (file.state == state)
+        return;
+    file.state = state;
+    m_selected += state == 1 ? 1 : -1;
+    m_totalSize += state == 1 ? file.size : -file.size;
+    selectList->item(row)->setIcon(QIcon(state == 1 ? ICON_TICKED : ICON_UNTICKED));
+}
+
+void FirstDialog::selectAdd()
+{
+    for (QListWidgetItem *item : selectList->selectedItems())
+        setFileState(selectList->row(item), 1);
+    setModeSelect();
+}
+
+void FirstDialog::selectSubstract()
+{
+    for (QListWidgetItem *item : selectList->selectedItems())
+        setFileState(selectList->row(item), 0);
+    setModeSelect();
+}
+
+void FirstDialog::selectAll()
+{
+    for (int row = 0; row < set_F.size(); ++row)
+        setFileState(row, 1);
+    setModeSelect();
+}
+
+void FirstDialog::selectNothing()
+{
+    for (int row = 0; row < set_F.size(); ++row)
+        setFileState(row, 0);
+    setModeSelect();
+}
+
+void FirstDialog::enableSelectAdd()
+{
+    setModeSelect();
+}
+
+void FirstDialog::enableSelectSubstract()
+{
+    setModeSelect();
+}
+
+void FirstDialog::setModeSelect()
+{
+    bool selectedUnticked = false;
+    bool selectedTicked = false;
+    for (QListWidgetItem *item : selectList->selectedItems()) {
+        const int state = set_F.at(selectList->row(item)).state;
+        selectedUnticked = selectedUnticked || state == 0;
+        selectedTicked = selectedTicked || state == 1;
+    }
+    selectAddButton->setEnabled(selectedUnticked);
+    selectSubstractButton->setEnabled(selectedTicked);
+    selectAllButton->setEnabled(m_selected < set_F.size());
+    selectNothingButton->setEnabled(m_selected > 0);
+    selectAgreeButton->setEnabled(m_selected > 0);
+    showCounters();
+}
+
+void FirstDialog::showCounters()
+{
+    selectFiles->setText(QString::number(m_selected));
+    selectTotalSize->setText(mebibytes(m_totalSize));
+}
+
+void FirstDialog::selectAgree()
+{
+    if (!selectFrame->isVisible() || m_selected == 0)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    selectFrame->hide();
+    label_F->show();
+    copyProgress->setRange(0, m_selected);
+    copyProgress->setValue(0);
+    copyProgress->show();
+    QStringList files;
+    for (const FileRecord &file : qAsConst(set_F)) {
+        if (file.state == 1)
+            files << QDir::fromNativeSeparators(file.path);
+    }
+    // Bars repaint; clicks and keys wait, so no other command replaces the frame in the middle.
+    connect(m_run, &FirstStepsRun::copyProgress, this, [this](int position) {
+        copyProgress->setValue(position);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    const int failed = m_run->copyFiles(files);
+    detectFilesResult->setText(QString::number(m_preSelected));
+    selectFilesResult->setText(QString::number(m_selected));
+    copyFilesResult->setText(QString::number(m_selected - failed));
+    resultFrame->show();
+    QApplication::restoreOverrideCursor();
+}
+
+// The Up key on the first row and the Down key on the last row go nowhere.
+bool FirstDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == detectList || watched == selectList) && event->type() == QEvent::KeyPress) {
+        auto list = static_cast<QListWidget *>(watched);
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Up && list->currentRow() <= 0)
+            return true;
+        if (key == Qt::Key_Down && list->currentRow() >= list->count() - 1)
+            return true;
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void FirstDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateThis();
+    QFrame::changeEvent(event);
+}
+
+void FirstDialog::retranslateThis()
+{
+    const QStringList results = {detectFilesResult->text(), selectFilesResult->text(), copyFilesResult->text()};
+    retranslateUi(this);
+    // Setting a button's text clears its shortcut, so the keys are given again after the texts.
+    const QList<QPair<QPushButton *, const char *>> keys = {
+        {detectNothingButton, "Ctrl+-"}, {detectSubstractButton, "-"}, {detectAddButton, "+"},
+        {detectAllButton, "Ctrl++"}, {detectAgreeButton, "Ctrl+*"}, {selectNothingButton, "Ctrl+-"},
+        {selectSubstractButton, "-"}, {selectAddButton, "+"}, {selectAllButton, "Ctrl++"},
+        {selectAgreeButton, "Ctrl+*"}};
+    for (const auto &key : keys)
+        key.first->setShortcut(QKeySequence(QString::fromLatin1(key.second)));
+    detectFilesResult->setText(results.at(0));
+    selectFilesResult->setText(results.at(1));
+    copyFilesResult->setText(results.at(2));
+    if (m_detected)
+        label_A->setText(tr("Detect removable devices... complete"));
+    for (int row = 0; row < set_D.size(); ++row) {
+        set_D[row].text = deviceText(set_D.at(row));
+        detectList->item(row)->setText(set_D.at(row).text);
+    }
+    detectFiles->setText(QString::number(m_preSelected));
+    showCounters();
+}
+
+QString FirstDialog::mebibytes(qint64 bytes)
+{
+    return QString::number(double(bytes) / 1048576.0, 'f', 1);
+}
+
+void FirstDialog::setShown(const QList<QWidget *> &widgets, bool shown)
+{
+    for (QWidget *widget : widgets)
+        widget->setVisible(shown);
+}
