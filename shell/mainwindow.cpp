@@ -20,10 +20,12 @@
 #include "basefolder.h"
 #include "boxselect.h"
 #include "constants.h"
+#include "describedialog.h"
 #include "emptyframe.h"
 #include "mymessagebox.h"
 #include "mysetdialog.h"
 #include "mysettings.h"
+#include "resembledialog.h"
 #include "tessary.h"
 
 static const QString LANGUAGE_DIR = QStringLiteral(":/lng");
@@ -176,7 +178,7 @@ void MainWindow::displayActing()
 
 void MainWindow::addSimilarActing()
 {
-    placeEmptyFrame(QStringLiteral("ResembleDialog"));
+    connect(placeFrame<ResembleDialog>(), &ResembleDialog::needUpdateStatus, this, &MainWindow::updateStatusBar);
 }
 
 void MainWindow::restoringForEditingActing()
@@ -196,22 +198,22 @@ void MainWindow::restoringForFollowingUsageActing()
 
 void MainWindow::fillAllActing()
 {
-    placeEmptyFrame(QStringLiteral("DescribeDialog"));
+    placeFrame<DescribeDialog>();
 }
 
 void MainWindow::fillOnlyCategoryActing()
 {
-    placeEmptyFrame(QStringLiteral("DescribeDialog"));
+    placeFrame<DescribeDialog>()->setTabVisible(0);
 }
 
 void MainWindow::fillOnlyKeywordActing()
 {
-    placeEmptyFrame(QStringLiteral("DescribeDialog"));
+    placeFrame<DescribeDialog>()->setTabVisible(1);
 }
 
 void MainWindow::fillOnlyTitleActing()
 {
-    placeEmptyFrame(QStringLiteral("DescribeDialog"));
+    placeFrame<DescribeDialog>()->setTabVisible(2);
 }
 
 void MainWindow::checkActing()
