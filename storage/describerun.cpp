@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 #include "anybox.h"
 #include "constants.h"
 #include "entry.h"
@@ -24,6 +26,9 @@ DescribeRun::DescribeRun(AnyBox *box, QObject *parent)
         if (!once.contains(entry))
             once << entry;
     }
+    // The sets hand the entries out in no particular order; the user meets them in remark order.
+    std::sort(once.begin(), once.end(),
+              [](const Entry *a, const Entry *b) { return a->getField(1) < b->getField(1); });
     m_uncorrected = once;
     const QSet<MyAbcFile *> files = m_box->markedAbcFiles();
     for (MyAbcFile *file : files) {
