@@ -252,6 +252,9 @@ void DescribeDialog::demonstration(Entry *entry)
 
 void DescribeDialog::stopPreview()
 {
+    // A program still starting is let start first: a signal before it runs would hit a copy of this one.
+    if (m_preview->state() == QProcess::Starting)
+        m_preview->waitForStarted(3000);
     if (m_preview->state() == QProcess::NotRunning)
         return;
     m_preview->terminate();

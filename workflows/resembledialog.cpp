@@ -240,6 +240,9 @@ void ResembleDialog::startPreview(int which, const QList<Entry *> &entries)
 void ResembleDialog::stopPreview(int which)
 {
     QProcess *process = m_previews[which];
+    // A program still starting is let start first: a signal before it runs would hit a copy of this one.
+    if (process->state() == QProcess::Starting)
+        process->waitForStarted(3000);
     if (process->state() == QProcess::NotRunning)
         return;
     process->terminate();
