@@ -557,6 +557,208 @@ cannot be written. The files meant for it stay in the source folder.</source>
     </message>
 </context>
 <context>
+    <name>DescribeDialog</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The descriptions could not be stored in:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preview program cannot be started:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A keyword cannot contain &quot;~&quot; or a line break.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyword &quot;%1&quot; cannot be added to the vocabulary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The synonym &quot;%1&quot; cannot be added to the vocabulary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The descriptions could not be stored in:
+%1
+They stay applied and are stored again on saving or closing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Remark&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%1&lt;/td&gt; &lt;/tr&gt; &lt;/table&gt;&lt;hr /&gt;&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Caption&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%2&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Date&lt;/b&gt;      &lt;/td&gt; &lt;td&gt;%3&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Category&lt;/b&gt;  &lt;/td&gt; &lt;td&gt;%4&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Keyword&lt;/b&gt;   &lt;/td&gt; &lt;td&gt;%5&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Hardcopy&lt;/b&gt;  &lt;/td&gt; &lt;td&gt;%6&lt;/td&gt; &lt;/tr&gt;&lt;/table&gt;&lt;hr /&gt;&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Session&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%7&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Original name&lt;/b&gt;       &lt;/td&gt; &lt;td&gt;%8&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Checksum&lt;/b&gt;            &lt;/td&gt; &lt;td&gt;%9&lt;/td&gt; &lt;/tr&gt;&lt;/table&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DescribeDialogGUI</name>
+    <message>
+        <source>Fill selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No selection...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of which corrected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and uncorrected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncorrected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Corrected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categ&amp;ory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daytime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ori&amp;ginal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keyword</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vocabulary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ke&amp;yword</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synony&amp;m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current keywords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capt&amp;ion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;uthor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hardcopy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change count of hardcopy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count of ha&amp;rdcopy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Apply changes &amp;&amp; saving immediately...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FirstTable</name>
     <message>
         <source>Path</source>
@@ -1450,6 +1652,95 @@ cannot be written. The files meant for it stay in the source folder.</source>
     </message>
     <message>
         <source>empty_F</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResembleDialog</name>
+    <message>
+        <source>associate with %1 following remarks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Unique</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Return back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All &amp;unique</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Return all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The groups could not be stored in:
+%1
+Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preview program cannot be started:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResembleDialogGUI</name>
+    <message>
+        <source>Resemble</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No selections...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current prime:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Unique</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change prime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status of progress...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -559,6 +559,212 @@ cannot be written. The files meant for it stay in the source folder.</source>
     </message>
 </context>
 <context>
+    <name>DescribeDialog</name>
+    <message>
+        <source>Warning</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>The descriptions could not be stored in:
+%1</source>
+        <translation>Описания не удалось сохранить в:
+%1</translation>
+    </message>
+    <message>
+        <source>The preview program cannot be started:
+%1</source>
+        <translation>Не удаётся запустить программу просмотра:
+%1</translation>
+    </message>
+    <message>
+        <source>A keyword cannot contain &quot;~&quot; or a line break.</source>
+        <translation>Ключевое слово не может содержать &quot;~&quot; или перевод строки.</translation>
+    </message>
+    <message>
+        <source>The keyword &quot;%1&quot; cannot be added to the vocabulary.</source>
+        <translation>Ключевое слово &quot;%1&quot; не удаётся добавить в словарь.</translation>
+    </message>
+    <message>
+        <source>The synonym &quot;%1&quot; cannot be added to the vocabulary.</source>
+        <translation>Синоним &quot;%1&quot; не удаётся добавить в словарь.</translation>
+    </message>
+    <message>
+        <source>The descriptions could not be stored in:
+%1
+They stay applied and are stored again on saving or closing.</source>
+        <translation>Описания не удалось сохранить в:
+%1
+Они остаются применёнными и будут сохранены снова при сохранении или закрытии.</translation>
+    </message>
+    <message>
+        <source>&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Remark&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%1&lt;/td&gt; &lt;/tr&gt; &lt;/table&gt;&lt;hr /&gt;&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Caption&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%2&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Date&lt;/b&gt;      &lt;/td&gt; &lt;td&gt;%3&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Category&lt;/b&gt;  &lt;/td&gt; &lt;td&gt;%4&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Keyword&lt;/b&gt;   &lt;/td&gt; &lt;td&gt;%5&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Hardcopy&lt;/b&gt;  &lt;/td&gt; &lt;td&gt;%6&lt;/td&gt; &lt;/tr&gt;&lt;/table&gt;&lt;hr /&gt;&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Session&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%7&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Original name&lt;/b&gt;       &lt;/td&gt; &lt;td&gt;%8&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Checksum&lt;/b&gt;            &lt;/td&gt; &lt;td&gt;%9&lt;/td&gt; &lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Ремарка&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%1&lt;/td&gt; &lt;/tr&gt; &lt;/table&gt;&lt;hr /&gt;&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Подпись&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%2&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Дата&lt;/b&gt;      &lt;/td&gt; &lt;td&gt;%3&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Категория&lt;/b&gt;  &lt;/td&gt; &lt;td&gt;%4&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Ключевые слова&lt;/b&gt;   &lt;/td&gt; &lt;td&gt;%5&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Отпечатки&lt;/b&gt;  &lt;/td&gt; &lt;td&gt;%6&lt;/td&gt; &lt;/tr&gt;&lt;/table&gt;&lt;hr /&gt;&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Сеанс&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%7&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Исходное имя&lt;/b&gt;       &lt;/td&gt; &lt;td&gt;%8&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Контрольная сумма&lt;/b&gt;            &lt;/td&gt; &lt;td&gt;%9&lt;/td&gt; &lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DescribeDialogGUI</name>
+    <message>
+        <source>Fill selected</source>
+        <translation>Описание выбранных</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Подождите...</translation>
+    </message>
+    <message>
+        <source>No selection...</source>
+        <translation>Ничего не выбрано...</translation>
+    </message>
+    <message>
+        <source>Total objects</source>
+        <translation>Всего объектов</translation>
+    </message>
+    <message>
+        <source>of which corrected</source>
+        <translation>из них исправлено</translation>
+    </message>
+    <message>
+        <source>and uncorrected</source>
+        <translation>и не исправлено</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Исходное</translation>
+    </message>
+    <message>
+        <source>Uncorrected</source>
+        <translation>Не исправленные</translation>
+    </message>
+    <message>
+        <source>Corrected</source>
+        <translation>Исправленные</translation>
+    </message>
+    <message>
+        <source>Categ&amp;ory</source>
+        <translation>Катег&amp;ория</translation>
+    </message>
+    <message>
+        <source>Which</source>
+        <translation>Что</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Где</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Способ съёмки</translation>
+    </message>
+    <message>
+        <source>Daytime</source>
+        <translation>Время суток</translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation>Время года</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Сюжет</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>О&amp;чистить</translation>
+    </message>
+    <message>
+        <source>Ori&amp;ginal</source>
+        <translation>Ис&amp;ходное</translation>
+    </message>
+    <message>
+        <source>&amp;Keyword</source>
+        <translation>&amp;Ключевые слова</translation>
+    </message>
+    <message>
+        <source>Vocabulary</source>
+        <translation>Словарь</translation>
+    </message>
+    <message>
+        <source>Ke&amp;yword</source>
+        <translation>Кл&amp;ючевое слово</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Выбрать</translation>
+    </message>
+    <message>
+        <source>Synony&amp;m</source>
+        <translation>Сино&amp;ним</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Current keywords</source>
+        <translation>Текущие ключевые слова</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Capt&amp;ion</source>
+        <translation>Под&amp;пись</translation>
+    </message>
+    <message>
+        <source>Change caption</source>
+        <translation>Изменить подпись</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>&amp;Название</translation>
+    </message>
+    <message>
+        <source>A&amp;uthor</source>
+        <translation>А&amp;втор</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>&amp;Дата</translation>
+    </message>
+    <message>
+        <source>Change date</source>
+        <translation>Изменить дату</translation>
+    </message>
+    <message>
+        <source>Selected date:</source>
+        <translation>Выбранная дата:</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Сегодня</translation>
+    </message>
+    <message>
+        <source>&amp;Hardcopy</source>
+        <translation>&amp;Отпечатки</translation>
+    </message>
+    <message>
+        <source>Change count of hardcopy</source>
+        <translation>Изменить число отпечатков</translation>
+    </message>
+    <message>
+        <source>Count of ha&amp;rdcopy</source>
+        <translation>Число отпе&amp;чатков</translation>
+    </message>
+    <message>
+        <source>&amp;Apply changes &amp;&amp; saving immediately...</source>
+        <translation>&amp;Применить изменения &amp;&amp; сразу сохранить...</translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation>Пр&amp;именить</translation>
+    </message>
+</context>
+<context>
     <name>FirstTable</name>
     <message>
         <source>Path</source>
@@ -1453,6 +1659,98 @@ cannot be written. The files meant for it stay in the source folder.</source>
     <message>
         <source>empty_F</source>
         <translation>пусто_F</translation>
+    </message>
+</context>
+<context>
+    <name>ResembleDialog</name>
+    <message>
+        <source>associate with %1 following remarks</source>
+        <translation>связан со следующими ремарками: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Убрать</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>&amp;Добавить</translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation>&amp;Создать</translation>
+    </message>
+    <message>
+        <source>&amp;Unique</source>
+        <translation>&amp;Отделить</translation>
+    </message>
+    <message>
+        <source>&amp;Return back</source>
+        <translation>&amp;Вернуть обратно</translation>
+    </message>
+    <message>
+        <source>All &amp;unique</source>
+        <translation>Отделить &amp;всех</translation>
+    </message>
+    <message>
+        <source>&amp;Return all</source>
+        <translation>&amp;Вернуть всех</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>The groups could not be stored in:
+%1
+Nothing was changed.</source>
+        <translation>Группы не удалось сохранить в:
+%1
+Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>The preview program cannot be started:
+%1</source>
+        <translation>Не удаётся запустить программу просмотра:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ResembleDialogGUI</name>
+    <message>
+        <source>Resemble</source>
+        <translation>Похожие</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Подождите...</translation>
+    </message>
+    <message>
+        <source>No selections...</source>
+        <translation>Ничего не выбрано...</translation>
+    </message>
+    <message>
+        <source>Current prime:</source>
+        <translation>Текущий главный:</translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation>&amp;Создать</translation>
+    </message>
+    <message>
+        <source>&amp;Unique</source>
+        <translation>&amp;Отделить</translation>
+    </message>
+    <message>
+        <source>Change prime</source>
+        <translation>Сменить главный</translation>
+    </message>
+    <message>
+        <source>Status of progress...</source>
+        <translation>Ход выполнения...</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Применить</translation>
     </message>
 </context>
 <context>
