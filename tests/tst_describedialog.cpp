@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTranslator>
 #include <QtTest>
 
 #include <csignal>
@@ -49,6 +50,8 @@ private slots:
     void missingPreviewProgramIsReportedAndCleanedUp();
     void noSelectionShowsOnlyTheNote();
     void bookBoxHidesWhatItsModelDoesNotUse();
+    void russianCategoryLabelsAndBackToEnglish();
+    void keywordWithTildeIsRefusedWithAReason();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -555,6 +558,50 @@ void TestDescribeDialog::bookBoxHidesWhatItsModelDoesNotUse()
     QCOMPARE(line.section('~', 8, 9), QStringLiteral("War,Tolstoy~%1").arg(QDate::currentDate().year()));
     QCOMPARE(TestSupport::readFile(basePath() + "/" + NAME_BOOK + "/qw/er/aa.sub"),
              QStringLiteral("War\nTolstoy\n%1\n").arg(QDate::currentDate().year()).toUtf8());
+}
+
+void TestDescribeDialog::russianCategoryLabelsAndBackToEnglish()
+{
+    QTranslator russian;
+    QVERIFY(russian.load(QStringLiteral("ru.qm"), QStringLiteral(":/lng")));
+    QVERIFY(QCoreApplication::installTranslator(&russian));
+    QVERIFY(TestSupport::writeFile(wrdPath(), ""));
+    openBox({AbcSupport::newEntryLine("qweraa")});
+    makeFrame();
+    QCOMPARE(child<QCheckBox>("which_A")->text(), QStringLiteral("вода"));
+    QCOMPARE(child<QGroupBox>("season")->title(), QStringLiteral("Время года"));
+    QCOMPARE(child<QRadioButton>("season_C")->text(), QStringLiteral("лето"));
+    QCOMPARE(child<QTabWidget>("describeTab")->tabText(0), QStringLiteral("Катег&ория"));
+    QCOMPARE(child<QLabel>("title")->text(), QStringLiteral("Описание выбранных"));
+    QVERIFY(child<QTextBrowser>("originalBrowser")->toPlainText().contains(QStringLiteral("Ремарка")));
+    click("where_B");
+    QCOMPARE(child<QTabWidget>("describeTab")->tabText(0), QStringLiteral("Катег&ория *"));
+
+    // Back to English while the frame is open; the edit in progress stays.
+    QCoreApplication::removeTranslator(&russian);
+    QTRY_COMPARE(child<QCheckBox>("which_A")->text(), QStringLiteral("water"));
+    QCOMPARE(child<QGroupBox>("season")->title(), QStringLiteral("Season"));
+    QCOMPARE(child<QTabWidget>("describeTab")->tabText(0), QStringLiteral("Categ&ory *"));
+    QVERIFY(child<QRadioButton>("where_B")->isChecked());
+    QVERIFY(child<QTextBrowser>("originalBrowser")->toPlainText().contains(QStringLiteral("Remark")));
+}
+
+void TestDescribeDialog::keywordWithTildeIsRefusedWithAReason()
+{
+    QVERIFY(TestSupport::writeFile(wrdPath(), "aqmz~cat~\n"));
+    openBox({AbcSupport::newEntryLine("qweraa")});
+    makeFrame();
+    const QByteArray before = TestSupport::readFile(wrdPath());
+    type("keywordLineEdit", "sun~set");
+    const int shown = MyMessageBox::shownCount();
+    MyMessageBox::setNextAnswer(QMessageBox::Ok);
+    click("keywordAddButton");
+    QCOMPARE(MyMessageBox::shownCount(), shown + 1);
+    QCOMPARE(MyMessageBox::lastTitle(), QStringLiteral("Warning"));
+    QVERIFY(MyMessageBox::lastText().contains(QStringLiteral("\"~\"")));
+    QVERIFY(!child<QPushButton>("chooseButton")->isEnabled());
+    m_central.reset();
+    QCOMPARE(TestSupport::readFile(wrdPath()), before);
 }
 
 QTEST_MAIN(TestDescribeDialog)

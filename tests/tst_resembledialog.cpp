@@ -7,6 +7,7 @@
 #include <QScopedPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <csignal>
@@ -42,6 +43,7 @@ private slots:
     void failedStoreChangesNothing();
     void previewsEndAndListsGo();
     void noSelectionShowsOnlyTheNote();
+    void rowsFollowTheLanguage();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -425,6 +427,23 @@ void TestResembleDialog::noSelectionShowsOnlyTheNote()
     QVERIFY(!m_frame->findChild<QWidget *>("mode")->isVisible());
     m_central.reset();
     QCOMPARE(m_box->markedEntriesCount(), 0);
+}
+
+void TestResembleDialog::rowsFollowTheLanguage()
+{
+    openBox({line("qwerba", "qwerba"), line("qwerbb", "qwerba")}, {"qwerba"});
+    makeFrame();
+    QTranslator russian;
+    QVERIFY(russian.load(QStringLiteral("ru.qm"), QStringLiteral(":/lng")));
+    QVERIFY(QCoreApplication::installTranslator(&russian));
+    QTRY_COMPARE(rows(), QStringList({"qwerba ...\tсвязан со следующими ремарками: 1", "... qwerbb"}));
+    QCOMPARE(m_frame->findChild<QLabel *>("title")->text(), QStringLiteral("Похожие"));
+    QCOMPARE(buttonText("uniqueButton"), QStringLiteral("Отделить &всех"));
+    QCOMPARE(buttonText("addButton"), QStringLiteral("&Создать"));
+    QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("- - -"));
+    QCoreApplication::removeTranslator(&russian);
+    QTRY_COMPARE(rows(), QStringList({"qwerba ...\tassociate with 1 following remarks", "... qwerbb"}));
+    QCOMPARE(buttonText("uniqueButton"), QStringLiteral("All &unique"));
 }
 
 QTEST_MAIN(TestResembleDialog)

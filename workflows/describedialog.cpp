@@ -281,14 +281,19 @@ void DescribeDialog::setTextBrowser(Entry *entry)
     m_original = m_run->read(entry);
     m_currentSet = m_original;
     m_updating = true;
-    const QString category = setCategory(m_currentSet.category);
+    setCategory(m_currentSet.category);
     setKeyword(m_currentSet.keywords);
     setTitle(m_currentSet.caption);
     setDate(m_currentSet.date);
     setHardcopy(m_currentSet.hardcopy);
     m_updating = false;
     setModified();
+    showOriginal(entry);
+}
 
+void DescribeDialog::showOriginal(const Entry *entry)
+{
+    const QString category = categoryDescription(m_original.category);
     const QString caption = DescribeRun::titleOf(m_original.caption) + QStringLiteral(", ")
                             + DescribeRun::authorOf(m_original.caption);
     originalBrowser->setHtml(m_template.arg(entry->getField(1).toHtmlEscaped(), caption.toHtmlEscaped(),
@@ -858,12 +863,15 @@ void DescribeDialog::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         retranslateUi(this);
+        // The box's labels are translated when its model is built, so the model is built anew.
+        m_run->box()->setCategoryLabels();
         m_tabTitles.clear();
         for (int i = 0; i < describeTab->count(); ++i)
             m_tabTitles << describeTab->tabText(i);
         retranslateThis();
+        // What is being edited stays; only the texts change.
         if (m_current)
-            setTextBrowser(m_current);
+            showOriginal(m_current);
     }
     QFrame::changeEvent(event);
 }

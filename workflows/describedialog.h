@@ -77,6 +77,7 @@ private:
     void setInfoString();
     void setNavigation();
     void setTextBrowser(Entry *entry);
+    void showOriginal(const Entry *entry);
     QString setCategory(unsigned value);
     QString categoryDescription(unsigned value) const;
     unsigned categoryFromWidgets() const;
