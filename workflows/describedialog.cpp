@@ -140,6 +140,8 @@ DescribeDialog::DescribeDialog(AnyBox *box, QFrame *parent)
     connect(dateCalendar, &QCalendarWidget::activated, this, &DescribeDialog::updateSelectedDate);
     connect(dateCalendar, &QCalendarWidget::clicked, this, &DescribeDialog::updateSelectedDate);
     connect(hardcopyLineEdit, &QLineEdit::textChanged, this, &DescribeDialog::updateCurrentHardcopy);
+    // The keyword tab starts as after emptying its field.
+    likeKeywords(QString());
 }
 
 // Applied descriptions are on disk at the latest now; the preview goes with the frame.
@@ -341,7 +343,7 @@ QString DescribeDialog::categoryDescription(unsigned value) const
             which << ((major & (1u << i)) ? upperFirst(names.at(i)) : names.at(i));
     }
     QStringList parts;
-    if (model.subCategory_A().inUse)
+    if (model.subCategory_A().inUse && !which.isEmpty())
         parts << which.join(QStringLiteral(", "));
     const struct
     {
