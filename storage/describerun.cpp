@@ -201,6 +201,13 @@ bool DescribeRun::storeAll()
     return ok;
 }
 
+bool DescribeRun::storePending()
+{
+    if (!m_unsaved && !m_vocabularyChanged)
+        return true;
+    return storeAll();
+}
+
 bool DescribeRun::addWord(const QString &word)
 {
     const QString simple = word.simplified();

@@ -52,6 +52,8 @@ public:
     bool apply(Entry *entry, const Description &description);
     // Stores the vocabulary and every abc file holding marked entries.
     bool storeAll();
+    // The same, but only when something applied or added is not on disk yet (closing the frame).
+    bool storePending();
     QStringList failedPaths() const { return m_failedPaths; }
     // Whether applied descriptions still wait for a store that succeeds.
     bool unsaved() const { return m_unsaved; }

@@ -474,6 +474,23 @@ void TestDescribeDialog::failedStoreKeepsTheOldFileAndWarns()
     QVERIFY(lineOf("qweraa").section('~', 6, 6).endsWith(QStringLiteral(",aqmz")));
     QVERIFY(TestSupport::readFile(wrdPath()).contains("~a very long new keyword~\n"));
     QVERIFY(!child<QPushButton>("saveButton")->isEnabled());
+
+    // The next object fails too; closing the frame then writes what was applied.
+    click("nextUncorrButton");
+    QCOMPARE(currentRemark(), QStringLiteral("qwerab"));
+    child<QTabWidget>("describeTab")->setCurrentIndex(4);
+    type("hardcopyLineEdit", "7");
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::signal(SIGXFSZ, SIG_IGN);
+    MyMessageBox::setNextAnswer(QMessageBox::Ok);
+    click("applyButton");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    QCOMPARE(MyMessageBox::shownCount(), shown + 2);
+    QCOMPARE(lineOf("qwerab").section('~', 4, 4), QStringLiteral("0"));
+    m_central.reset();
+    QCOMPARE(MyMessageBox::shownCount(), shown + 2);
+    QCOMPARE(lineOf("qwerab").section('~', 4, 4), QStringLiteral("7"));
 }
 
 void TestDescribeDialog::previewEndsAndListGoesWithTheFrame()

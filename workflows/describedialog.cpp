@@ -151,7 +151,7 @@ DescribeDialog::~DescribeDialog()
     stopPreview();
     if (!m_listFile.isEmpty() && QFile::exists(m_listFile))
         QFile::remove(m_listFile);
-    if (!m_run->storeAll())
+    if (!m_run->storePending())
         MyMessageBox::warning(nullptr, tr("Warning"),
                               tr("The descriptions could not be stored in:\n%1")
                                   .arg(m_run->failedPaths().join(QLatin1Char('\n'))));
