@@ -259,7 +259,8 @@ void ResembleDialog::previewFailed()
     if (!process || process->error() != QProcess::FailedToStart || m_previewWarned)
         return;
     m_previewWarned = true;
-    MyMessageBox::warning(this, tr("Warning"), tr("The preview program cannot be started:\n%1").arg(m_box->execPreview()));
+    MyMessageBox::warning(this, tr("Warning"),
+                          tr("The preview program cannot be started:\n%1").arg(m_box->execPreview()));
 }
 
 // ---- keyboard and language ------------------------------------------------------------------
