@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDir>
@@ -23,6 +24,7 @@
 #include "constants.h"
 #include "describedialog.h"
 #include "entry.h"
+#include "mainwindow.h"
 #include "myabcfile.h"
 #include "mymessagebox.h"
 #include "mysettings.h"
@@ -52,6 +54,7 @@ private slots:
     void bookBoxHidesWhatItsModelDoesNotUse();
     void russianCategoryLabelsAndBackToEnglish();
     void keywordWithTildeIsRefusedWithAReason();
+    void fourModesAndSwitchingCommandsInTheMainWindow();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -620,6 +623,50 @@ void TestDescribeDialog::keywordWithTildeIsRefusedWithAReason()
     QVERIFY(!child<QPushButton>("chooseButton")->isEnabled());
     m_central.reset();
     QCOMPARE(TestSupport::readFile(wrdPath()), before);
+}
+
+// The main window's Fill commands open the frame in its four modes; switching commands closes it.
+void TestDescribeDialog::fourModesAndSwitchingCommandsInTheMainWindow()
+{
+    QVERIFY(TestSupport::writeFile(wrdPath(), ""));
+    QVERIFY(AbcSupport::writeAbc(boxPath(), QStringLiteral("qwer"),
+                                 (AbcSupport::newEntryLine("qweraa") + "\n").toUtf8()));
+    m_settings.reset(TestSupport::makeSettings(*m_dir));
+    m_settings->setValue(KEY_PHOTO + KEY_PREVIEW_APP, QStringLiteral("true %1"));
+    QScopedPointer<MainWindow> window(new MainWindow(m_settings.data()));
+    window->currentBox()->markAllEntries(0);
+    const struct
+    {
+        const char *action;
+        int tab;
+    } modes[] = {{"fillOnlyCategoryAction", 0}, {"fillOnlyKeywordAction", 1}, {"fillOnlyTitleAction", 2},
+                 {"fillAllAction", -1}};
+    for (const auto &mode : modes) {
+        auto action = window->findChild<QAction *>(QLatin1String(mode.action));
+        QVERIFY(action);
+        action->trigger();
+        auto frame = window->findChild<DescribeDialog *>();
+        QVERIFY(frame);
+        auto tabs = frame->findChild<QTabWidget *>("describeTab");
+        QVERIFY(tabs);
+        for (int i = 0; i < tabs->count(); ++i)
+            QVERIFY2(tabs->isTabEnabled(i) == (mode.tab < 0 || i == mode.tab), mode.action);
+        QCOMPARE(tabs->currentIndex(), qMax(mode.tab, 0));
+    }
+
+    // A caption applied in the last frame is on disk; the next command closes the frame and the marks stay.
+    auto frame = window->findChild<DescribeDialog *>();
+    window->show();
+    // The layout shows a new frame on the next turn of the event loop.
+    QTRY_VERIFY(frame->isVisible());
+    auto title = frame->findChild<QLineEdit *>("titleLineEdit");
+    QVERIFY(title);
+    QTest::keyClicks(title, "Pier");
+    QTest::mouseClick(frame->findChild<QPushButton *>("applyButton"), Qt::LeftButton);
+    window->findChild<QAction *>("infoAction")->trigger();
+    QVERIFY(!window->findChild<DescribeDialog *>());
+    QCOMPARE(lineOf("qweraa").section('~', 8, 8), QStringLiteral("Pier,unknown"));
+    QCOMPARE(window->currentBox()->markedEntriesCount(), 1);
 }
 
 QTEST_MAIN(TestDescribeDialog)

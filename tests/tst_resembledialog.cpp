@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include "basefolder.h"
 #include "constants.h"
 #include "entry.h"
+#include "mainwindow.h"
 #include "myabcfile.h"
 #include "mymessagebox.h"
 #include "mysettings.h"
@@ -44,6 +46,7 @@ private slots:
     void previewsEndAndListsGo();
     void noSelectionShowsOnlyTheNote();
     void rowsFollowTheLanguage();
+    void switchingCommandsLeavesThePrimesMarked();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -444,6 +447,44 @@ void TestResembleDialog::rowsFollowTheLanguage()
     QCoreApplication::removeTranslator(&russian);
     QTRY_COMPARE(rows(), QStringList({"qwerba ...\tassociate with 1 following remarks", "... qwerbb"}));
     QCOMPARE(buttonText("uniqueButton"), QStringLiteral("All &unique"));
+}
+
+// Add similar in the main window: the group is written by Apply; the next command closes the frame,
+// which leaves the primes marked and refreshes the status line.
+void TestResembleDialog::switchingCommandsLeavesThePrimesMarked()
+{
+    QVERIFY(AbcSupport::writeAbc(boxPath(), QStringLiteral("qwer"),
+                                 (QStringList({line("qweraa", "qweraa"), line("qwerab", "qwerab"),
+                                               line("qwerac", "qwerac")})
+                                      .join('\n')
+                                  + '\n')
+                                     .toUtf8()));
+    m_settings.reset(TestSupport::makeSettings(*m_dir));
+    m_settings->setValue(KEY_PHOTO + KEY_PREVIEW_APP, QStringLiteral("true %1"));
+    QScopedPointer<MainWindow> window(new MainWindow(m_settings.data()));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.data()));
+    m_box = window->currentBox();
+    m_box->markAllEntries(0);
+    auto status = window->findChild<QLabel *>(QStringLiteral("statusLabel"));
+    QVERIFY(status);
+    window->findChild<QAction *>(QStringLiteral("addSimilarAction"))->trigger();
+    m_frame = window->findChild<ResembleDialog *>();
+    QVERIFY(m_frame);
+    QCOMPARE(rows(), QStringList({"qweraa ...", "qwerab ...", "qwerac ..."}));
+    // The layout shows a new frame on the next turn of the event loop.
+    QTRY_VERIFY(m_frame->isVisible());
+    press("addButton");
+    select(2);
+    press("addButton");
+    press("applyButton");
+    QCOMPARE(links(), (QMap<QString, QString>{{"qweraa", "qweraa"}, {"qwerab", "qwerab"}, {"qwerac", "qweraa"}}));
+
+    window->findChild<QAction *>(QStringLiteral("infoAction"))->trigger();
+    QVERIFY(!window->findChild<ResembleDialog *>());
+    m_frame = nullptr;
+    QCOMPARE(markedRemarks(), QStringList({"qweraa", "qwerab"}));
+    QCOMPARE(status->text(), QStringLiteral("<b>photo</b> (2 / 3)"));
 }
 
 QTEST_MAIN(TestResembleDialog)
