@@ -21,12 +21,14 @@
 #include "boxinfo.h"
 #include "boxselect.h"
 #include "constants.h"
+#include "describedialog.h"
 #include "displaydialog.h"
 #include "emptyframe.h"
 #include "firstdialog.h"
 #include "mymessagebox.h"
 #include "mysetdialog.h"
 #include "mysettings.h"
+#include "resembledialog.h"
 #include "restoreeditdialog.h"
 #include "restoreotherdialog.h"
 #include "restoreprintdialog.h"
@@ -183,7 +185,7 @@ void MainWindow::displayActing()
 
 void MainWindow::addSimilarActing()
 {
-    placeEmptyFrame(QStringLiteral("ResembleDialog"));
+    connect(placeFrame<ResembleDialog>(), &ResembleDialog::needUpdateStatus, this, &MainWindow::updateStatusBar);
 }
 
 void MainWindow::restoringForEditingActing()
@@ -203,22 +205,22 @@ void MainWindow::restoringForFollowingUsageActing()
 
 void MainWindow::fillAllActing()
 {
-    placeEmptyFrame(QStringLiteral("DescribeDialog"));
+    placeFrame<DescribeDialog>();
 }
 
 void MainWindow::fillOnlyCategoryActing()
 {
-    placeEmptyFrame(QStringLiteral("DescribeDialog"));
+    placeFrame<DescribeDialog>()->setTabVisible(0);
 }
 
 void MainWindow::fillOnlyKeywordActing()
 {
-    placeEmptyFrame(QStringLiteral("DescribeDialog"));
+    placeFrame<DescribeDialog>()->setTabVisible(1);
 }
 
 void MainWindow::fillOnlyTitleActing()
 {
-    placeEmptyFrame(QStringLiteral("DescribeDialog"));
+    placeFrame<DescribeDialog>()->setTabVisible(2);
 }
 
 void MainWindow::checkActing()

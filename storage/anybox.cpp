@@ -298,6 +298,11 @@ QString AnyBox::previewSelected(int i, QProcess *process)
     return previewSelected(i, freshListName(), process);
 }
 
+QString AnyBox::previewList(const QString &name, const QList<Entry *> &entries, QProcess *process)
+{
+    return startOnList(name, entries, m_execPreview, process);
+}
+
 QString AnyBox::presentSelected(const QString &name, QProcess *process)
 {
     return startOnList(name, markedEntries(), m_execPresent, process);

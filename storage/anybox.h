@@ -71,6 +71,8 @@ public:
     QString previewSelected(int i, QProcess *process);
     QString presentSelected(const QString &name, QProcess *process);
     QString presentSelected(QProcess *process);
+    // Writes the list of the given entries and starts the preview command on it (describe, resemble).
+    QString previewList(const QString &name, const QList<Entry *> &entries, QProcess *process);
 
     // The full path of a stored object, from its remark and original file name.
     QString objectPath(const Entry &entry) const;

@@ -1,0 +1,264 @@
+#include "describerun.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+#include "anybox.h"
+#include "constants.h"
+#include "entry.h"
+#include "myabcfile.h"
+#include "mywrdfile.h"
+
+const QString DescribeRun::UNKNOWN = QStringLiteral("unknown");
+
+DescribeRun::DescribeRun(AnyBox *box, QObject *parent)
+    : QObject(parent)
+    , m_box(box)
+{
+    if (!m_box)
+        return;
+    m_vocabulary = dynamic_cast<MyWrdFile *>(m_box->unit(NAME_WRD_FILE));
+    m_uncorrected = m_box->markedEntries();
+    // Several subsets may hold the same entry; it is described once.
+    QList<Entry *> once;
+    for (Entry *entry : qAsConst(m_uncorrected)) {
+        if (!once.contains(entry))
+            once << entry;
+    }
+    // The sets hand the entries out in no particular order; the user meets them in remark order.
+    std::sort(once.begin(), once.end(),
+              [](const Entry *a, const Entry *b) { return a->getField(1) < b->getField(1); });
+    m_uncorrected = once;
+    const QSet<MyAbcFile *> files = m_box->markedAbcFiles();
+    for (MyAbcFile *file : files) {
+        const QList<Entry *> entries = file->markedEntries();
+        for (const Entry *entry : entries)
+            m_files.insert(entry, file);
+    }
+}
+
+bool DescribeRun::isCorrected(const Entry *entry) const
+{
+    return m_corrected.contains(const_cast<Entry *>(entry));
+}
+
+QString DescribeRun::titleOf(const QString &caption)
+{
+    return caption.section(QLatin1Char(','), 0, 0);
+}
+
+QString DescribeRun::authorOf(const QString &caption)
+{
+    return caption.section(QLatin1Char(','), 1);
+}
+
+// The record splits at "~" and at line ends, the caption at ","; "|" and ":" belong to the criterion
+// language. Such characters are replaced, so what the user typed is kept as closely as possible.
+QString DescribeRun::cleanPart(const QString &text)
+{
+    return cleanChars(text).simplified();
+}
+
+QString DescribeRun::cleanChars(const QString &text)
+{
+    QString part;
+    part.reserve(text.size());
+    for (const QChar c : text) {
+        const QChar::Category category = c.category();
+        if (c == QLatin1Char('~') || c == QLatin1Char('|'))
+            part += QLatin1Char('-');
+        else if (c == QLatin1Char(',') || c == QLatin1Char(':'))
+            part += QLatin1Char(';');
+        else if (category == QChar::Other_Control || category == QChar::Separator_Line
+                 || category == QChar::Separator_Paragraph || category == QChar::Other_Format)
+            part += QLatin1Char(' ');
+        else
+            part += c;
+    }
+    return part;
+}
+
+QString DescribeRun::captionOf(const QString &title, const QString &author)
+{
+    QString cleanTitle = cleanPart(title);
+    QString cleanAuthor = cleanPart(author);
+    if (cleanTitle.isEmpty())
+        cleanTitle = UNKNOWN;
+    if (cleanAuthor.isEmpty())
+        cleanAuthor = UNKNOWN;
+    return cleanTitle + QLatin1Char(',') + cleanAuthor;
+}
+
+Description DescribeRun::read(const Entry *entry) const
+{
+    Description description;
+    if (!entry)
+        return description;
+    description.category = entry->getField(5).toUInt();
+
+    // Only keys the vocabulary knows: "unknown" and keys since removed vanish.
+    QStringList keys;
+    const QStringList stored = entry->getField(6).split(QLatin1Char(','));
+    for (const QString &key : stored) {
+        if (m_vocabulary && m_vocabulary->getWords().contains(key) && !keys.contains(key))
+            keys << key;
+    }
+    description.keywords = keys.join(QLatin1Char(','));
+
+    const QStringList parts = entry->getField(8).split(QLatin1Char(','));
+    QString title = parts.value(0);
+    QString author = parts.size() > 1 ? QStringList(parts.mid(1)).join(QLatin1Char(' ')) : QString();
+    description.caption = captionOf(title, author);
+
+    // An unreadable date is shown, and on Apply stored, as today.
+    description.date = QDate::fromString(entry->getField(9), m_box->dateFormat());
+    if (!description.date.isValid())
+        description.date = QDate::currentDate();
+    description.hardcopy = entry->getField(4).toUInt();
+    return description;
+}
+
+MyAbcFile *DescribeRun::fileOf(const Entry *entry) const
+{
+    return m_files.value(entry, nullptr);
+}
+
+bool DescribeRun::apply(Entry *entry, const Description &description)
+{
+    if (!entry)
+        return false;
+    const int at = m_uncorrected.indexOf(entry);
+    if (at >= 0) {
+        m_uncorrected.removeAt(at);
+        m_corrected.append(entry);
+    }
+    entry->setField(5, QString::number(description.category));
+    // Keys are four letters from the vocabulary; anything else is dropped.
+    QStringList keys;
+    const QStringList given = description.keywords.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString &key : given) {
+        if (m_vocabulary && m_vocabulary->getWords().contains(key) && !keys.contains(key))
+            keys << key;
+    }
+    entry->setField(6, keys.isEmpty() ? UNKNOWN : keys.join(QLatin1Char(',')));
+    entry->setField(8, captionOf(titleOf(description.caption), authorOf(description.caption)));
+    const QDate date = description.date.isValid() ? description.date : QDate::currentDate();
+    entry->setField(9, date.toString(m_box->dateFormat()));
+    entry->setField(4, QString::number(description.hardcopy));
+    if (m_box->useSubFile())
+        m_box->makeSubFile(entry->getField(1) + QLatin1Char('\n') + entry->getField(8) + QLatin1Char('\n')
+                           + entry->getField(9));
+
+    m_failedPaths.clear();
+    const bool words = storeVocabulary();
+    MyAbcFile *file = fileOf(entry);
+    const bool stored = file && file->store();
+    if (!stored && file)
+        m_failedPaths << file->completeName();
+    // The entry is on disk, but other applied entries may still wait for theirs.
+    if (stored && words)
+        return true;
+    m_unsaved = true;
+    return false;
+}
+
+bool DescribeRun::storeVocabulary()
+{
+    if (!m_vocabularyChanged || !m_vocabulary)
+        return true;
+    // The whole vocabulary goes through a save file: an append cut short would leave half a line.
+    m_vocabulary->setNeedUpdate(true);
+    if (m_vocabulary->storeAllWords()) {
+        m_vocabularyChanged = false;
+        return true;
+    }
+    m_failedPaths << m_vocabulary->completeName();
+    return false;
+}
+
+bool DescribeRun::storeAll()
+{
+    m_failedPaths.clear();
+    bool ok = storeVocabulary();
+    const QSet<MyAbcFile *> files = m_box->markedAbcFiles();
+    for (MyAbcFile *file : files) {
+        if (!file->store()) {
+            m_failedPaths << file->completeName();
+            ok = false;
+        }
+    }
+    // Files holding corrected entries whose marks went elsewhere meanwhile are stored too.
+    for (const Entry *entry : qAsConst(m_corrected)) {
+        MyAbcFile *file = fileOf(entry);
+        if (file && !files.contains(file) && !m_failedPaths.contains(file->completeName()) && !file->store()) {
+            m_failedPaths << file->completeName();
+            ok = false;
+        }
+    }
+    if (ok)
+        m_unsaved = false;
+    return ok;
+}
+
+bool DescribeRun::storePending()
+{
+    if (!m_unsaved && !m_vocabularyChanged)
+        return true;
+    return storeAll();
+}
+
+bool DescribeRun::addWord(const QString &word)
+{
+    const QString simple = word.simplified();
+    if (!m_vocabulary || !MyWrdFile::validWord(simple) || m_vocabulary->wordExist(simple))
+        return false;
+    if (!m_vocabulary->addNewWord(simple))
+        return false;
+    m_vocabularyChanged = true;
+    return true;
+}
+
+bool DescribeRun::addSynonym(const QString &key, const QString &word)
+{
+    const QString simple = word.simplified();
+    if (!m_vocabulary || !MyWrdFile::validWord(simple) || m_vocabulary->wordExist(simple))
+        return false;
+    if (!m_vocabulary->addSynonym(key, simple))
+        return false;
+    m_vocabularyChanged = true;
+    return true;
+}
+
+bool DescribeRun::setSynonyms(const QString &key, const QStringList &words)
+{
+    if (!m_vocabulary || !m_vocabulary->setSynonym(key, words))
+        return false;
+    m_vocabularyChanged = true;
+    return true;
+}
+
+QStringList DescribeRun::wordsOf(const QString &key) const
+{
+    if (!m_vocabulary)
+        return QStringList();
+    const QString synonyms = m_vocabulary->getWords().value(key);
+    // "~a~b~" splits into "", "a", "b", ""; the outer empty parts are dropped.
+    QStringList parts = synonyms.split(SIGN_INV);
+    if (parts.size() >= 2) {
+        parts.removeFirst();
+        parts.removeLast();
+    } else {
+        parts.clear();
+    }
+    return parts;
+}
+
+QString DescribeRun::keywordDisplay(const QString &keys) const
+{
+    QStringList words;
+    const QStringList list = keys.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString &key : list)
+        words << wordsOf(key).value(0);
+    return words.isEmpty() ? QStringLiteral("-") : words.join(QStringLiteral(", "));
+}

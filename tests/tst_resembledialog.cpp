@@ -1,0 +1,491 @@
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScopedPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+#include "abcsupport.h"
+#include "anybox.h"
+#include "basefolder.h"
+#include "constants.h"
+#include "entry.h"
+#include "mainwindow.h"
+#include "myabcfile.h"
+#include "mymessagebox.h"
+#include "mysettings.h"
+#include "resembledialog.h"
+#include "storagesupport.h"
+#include "tessary.h"
+#include "testsupport.h"
+
+// Grouping resembling objects through the frame, checked in the catalogue on disk and in the marks.
+class TestResembleDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void groupFromTwoSingles();
+    void primeWithMembersJoinsAndTakesOver();
+    void allUniqueLeavesEveryMemberItsOwnPrime();
+    void markedMemberBringsItsGroupAndOldMarksReturn();
+    void keyboardDrivesTheButtons();
+    void failedStoreChangesNothing();
+    void previewsEndAndListsGo();
+    void noSelectionShowsOnlyTheNote();
+    void rowsFollowTheLanguage();
+    void switchingCommandsLeavesThePrimesMarked();
+
+private:
+    QString basePath() const { return TestSupport::baseDir(*m_dir); }
+    QString boxPath() const { return basePath() + QLatin1Char('/') + NAME_PHOTO; }
+    QString abcPath() const { return AbcSupport::abcPath(boxPath(), QStringLiteral("qwer")); }
+    QString sldPath() const { return basePath() + QLatin1Char('/') + NAME_SLD_FOLDER; }
+    // remark -> field 2, as stored on disk.
+    QMap<QString, QString> links() const;
+    QStringList rows();
+    QStringList markedRemarks() const;
+
+    static QString line(const QString &remark, const QString &prime);
+    void openBox(const QStringList &lines, const QStringList &marked, const QString &preview = QString());
+    ResembleDialog *makeFrame();
+    void select(int row);
+    void press(const char *name);
+    QString buttonText(const char *name);
+
+    QScopedPointer<QTemporaryDir> m_dir;
+    QScopedPointer<MySettings> m_settings;
+    QScopedPointer<Tessary> m_tessary;
+    QScopedPointer<QFrame> m_central;
+    ResembleDialog *m_frame = nullptr;
+    AnyBox *m_box = nullptr;
+    QScopedPointer<QSignalSpy> m_statusSpy;
+};
+
+void TestResembleDialog::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    QVERIFY(m_dir->isValid());
+    QVERIFY(QDir().mkpath(basePath()));
+    MyMessageBox::clearAnswers();
+}
+
+void TestResembleDialog::cleanup()
+{
+    m_statusSpy.reset();
+    m_central.reset();
+    m_frame = nullptr;
+    m_tessary.reset();
+    m_settings.reset();
+    m_dir.reset();
+    MyMessageBox::clearAnswers();
+}
+
+QString TestResembleDialog::line(const QString &remark, const QString &prime)
+{
+    QStringList fields = AbcSupport::newEntryLine(remark).split(QLatin1Char('~'));
+    fields[2] = prime;
+    return fields.join(QLatin1Char('~'));
+}
+
+QMap<QString, QString> TestResembleDialog::links() const
+{
+    QMap<QString, QString> result;
+    const QStringList lines =
+        QString::fromUtf8(TestSupport::readFile(abcPath())).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString &text : lines) {
+        const Entry entry(text);
+        if (entry.Ok())
+            result.insert(entry.getField(1), entry.getField(2));
+    }
+    return result;
+}
+
+QStringList TestResembleDialog::rows()
+{
+    QStringList texts;
+    auto list = m_frame->findChild<QListWidget *>(QStringLiteral("resembleList"));
+    for (int i = 0; list && i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+QStringList TestResembleDialog::markedRemarks() const
+{
+    QStringList remarks;
+    for (const Entry *entry : m_box->markedEntries(0))
+        remarks << entry->getField(1);
+    remarks.sort();
+    return remarks;
+}
+
+void TestResembleDialog::openBox(const QStringList &lines, const QStringList &marked, const QString &preview)
+{
+    m_settings.reset(TestSupport::makeSettings(*m_dir));
+    m_settings->setValue(KEY_PHOTO + KEY_PREVIEW_APP, preview.isEmpty() ? QStringLiteral("true %1") : preview);
+    m_settings->sync();
+    QVERIFY(AbcSupport::writeAbc(boxPath(), QStringLiteral("qwer"), (lines.join(QLatin1Char('\n')) + "\n").toUtf8()));
+    m_tessary.reset(new Tessary(m_settings.data()));
+    QString status;
+    QVERIFY(m_tessary->initStatus(status));
+    m_box = qobject_cast<AnyBox *>(m_tessary->baseFolder()->unit(NAME_PHOTO));
+    QVERIFY(m_box);
+    auto file = m_box->findChild<MyAbcFile *>(QStringLiteral("abc_qwer"));
+    QVERIFY(file);
+    for (const QString &remark : marked)
+        QVERIFY(file->markEntry(file->getEntry(remark.right(2)), 0));
+}
+
+ResembleDialog *TestResembleDialog::makeFrame()
+{
+    m_central.reset(new QFrame);
+    m_frame = new ResembleDialog(m_box, m_central.data());
+    m_statusSpy.reset(new QSignalSpy(m_frame, &ResembleDialog::needUpdateStatus));
+    m_central->show();
+    return m_frame;
+}
+
+void TestResembleDialog::select(int row)
+{
+    auto list = m_frame->findChild<QListWidget *>(QStringLiteral("resembleList"));
+    QVERIFY(list);
+    QVERIFY(row < list->count());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QCOMPARE(list->currentRow(), row);
+}
+
+void TestResembleDialog::press(const char *name)
+{
+    auto button = m_frame->findChild<QPushButton *>(QLatin1String(name));
+    QVERIFY(button);
+    QVERIFY2(button->isEnabled(), name);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QString TestResembleDialog::buttonText(const char *name)
+{
+    auto button = m_frame->findChild<QPushButton *>(QLatin1String(name));
+    return button ? button->text() : QStringLiteral("<missing>");
+}
+
+// ---- stories --------------------------------------------------------------------------------
+
+void TestResembleDialog::groupFromTwoSingles()
+{
+    openBox({line("qweraa", "qweraa"), line("qwerab", "qwerab"), line("qwerzz", "qwerzz")}, {"qweraa", "qwerab"});
+    makeFrame();
+    QCOMPARE(m_frame->findChild<QLabel *>("title")->text(), QStringLiteral("Resemble"));
+    QVERIFY(m_frame->findChild<QWidget *>("mode")->isVisible());
+    QCOMPARE(rows(), QStringList({"qweraa ...", "qwerab ..."}));
+    QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("- - -"));
+    QCOMPARE(m_frame->findChild<QProgressBar *>("progressBar")->maximum(), 2);
+    QVERIFY(!m_frame->findChild<QPushButton *>("applyButton")->isEnabled());
+    QVERIFY(!m_frame->findChild<QPushButton *>("uniqueButton")->isEnabled());
+    QCOMPARE(buttonText("addButton"), QStringLiteral("&Create"));
+
+    press("addButton");
+    QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("qweraa"));
+    auto list = m_frame->findChild<QListWidget *>("resembleList");
+    QCOMPARE(list->item(0)->font().weight(), 75);
+    QCOMPARE(list->item(1)->font().weight(), 50);
+    QCOMPARE(buttonText("addButton"), QStringLiteral("&Remove"));
+    QVERIFY(!m_frame->findChild<QPushButton *>("applyButton")->isEnabled());
+    select(1);
+    QCOMPARE(buttonText("addButton"), QStringLiteral("A&dd"));
+    QVERIFY(!m_frame->findChild<QPushButton *>("uniqueButton")->isEnabled());
+    press("addButton");
+    QVERIFY(m_frame->findChild<QPushButton *>("changeButton")->isEnabled());
+    press("applyButton");
+
+    QCOMPARE(links(), (QMap<QString, QString>{{"qweraa", "qweraa"}, {"qwerab", "qweraa"}, {"qwerzz", "qwerzz"}}));
+    QCOMPARE(rows(), QStringList({"qweraa ...\tassociate with 1 following remarks", "... qwerab"}));
+    QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("- - -"));
+    QCOMPARE(m_frame->findChild<QProgressBar *>("progressBar")->value(), 2);
+    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(m_statusSpy->count(), 0);
+
+    // Closing leaves the primes marked.
+    m_central.reset();
+    QCOMPARE(m_statusSpy->count(), 1);
+    QCOMPARE(markedRemarks(), QStringList({"qweraa"}));
+}
+
+void TestResembleDialog::primeWithMembersJoinsAndTakesOver()
+{
+    openBox({line("qweraa", "qweraa"), line("qwerba", "qwerba"), line("qwerbb", "qwerba"), line("qwerbc", "qwerba")},
+            {"qweraa", "qwerba"});
+    makeFrame();
+    QCOMPARE(rows(), QStringList({"qweraa ...", "qwerba ...\tassociate with 2 following remarks", "... qwerbb",
+                                  "... qwerbc"}));
+    QCOMPARE(markedRemarks(), QStringList({"qweraa", "qwerba", "qwerbb", "qwerbc"}));
+    // Members cannot be added on their own.
+    select(2);
+    QVERIFY(!m_frame->findChild<QPushButton *>("addButton")->isEnabled());
+    QCOMPARE(buttonText("uniqueButton"), QStringLiteral("&Unique"));
+
+    select(0);
+    press("addButton");
+    select(1);
+    press("addButton");
+    // The prime's members came along.
+    QVERIFY(!m_frame->findChild<QPushButton *>("uniqueButton")->isEnabled());
+    select(1);
+    QVERIFY(m_frame->findChild<QPushButton *>("changeButton")->isEnabled());
+    press("changeButton");
+    QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("qwerba"));
+    auto list = m_frame->findChild<QListWidget *>("resembleList");
+    QCOMPARE(list->item(1)->font().weight(), 75);
+    QCOMPARE(list->item(0)->font().weight(), 50);
+    press("applyButton");
+
+    QCOMPARE(links(), (QMap<QString, QString>{
+                          {"qweraa", "qwerba"}, {"qwerba", "qwerba"}, {"qwerbb", "qwerba"}, {"qwerbc", "qwerba"}}));
+    QCOMPARE(rows(), QStringList({"qwerba ...\tassociate with 3 following remarks", "... qweraa", "... qwerbb",
+                                  "... qwerbc"}));
+
+    // A second Apply in the same frame: one member leaves the group again.
+    select(3);
+    press("uniqueButton");
+    QCOMPARE(buttonText("uniqueButton"), QStringLiteral("&Return back"));
+    select(0);
+    QVERIFY(!m_frame->findChild<QPushButton *>("addButton")->isEnabled());
+    press("applyButton");
+    QCOMPARE(links(), (QMap<QString, QString>{
+                          {"qweraa", "qwerba"}, {"qwerba", "qwerba"}, {"qwerbb", "qwerba"}, {"qwerbc", "qwerbc"}}));
+    QCOMPARE(rows(), QStringList({"qwerba ...\tassociate with 2 following remarks", "... qweraa", "... qwerbb",
+                                  "qwerbc ..."}));
+    m_central.reset();
+    QCOMPARE(markedRemarks(), QStringList({"qwerba", "qwerbc"}));
+}
+
+void TestResembleDialog::allUniqueLeavesEveryMemberItsOwnPrime()
+{
+    openBox({line("qwerba", "qwerba"), line("qwerbb", "qwerba"), line("qwerbc", "qwerba")}, {"qwerba"});
+    makeFrame();
+    QCOMPARE(buttonText("uniqueButton"), QStringLiteral("All &unique"));
+    press("uniqueButton");
+    QCOMPARE(buttonText("uniqueButton"), QStringLiteral("&Return all"));
+    QVERIFY(!m_frame->findChild<QPushButton *>("addButton")->isEnabled());
+    press("uniqueButton");
+    QCOMPARE(buttonText("uniqueButton"), QStringLiteral("All &unique"));
+    QVERIFY(!m_frame->findChild<QPushButton *>("applyButton")->isEnabled());
+    press("uniqueButton");
+    press("applyButton");
+    QCOMPARE(links(), (QMap<QString, QString>{{"qwerba", "qwerba"}, {"qwerbb", "qwerbb"}, {"qwerbc", "qwerbc"}}));
+    QCOMPARE(rows(), QStringList({"qwerba ...", "qwerbb ...", "qwerbc ..."}));
+    m_central.reset();
+    QCOMPARE(markedRemarks(), QStringList({"qwerba", "qwerbb", "qwerbc"}));
+}
+
+// A marked member stands for its group, so the group's prime is listed and written too.
+void TestResembleDialog::markedMemberBringsItsGroupAndOldMarksReturn()
+{
+    openBox({line("qweraa", "qweraa"), line("qwerba", "qwerba"), line("qwerbb", "qwerba"), line("qwerca", "nosuch")},
+            {"qwerbb", "qweraa", "qwerca"});
+    makeFrame();
+    QCOMPARE(rows(), QStringList({"qweraa ...", "qwerba ...\tassociate with 1 following remarks", "... qwerbb",
+                                  "qwerca ..."}));
+    // Creating a group and taking it back again leaves nothing to apply.
+    select(3);
+    press("addButton");
+    select(0);
+    press("addButton");
+    QVERIFY(m_frame->findChild<QPushButton *>("applyButton")->isEnabled());
+    select(3);
+    press("addButton");
+    QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("- - -"));
+    QVERIFY(!m_frame->findChild<QPushButton *>("applyButton")->isEnabled());
+    const QByteArray before = TestSupport::readFile(abcPath());
+    m_central.reset();
+    QCOMPARE(m_statusSpy->count(), 0);
+    QCOMPARE(TestSupport::readFile(abcPath()), before);
+    QCOMPARE(markedRemarks(), QStringList({"qweraa", "qwerbb", "qwerca"}));
+
+    // A link to no entry is repaired by the next Apply: the object becomes its own prime.
+    makeFrame();
+    select(0);
+    press("addButton");
+    select(3);
+    press("addButton");
+    press("applyButton");
+    QCOMPARE(links(), (QMap<QString, QString>{
+                          {"qweraa", "qweraa"}, {"qwerba", "qwerba"}, {"qwerbb", "qwerba"}, {"qwerca", "qweraa"}}));
+}
+
+void TestResembleDialog::keyboardDrivesTheButtons()
+{
+    openBox({line("qweraa", "qweraa"), line("qwerab", "qwerab")}, {"qweraa", "qwerab"});
+    makeFrame();
+    auto list = m_frame->findChild<QListWidget *>("resembleList");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(list->currentRow(), 0);
+    QTest::keyClick(list, Qt::Key_Plus);
+    QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("qweraa"));
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentRow(), 1);
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentRow(), 1);
+    QTest::keyClick(list, Qt::Key_Plus);
+    QTest::keyClick(list, Qt::Key_Space);
+    QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("qwerab"));
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(links().value("qweraa"), QStringLiteral("qweraa"));
+    QTest::keyClick(list, Qt::Key_Return, Qt::ShiftModifier);
+    QCOMPARE(links(), (QMap<QString, QString>{{"qweraa", "qwerab"}, {"qwerab", "qwerab"}}));
+    // "-" on a member sets it apart.
+    list->setCurrentRow(1);
+    QTest::keyClick(list, Qt::Key_Minus);
+    QCOMPARE(buttonText("uniqueButton"), QStringLiteral("&Return back"));
+}
+
+void TestResembleDialog::failedStoreChangesNothing()
+{
+    openBox({line("qweraa", "qweraa"), line("qwerab", "qwerab")}, {"qweraa", "qwerab"});
+    makeFrame();
+    press("addButton");
+    select(1);
+    press("addButton");
+    const QByteArray before = TestSupport::readFile(abcPath());
+
+    rlimit saved {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 8;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    MyMessageBox::setNextAnswer(QMessageBox::Ok);
+    const int shown = MyMessageBox::shownCount();
+    press("applyButton");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QCOMPARE(MyMessageBox::shownCount(), shown + 1);
+    QCOMPARE(MyMessageBox::lastTitle(), QStringLiteral("Warning"));
+    QVERIFY(MyMessageBox::lastText().contains(abcPath()));
+    QCOMPARE(TestSupport::readFile(abcPath()), before);
+    // The group is still being built and can be applied once the disk takes it.
+    QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("qweraa"));
+    QCOMPARE(rows(), QStringList({"qweraa ...", "qwerab ..."}));
+    press("applyButton");
+    QCOMPARE(links(), (QMap<QString, QString>{{"qweraa", "qweraa"}, {"qwerab", "qweraa"}}));
+    // Without a successful Apply the old marks would come back; after it, the primes stay.
+    m_central.reset();
+    QCOMPARE(markedRemarks(), QStringList({"qweraa"}));
+}
+
+void TestResembleDialog::previewsEndAndListsGo()
+{
+    const QString record = m_dir->path() + QStringLiteral("/viewer");
+    qputenv("TESSARY_FAKE_RECORD", record.toUtf8());
+    openBox({line("qweraa", "qweraa"), line("qwerab", "qwerab")}, {"qweraa", "qwerab"},
+            QLatin1Char('"') + StorageSupport::fake("fake_viewer.sh") + QStringLiteral("\" %1"));
+    makeFrame();
+    QTRY_VERIFY(QFile::exists(record));
+    QCOMPARE(TestSupport::readFile(record + ".list"),
+             (boxPath() + "/qw/er/aa.JPG\n" + boxPath() + "/qw/er/ab.JPG\n").toUtf8());
+    press("addButton");
+    select(1);
+    press("addButton");
+    // Pool (empty now), group and prime lists: the group list holds the member, the prime list the prime.
+    const QStringList lists = QDir(sldPath()).entryList(QDir::Files);
+    QCOMPARE(lists.size(), 3);
+    QVERIFY(lists.at(1).endsWith(QStringLiteral("_2.sld")));
+    QCOMPARE(TestSupport::readFile(sldPath() + "/" + lists.at(1)), (boxPath() + "/qw/er/ab.JPG\n").toUtf8());
+    QCOMPARE(TestSupport::readFile(sldPath() + "/" + lists.at(2)), (boxPath() + "/qw/er/aa.JPG\n").toUtf8());
+    m_central.reset();
+    QCOMPARE(QDir(sldPath()).entryList(QDir::Files), QStringList());
+    qunsetenv("TESSARY_FAKE_RECORD");
+
+    // A preview program that does not exist is reported once, and its list goes all the same.
+    m_settings->setValue(KEY_PHOTO + KEY_PREVIEW_APP, m_dir->path() + QStringLiteral("/no-such-viewer %1"));
+    m_box->setExecPreview(m_dir->path() + QStringLiteral("/no-such-viewer %1"));
+    const int shown = MyMessageBox::shownCount();
+    MyMessageBox::setNextAnswer(QMessageBox::Ok);
+    makeFrame();
+    QTRY_COMPARE(MyMessageBox::shownCount(), shown + 1);
+    QCOMPARE(MyMessageBox::lastTitle(), QStringLiteral("Warning"));
+    m_central.reset();
+    QCOMPARE(QDir(sldPath()).entryList(QDir::Files), QStringList());
+}
+
+void TestResembleDialog::noSelectionShowsOnlyTheNote()
+{
+    openBox({line("qweraa", "qweraa")}, {});
+    makeFrame();
+    QVERIFY(m_frame->findChild<QLabel *>("label_B")->isVisible());
+    QCOMPARE(m_frame->findChild<QLabel *>("label_B")->text(), QStringLiteral("No selections..."));
+    QVERIFY(!m_frame->findChild<QWidget *>("mode")->isVisible());
+    m_central.reset();
+    QCOMPARE(m_box->markedEntriesCount(), 0);
+}
+
+void TestResembleDialog::rowsFollowTheLanguage()
+{
+    openBox({line("qwerba", "qwerba"), line("qwerbb", "qwerba")}, {"qwerba"});
+    makeFrame();
+    QTranslator russian;
+    QVERIFY(russian.load(QStringLiteral("ru.qm"), QStringLiteral(":/lng")));
+    QVERIFY(QCoreApplication::installTranslator(&russian));
+    QTRY_COMPARE(rows(), QStringList({"qwerba ...\tсвязан со следующими ремарками: 1", "... qwerbb"}));
+    QCOMPARE(m_frame->findChild<QLabel *>("title")->text(), QStringLiteral("Похожие"));
+    QCOMPARE(buttonText("uniqueButton"), QStringLiteral("Отделить &всех"));
+    QCOMPARE(buttonText("addButton"), QStringLiteral("&Создать"));
+    QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("- - -"));
+    QCoreApplication::removeTranslator(&russian);
+    QTRY_COMPARE(rows(), QStringList({"qwerba ...\tassociate with 1 following remarks", "... qwerbb"}));
+    QCOMPARE(buttonText("uniqueButton"), QStringLiteral("All &unique"));
+}
+
+// Add similar in the main window: the group is written by Apply; the next command closes the frame,
+// which leaves the primes marked and refreshes the status line.
+void TestResembleDialog::switchingCommandsLeavesThePrimesMarked()
+{
+    QVERIFY(AbcSupport::writeAbc(boxPath(), QStringLiteral("qwer"),
+                                 (QStringList({line("qweraa", "qweraa"), line("qwerab", "qwerab"),
+                                               line("qwerac", "qwerac")})
+                                      .join('\n')
+                                  + '\n')
+                                     .toUtf8()));
+    m_settings.reset(TestSupport::makeSettings(*m_dir));
+    m_settings->setValue(KEY_PHOTO + KEY_PREVIEW_APP, QStringLiteral("true %1"));
+    QScopedPointer<MainWindow> window(new MainWindow(m_settings.data()));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.data()));
+    m_box = window->currentBox();
+    m_box->markAllEntries(0);
+    auto status = window->findChild<QLabel *>(QStringLiteral("statusLabel"));
+    QVERIFY(status);
+    window->findChild<QAction *>(QStringLiteral("addSimilarAction"))->trigger();
+    m_frame = window->findChild<ResembleDialog *>();
+    QVERIFY(m_frame);
+    QCOMPARE(rows(), QStringList({"qweraa ...", "qwerab ...", "qwerac ..."}));
+    // The layout shows a new frame on the next turn of the event loop.
+    QTRY_VERIFY(m_frame->isVisible());
+    press("addButton");
+    select(2);
+    press("addButton");
+    press("applyButton");
+    QCOMPARE(links(), (QMap<QString, QString>{{"qweraa", "qweraa"}, {"qwerab", "qwerab"}, {"qwerac", "qweraa"}}));
+
+    window->findChild<QAction *>(QStringLiteral("infoAction"))->trigger();
+    QVERIFY(!window->findChild<ResembleDialog *>());
+    m_frame = nullptr;
+    QCOMPARE(markedRemarks(), QStringList({"qweraa", "qwerab"}));
+    QCOMPARE(status->text(), QStringLiteral("<b>photo</b> (2 / 3)"));
+}
+
+QTEST_MAIN(TestResembleDialog)
+#include "tst_resembledialog.moc"

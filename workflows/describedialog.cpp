@@ -1,0 +1,922 @@
+#include "describedialog.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFile>
+#include <QKeyEvent>
+#include <QProcess>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QTime>
+
+#include "anybox.h"
+#include "category.h"
+#include "constants.h"
+#include "entry.h"
+#include "mymessagebox.h"
+#include "mywrdfile.h"
+
+namespace {
+
+const int KEY_ROLE = Qt::UserRole;
+
+// The picture options in the order of their index: the 4 x 4 grid read column by column.
+const char *const PICTURE_ORDER = "AEIMBFJNCGKODHLP";
+
+QString upperFirst(const QString &text)
+{
+    return text.isEmpty() ? text : text.left(1).toUpper() + text.mid(1);
+}
+
+int checkedIndex(const QList<QRadioButton *> &buttons)
+{
+    for (int i = 0; i < buttons.size(); ++i) {
+        if (buttons.at(i)->isChecked())
+            return i;
+    }
+    return 0;
+}
+
+QStringList sortedKeys(const QString &keys)
+{
+    QStringList list = keys.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    list.sort();
+    return list;
+}
+
+} // namespace
+
+DescribeDialog::DescribeDialog(AnyBox *box, QFrame *parent)
+    : QFrame(parent)
+    , m_run(new DescribeRun(box, this))
+    , m_preview(new QProcess(this))
+{
+    setupUi(this);
+    setObjectName(QStringLiteral("DescribeDialog"));
+    boxPixmap->setPixmap(box->boxPixmap());
+    m_listBase = QTime::currentTime().toString(QStringLiteral("hhmmsszzz"));
+    label_B->hide();
+    mode->hide();
+    m_modifiedMarker = QStringLiteral("*");
+
+    for (char c = 'A'; c <= 'I'; ++c)
+        m_which << findChild<QCheckBox *>(QStringLiteral("which_") + QLatin1Char(c));
+    const auto radios = [this](const QString &prefix, const char *letters) {
+        QList<QRadioButton *> buttons;
+        for (const char *c = letters; *c; ++c)
+            buttons << findChild<QRadioButton *>(prefix + QLatin1Char(*c));
+        return buttons;
+    };
+    m_where = radios(QStringLiteral("where_"), "AB");
+    m_daytime = radios(QStringLiteral("daytime_"), "ABCD");
+    m_season = radios(QStringLiteral("season_"), "ABCD");
+    m_picture = radios(QStringLiteral("picture_"), PICTURE_ORDER);
+    m_method = radios(QStringLiteral("method_"), "AB");
+
+    hardcopyLineEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), this));
+    // Nine digits always fit into the stored unsigned count.
+    hardcopyLineEdit->setMaxLength(9);
+    prevUncorrButton->setShortcut(QKeySequence(Qt::Key_PageDown));
+    nextUncorrButton->setShortcut(QKeySequence(Qt::Key_PageUp));
+    prevCorrButton->setShortcut(QKeySequence(Qt::SHIFT + Qt::Key_PageDown));
+    nextCorrButton->setShortcut(QKeySequence(Qt::SHIFT + Qt::Key_PageUp));
+    connect(m_preview, &QProcess::errorOccurred, this, &DescribeDialog::previewFailed);
+
+    setInfoString();
+    if (m_run->total() == 0) {
+        label_A->hide();
+        label_B->show();
+        return;
+    }
+    label_A->hide();
+    mode->show();
+    m_tabTitles.clear();
+    for (int i = 0; i < describeTab->count(); ++i)
+        m_tabTitles << describeTab->tabText(i);
+    retranslateThis();
+    m_current = m_run->uncorrected().first();
+    setTextBrowser(m_current);
+    demonstration(m_current);
+    setNavigation();
+    which_A->setFocus();
+
+    for (QWidget *widget : {static_cast<QWidget *>(describeTab), static_cast<QWidget *>(describeTab->tabBar()),
+                            static_cast<QWidget *>(keywordLineEdit), static_cast<QWidget *>(synonymLineEdit),
+                            static_cast<QWidget *>(keywordListWidget), static_cast<QWidget *>(synonymListWidget),
+                            static_cast<QWidget *>(listWidget), static_cast<QWidget *>(titleLineEdit),
+                            static_cast<QWidget *>(authorLineEdit), static_cast<QWidget *>(hardcopyLineEdit)})
+        widget->installEventFilter(this);
+
+    connect(categoryClearButton, &QPushButton::clicked, this, &DescribeDialog::pressCategoryClearButton);
+    connect(categoryOriginalButton, &QPushButton::clicked, this, &DescribeDialog::pressCategoryOriginalButton);
+    connect(keywordLineEdit, &QLineEdit::textChanged, this, &DescribeDialog::likeKeywords);
+    connect(keywordListWidget, &QListWidget::itemClicked, this, &DescribeDialog::choiceKeyword);
+    connect(keywordAddButton, &QPushButton::clicked, this, &DescribeDialog::pressAddKeywordButton);
+    connect(synonymLineEdit, &QLineEdit::textChanged, this, &DescribeDialog::likeSynonyms);
+    connect(synonymAddButton, &QPushButton::clicked, this, &DescribeDialog::pressAddSynonymButton);
+    connect(synonymListWidget, &QListWidget::itemSelectionChanged, this, &DescribeDialog::synonymSelect);
+    connect(removeSynonymButton, &QPushButton::clicked, this, &DescribeDialog::pressRemoveSynonymButton);
+    connect(chooseButton, &QPushButton::clicked, this, &DescribeDialog::pressChooseButton);
+    connect(listWidget, &QListWidget::itemSelectionChanged, this, &DescribeDialog::keywordSelect);
+    connect(removeListButton, &QPushButton::clicked, this, &DescribeDialog::pressRemoveListButton);
+    connect(clearListButton, &QPushButton::clicked, this, &DescribeDialog::pressClearKeywordButton);
+    connect(originalListButton, &QPushButton::clicked, this, &DescribeDialog::pressOriginalKeywordButton);
+    connect(titleClearButton, &QPushButton::clicked, this, &DescribeDialog::pressTitleClearButton);
+    connect(titleOriginalButton, &QPushButton::clicked, this, &DescribeDialog::pressTitleOriginalButton);
+    connect(dateTodayButton, &QPushButton::clicked, this, &DescribeDialog::pressDateTodayButton);
+    connect(dateOriginalButton, &QPushButton::clicked, this, &DescribeDialog::pressDateOriginalButton);
+    connect(hardcopyClearButton, &QPushButton::clicked, this, &DescribeDialog::pressHardcopyClearButton);
+    connect(hardcopyOriginalButton, &QPushButton::clicked, this, &DescribeDialog::pressHardcopyOriginalButton);
+    connect(applyButton, &QPushButton::clicked, this, &DescribeDialog::pressApplyButton);
+    connect(saveButton, &QPushButton::clicked, this, &DescribeDialog::pressSaveButton);
+    connect(prevCorrButton, &QPushButton::clicked, this, &DescribeDialog::pressPrevCorrButton);
+    connect(nextCorrButton, &QPushButton::clicked, this, &DescribeDialog::pressNextCorrButton);
+    connect(prevUncorrButton, &QPushButton::clicked, this, &DescribeDialog::pressPrevUncorrButton);
+    connect(nextUncorrButton, &QPushButton::clicked, this, &DescribeDialog::pressNextUncorrButton);
+    connectCategory(true);
+    connect(titleLineEdit, &QLineEdit::textChanged, this, &DescribeDialog::updateCurrentTitle);
+    connect(authorLineEdit, &QLineEdit::textChanged, this, &DescribeDialog::updateCurrentTitle);
+    // A click picks a date as well as a double click or Return does.
+    connect(dateCalendar, &QCalendarWidget::activated, this, &DescribeDialog::updateSelectedDate);
+    connect(dateCalendar, &QCalendarWidget::clicked, this, &DescribeDialog::updateSelectedDate);
+    connect(hardcopyLineEdit, &QLineEdit::textChanged, this, &DescribeDialog::updateCurrentHardcopy);
+    // The keyword tab starts as after emptying its field.
+    likeKeywords(QString());
+}
+
+// Applied descriptions are on disk at the latest now; the preview goes with the frame.
+DescribeDialog::~DescribeDialog()
+{
+    m_preview->disconnect(this);
+    stopPreview();
+    if (!m_listFile.isEmpty() && QFile::exists(m_listFile))
+        QFile::remove(m_listFile);
+    if (!m_run->storePending())
+        MyMessageBox::warning(nullptr, tr("Warning"),
+                              tr("The descriptions could not be stored in:\n%1")
+                                  .arg(m_run->failedPaths().join(QLatin1Char('\n'))));
+}
+
+void DescribeDialog::connectCategory(bool on)
+{
+    for (QCheckBox *box : qAsConst(m_which)) {
+        if (on)
+            connect(box, &QCheckBox::stateChanged, this, &DescribeDialog::updateCurrentCategory);
+        else
+            disconnect(box, &QCheckBox::stateChanged, this, &DescribeDialog::updateCurrentCategory);
+    }
+    for (const QList<QRadioButton *> *group : {&m_where, &m_daytime, &m_season, &m_picture, &m_method}) {
+        for (QRadioButton *button : *group) {
+            if (on)
+                connect(button, &QRadioButton::toggled, this, &DescribeDialog::updateCurrentCategory);
+            else
+                disconnect(button, &QRadioButton::toggled, this, &DescribeDialog::updateCurrentCategory);
+        }
+    }
+}
+
+void DescribeDialog::setTabVisible(int i)
+{
+    if (i < 0 || i >= describeTab->count())
+        return;
+    describeTab->setCurrentIndex(i);
+    for (int j = 0; j < describeTab->count(); ++j)
+        describeTab->setTabEnabled(j, j == i);
+}
+
+// ---- counters and navigation ----------------------------------------------------------------
+
+void DescribeDialog::setInfoString()
+{
+    const int all = m_run->total();
+    const int done = m_run->corrected().size();
+    const double percent = all > 0 ? done * 100.0 / all : 0.0;
+    total->setText(QString::number(all));
+    corrected->setText(QString::number(done));
+    uncorrected->setText(QString::number(all - done));
+    correctedPct->setText(QString::number(percent, 'f', 1));
+    uncorrectedPct->setText(QString::number(100.0 - percent, 'f', 1));
+}
+
+void DescribeDialog::setNavigation()
+{
+    const int uncorrectedSize = m_run->uncorrected().size();
+    const int correctedSize = m_run->corrected().size();
+    prevUncorrButton->setEnabled(uncorrectedSize == 1 || (uncorrectedSize > 1 && m_uncorrectedPosition > 0));
+    nextUncorrButton->setEnabled(uncorrectedSize == 1
+                                 || (uncorrectedSize > 1 && m_uncorrectedPosition < uncorrectedSize - 1));
+    prevCorrButton->setEnabled(correctedSize == 1 || (correctedSize > 1 && m_correctedPosition > 0));
+    nextCorrButton->setEnabled(correctedSize == 1 || (correctedSize > 1 && m_correctedPosition < correctedSize - 1));
+}
+
+void DescribeDialog::navigate(const QList<Entry *> &list, int &position, int step)
+{
+    stopPreview();
+    if (list.isEmpty())
+        return;
+    if (list.size() > 1)
+        position = qBound(0, position + step, list.size() - 1);
+    position = qBound(0, position, list.size() - 1);
+    m_current = list.at(position);
+    setTextBrowser(m_current);
+    demonstration(m_current);
+    setNavigation();
+}
+
+void DescribeDialog::pressPrevCorrButton()
+{
+    navigate(m_run->corrected(), m_correctedPosition, -1);
+}
+
+void DescribeDialog::pressNextCorrButton()
+{
+    navigate(m_run->corrected(), m_correctedPosition, 1);
+}
+
+void DescribeDialog::pressPrevUncorrButton()
+{
+    navigate(m_run->uncorrected(), m_uncorrectedPosition, -1);
+}
+
+void DescribeDialog::pressNextUncorrButton()
+{
+    navigate(m_run->uncorrected(), m_uncorrectedPosition, 1);
+}
+
+// ---- preview --------------------------------------------------------------------------------
+
+void DescribeDialog::demonstration(Entry *entry)
+{
+    if (!entry)
+        return;
+    m_listFile = m_run->box()->previewList(m_listBase, {entry}, m_preview);
+}
+
+void DescribeDialog::stopPreview()
+{
+    // A program still starting is let start first: a signal before it runs would hit a copy of this one.
+    if (m_preview->state() == QProcess::Starting)
+        m_preview->waitForStarted(3000);
+    if (m_preview->state() == QProcess::NotRunning)
+        return;
+    m_preview->terminate();
+    if (!m_preview->waitForFinished(3000)) {
+        m_preview->kill();
+        m_preview->waitForFinished(3000);
+    }
+}
+
+// A missing preview program is said once; describing goes on without it.
+void DescribeDialog::previewFailed()
+{
+    if (m_preview->error() != QProcess::FailedToStart || m_previewWarned)
+        return;
+    m_previewWarned = true;
+    MyMessageBox::warning(this, tr("Warning"),
+                          tr("The preview program cannot be started:\n%1").arg(m_run->box()->execPreview()));
+}
+
+// ---- showing an object ----------------------------------------------------------------------
+
+void DescribeDialog::setTextBrowser(Entry *entry)
+{
+    m_original = m_run->read(entry);
+    m_currentSet = m_original;
+    m_updating = true;
+    setCategory(m_currentSet.category);
+    setKeyword(m_currentSet.keywords);
+    setTitle(m_currentSet.caption);
+    setDate(m_currentSet.date);
+    setHardcopy(m_currentSet.hardcopy);
+    m_updating = false;
+    setModified();
+    showOriginal(entry);
+}
+
+void DescribeDialog::showOriginal(const Entry *entry)
+{
+    const QString category = categoryDescription(m_original.category);
+    const QString caption = DescribeRun::titleOf(m_original.caption) + QStringLiteral(", ")
+                            + DescribeRun::authorOf(m_original.caption);
+    originalBrowser->setHtml(m_template.arg(entry->getField(1).toHtmlEscaped(), caption.toHtmlEscaped(),
+                                            m_original.date.toString(m_run->box()->dateFormat()),
+                                            category.toHtmlEscaped(),
+                                            m_run->keywordDisplay(m_original.keywords).toHtmlEscaped(),
+                                            QString::number(m_original.hardcopy), entry->getField(0).toHtmlEscaped(),
+                                            entry->getField(7).toHtmlEscaped(), entry->getField(3).toHtmlEscaped()));
+}
+
+QString DescribeDialog::setCategory(unsigned value)
+{
+    connectCategory(false);
+    const unsigned present = Category::subCategoryValue_A(value);
+    const unsigned major = Category::subCategoryValue_B(value);
+    for (int i = 0; i < m_which.size(); ++i) {
+        const unsigned bit = 1u << i;
+        m_which.at(i)->setCheckState((major & bit)     ? Qt::Checked
+                                     : (present & bit) ? Qt::PartiallyChecked
+                                                       : Qt::Unchecked);
+    }
+    const auto check = [](const QList<QRadioButton *> &buttons, unsigned index) {
+        if (int(index) < buttons.size())
+            buttons.at(int(index))->setChecked(true);
+    };
+    check(m_where, Category::subCategoryValue_C(value));
+    check(m_daytime, Category::subCategoryValue_D(value));
+    check(m_season, Category::subCategoryValue_E(value));
+    check(m_picture, Category::subCategoryValue_F(value));
+    check(m_method, Category::subCategoryValue_G(value));
+    connectCategory(true);
+    return categoryDescription(value);
+}
+
+// The names of the present "which" values (a major one with a capital), then one name per axis.
+QString DescribeDialog::categoryDescription(unsigned value) const
+{
+    const Category model = m_run->box()->category();
+    const unsigned present = Category::subCategoryValue_A(value);
+    const unsigned major = Category::subCategoryValue_B(value);
+    QStringList which;
+    const QStringList names = model.listSubCategoryValues_A();
+    for (int i = 0; i < names.size() && i < 9; ++i) {
+        if (present & (1u << i))
+            which << ((major & (1u << i)) ? upperFirst(names.at(i)) : names.at(i));
+    }
+    QStringList parts;
+    if (model.subCategory_A().inUse && !which.isEmpty())
+        parts << which.join(QStringLiteral(", "));
+    const struct
+    {
+        Category::subCategory axis;
+        unsigned index;
+    } axes[] = {{model.subCategory_C(), Category::subCategoryValue_C(value)},
+                {model.subCategory_D(), Category::subCategoryValue_D(value)},
+                {model.subCategory_E(), Category::subCategoryValue_E(value)},
+                {model.subCategory_F(), Category::subCategoryValue_F(value)},
+                {model.subCategory_G(), Category::subCategoryValue_G(value)}};
+    for (const auto &axis : axes) {
+        if (axis.axis.inUse)
+            parts << axis.axis.values.value(int(axis.index)).name;
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
+unsigned DescribeDialog::categoryFromWidgets() const
+{
+    unsigned value = 0;
+    for (int i = 0; i < m_which.size(); ++i) {
+        const Qt::CheckState state = m_which.at(i)->checkState();
+        if (state != Qt::Unchecked)
+            value |= 1u << i;
+        if (state == Qt::Checked)
+            value |= 1u << (i + 9);
+    }
+    value |= unsigned(checkedIndex(m_where)) << 18;
+    value |= unsigned(checkedIndex(m_daytime)) << 19;
+    value |= unsigned(checkedIndex(m_season)) << 21;
+    value |= unsigned(checkedIndex(m_picture)) << 23;
+    value |= unsigned(checkedIndex(m_method)) << 27;
+    return value;
+}
+
+void DescribeDialog::setKeyword(const QString &keys)
+{
+    listWidget->clear();
+    const QStringList list = keys.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString &key : list) {
+        auto item = new QListWidgetItem(listWidget);
+        item->setData(KEY_ROLE, key);
+        refreshKeywordItem(key);
+    }
+    removeListButton->setEnabled(false);
+    setModeChoose();
+}
+
+QListWidgetItem *DescribeDialog::keywordItem(const QString &key) const
+{
+    for (int i = 0; i < listWidget->count(); ++i) {
+        if (listWidget->item(i)->data(KEY_ROLE).toString() == key)
+            return listWidget->item(i);
+    }
+    return nullptr;
+}
+
+void DescribeDialog::refreshKeywordItem(const QString &key)
+{
+    QListWidgetItem *item = keywordItem(key);
+    if (!item)
+        return;
+    const QStringList words = m_run->wordsOf(key);
+    item->setText(words.value(0));
+    const QStringList synonyms = words.mid(1);
+    item->setToolTip(synonyms.isEmpty() ? QStringLiteral(" - ") : synonyms.join(QStringLiteral(", ")));
+}
+
+QStringList DescribeDialog::currentKeys() const
+{
+    return m_currentSet.keywords.split(QLatin1Char(','), Qt::SkipEmptyParts);
+}
+
+void DescribeDialog::setTitle(const QString &caption)
+{
+    const QString title = DescribeRun::titleOf(caption);
+    const QString author = DescribeRun::authorOf(caption);
+    const bool wasUpdating = m_updating;
+    m_updating = true;
+    titleLineEdit->setText(title == DescribeRun::UNKNOWN ? QString() : title);
+    authorLineEdit->setText(author == DescribeRun::UNKNOWN ? QString() : author);
+    m_updating = wasUpdating;
+}
+
+void DescribeDialog::setDate(const QDate &date)
+{
+    dateCalendar->blockSignals(true);
+    dateCalendar->setSelectedDate(date);
+    dateCalendar->blockSignals(false);
+    selectedDate->setText(date.toString(m_run->box()->dateFormat()));
+}
+
+void DescribeDialog::setHardcopy(unsigned count)
+{
+    const bool wasUpdating = m_updating;
+    m_updating = true;
+    hardcopyLineEdit->setText(QString::number(count));
+    m_updating = wasUpdating;
+}
+
+// ---- modified state -------------------------------------------------------------------------
+
+void DescribeDialog::setModified()
+{
+    const bool modified[] = {
+        m_currentSet.category != m_original.category,
+        sortedKeys(m_currentSet.keywords) != sortedKeys(m_original.keywords),
+        m_currentSet.caption != m_original.caption,
+        m_currentSet.date != m_original.date,
+        m_currentSet.hardcopy != m_original.hardcopy,
+    };
+    QPushButton *const originals[] = {categoryOriginalButton, originalListButton, titleOriginalButton,
+                                      dateOriginalButton, hardcopyOriginalButton};
+    bool any = false;
+    for (int i = 0; i < 5; ++i) {
+        originals[i]->setEnabled(modified[i]);
+        if (i < m_tabTitles.size())
+            describeTab->setTabText(i, modified[i] ? m_tabTitles.at(i) + QLatin1Char(' ') + m_modifiedMarker
+                                                   : m_tabTitles.at(i));
+        any = any || modified[i];
+    }
+    applyButton->setEnabled(any);
+    // After a store that failed, Save stays usable to try again.
+    saveButton->setEnabled(any || m_run->unsaved());
+    clearListButton->setEnabled(!m_currentSet.keywords.isEmpty());
+    titleClearButton->setEnabled(m_currentSet.caption != DescribeRun::captionOf(QString(), QString()));
+    dateTodayButton->setEnabled(m_currentSet.date != QDate::currentDate());
+    hardcopyClearButton->setEnabled(m_currentSet.hardcopy != 0);
+    setModeChoose();
+}
+
+// ---- category tab ---------------------------------------------------------------------------
+
+void DescribeDialog::updateCurrentCategory()
+{
+    if (m_updating)
+        return;
+    m_currentSet.category = categoryFromWidgets();
+    setModified();
+}
+
+void DescribeDialog::pressCategoryClearButton()
+{
+    m_currentSet.category = 0;
+    setCategory(0);
+    setModified();
+}
+
+void DescribeDialog::pressCategoryOriginalButton()
+{
+    m_currentSet.category = m_original.category;
+    setCategory(m_original.category);
+    setModified();
+}
+
+// ---- keyword tab ----------------------------------------------------------------------------
+
+void DescribeDialog::likeKeywords(const QString &text)
+{
+    keywordListWidget->clear();
+    synonymListWidget->clear();
+    keywordListWidget->setEnabled(false);
+    m_selectedKey.clear();
+    m_selectedWord.clear();
+    if (text.isEmpty()) {
+        synonymLineEdit->clear();
+        synonymLineEdit->setEnabled(false);
+        synonymAddButton->setEnabled(false);
+        keywordAddButton->setEnabled(false);
+        setModeChoose();
+        synonymSelect();
+        return;
+    }
+    const QHash<QString, QString> &words = m_run->vocabulary() ? m_run->vocabulary()->getWords()
+                                                               : QHash<QString, QString>();
+    QStringList keys = words.keys();
+    keys.sort();
+    for (const QString &key : qAsConst(keys)) {
+        const QStringList parts = m_run->wordsOf(key);
+        for (int i = 0; i < parts.size(); ++i) {
+            const QString &part = parts.at(i);
+            if (!part.startsWith(text, Qt::CaseInsensitive))
+                continue;
+            keywordListWidget->addItem(part);
+            if (m_selectedKey.isEmpty() && part.compare(text, Qt::CaseInsensitive) == 0) {
+                m_selectedKey = key;
+                m_selectedWord = part;
+                QStringList others = parts;
+                others.removeAt(i);
+                synonymListWidget->addItems(others);
+            }
+        }
+    }
+    keywordListWidget->setEnabled(keywordListWidget->count() > 0);
+    if (!m_selectedKey.isEmpty()) {
+        keywordAddButton->setEnabled(false);
+        synonymLineEdit->setEnabled(true);
+    } else {
+        keywordAddButton->setEnabled(true);
+        synonymLineEdit->clear();
+        synonymLineEdit->setEnabled(false);
+    }
+    synonymAddButton->setEnabled(false);
+    setModeChoose();
+    synonymSelect();
+}
+
+void DescribeDialog::choiceKeyword(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    keywordLineEdit->setText(item->text());
+    keywordLineEdit->setFocus();
+}
+
+void DescribeDialog::pressAddKeywordButton()
+{
+    const QString word = keywordLineEdit->text().simplified();
+    if (word.isEmpty() || !keywordAddButton->isEnabled())
+        return;
+    if (!MyWrdFile::validWord(word)) {
+        MyMessageBox::warning(this, tr("Warning"), tr("A keyword cannot contain \"~\" or a line break."));
+        return;
+    }
+    if (!m_run->addWord(word)) {
+        MyMessageBox::warning(this, tr("Warning"), tr("The keyword \"%1\" cannot be added to the vocabulary.")
+                                                       .arg(word));
+        return;
+    }
+    likeKeywords(keywordLineEdit->text());
+}
+
+void DescribeDialog::setModeChoose()
+{
+    chooseButton->setEnabled(!m_selectedKey.isEmpty() && !currentKeys().contains(m_selectedKey));
+    synonymListWidget->setEnabled(!m_selectedKey.isEmpty());
+}
+
+void DescribeDialog::pressChooseButton()
+{
+    if (!chooseButton->isEnabled())
+        return;
+    const QString key = m_selectedKey;
+    QStringList keys = currentKeys();
+    keys << key;
+    m_currentSet.keywords = keys.join(QLatin1Char(','));
+    auto item = new QListWidgetItem(listWidget);
+    item->setData(KEY_ROLE, key);
+    refreshKeywordItem(key);
+    keywordLineEdit->clear();
+    keywordLineEdit->setFocus();
+    setModified();
+}
+
+void DescribeDialog::likeSynonyms(const QString &text)
+{
+    bool free = !text.isEmpty() && !m_selectedKey.isEmpty();
+    if (free && m_run->vocabulary()) {
+        const QString whole = SIGN_INV + text + SIGN_INV;
+        const QHash<QString, QString> &words = m_run->vocabulary()->getWords();
+        for (auto it = words.cbegin(); it != words.cend() && free; ++it)
+            free = !it.value().contains(whole, Qt::CaseInsensitive);
+    }
+    synonymAddButton->setEnabled(free);
+}
+
+void DescribeDialog::pressAddSynonymButton()
+{
+    const QString word = synonymLineEdit->text().simplified();
+    if (!synonymAddButton->isEnabled() || word.isEmpty())
+        return;
+    if (!MyWrdFile::validWord(word)) {
+        MyMessageBox::warning(this, tr("Warning"), tr("A keyword cannot contain \"~\" or a line break."));
+        return;
+    }
+    if (!m_run->addSynonym(m_selectedKey, word)) {
+        MyMessageBox::warning(this, tr("Warning"), tr("The synonym \"%1\" cannot be added to the vocabulary.")
+                                                       .arg(word));
+        return;
+    }
+    synonymLineEdit->clear();
+    synonymListWidget->addItem(word);
+    refreshKeywordItem(m_selectedKey);
+}
+
+void DescribeDialog::synonymSelect()
+{
+    removeSynonymButton->setEnabled(!synonymListWidget->selectedItems().isEmpty());
+}
+
+void DescribeDialog::pressRemoveSynonymButton()
+{
+    if (m_selectedKey.isEmpty())
+        return;
+    qDeleteAll(synonymListWidget->selectedItems());
+    QStringList words({m_selectedWord});
+    for (int i = 0; i < synonymListWidget->count(); ++i)
+        words << synonymListWidget->item(i)->text();
+    m_run->setSynonyms(m_selectedKey, words);
+    refreshKeywordItem(m_selectedKey);
+    synonymSelect();
+}
+
+void DescribeDialog::keywordSelect()
+{
+    removeListButton->setEnabled(!listWidget->selectedItems().isEmpty());
+}
+
+void DescribeDialog::pressRemoveListButton()
+{
+    QStringList keys = currentKeys();
+    const QList<QListWidgetItem *> selected = listWidget->selectedItems();
+    for (QListWidgetItem *item : selected)
+        keys.removeAll(item->data(KEY_ROLE).toString());
+    m_currentSet.keywords = keys.join(QLatin1Char(','));
+    setKeyword(m_currentSet.keywords);
+    setModified();
+}
+
+void DescribeDialog::pressClearKeywordButton()
+{
+    m_currentSet.keywords.clear();
+    setKeyword(m_currentSet.keywords);
+    setModified();
+}
+
+void DescribeDialog::pressOriginalKeywordButton()
+{
+    m_currentSet.keywords = m_original.keywords;
+    setKeyword(m_currentSet.keywords);
+    setModified();
+}
+
+// ---- caption, date and hardcopy tabs ----------------------------------------------------------
+
+// Characters that would split the record or the caption are replaced where the user sees them.
+void DescribeDialog::updateCurrentTitle()
+{
+    if (m_updating)
+        return;
+    for (QLineEdit *edit : {titleLineEdit, authorLineEdit}) {
+        const QString clean = DescribeRun::cleanChars(edit->text());
+        if (clean != edit->text()) {
+            const int position = edit->cursorPosition();
+            m_updating = true;
+            edit->setText(clean);
+            edit->setCursorPosition(position);
+            m_updating = false;
+        }
+    }
+    m_currentSet.caption = DescribeRun::captionOf(titleLineEdit->text(), authorLineEdit->text());
+    setModified();
+}
+
+void DescribeDialog::pressTitleClearButton()
+{
+    m_currentSet.caption = DescribeRun::captionOf(QString(), QString());
+    setTitle(m_currentSet.caption);
+    setModified();
+}
+
+void DescribeDialog::pressTitleOriginalButton()
+{
+    m_currentSet.caption = m_original.caption;
+    setTitle(m_currentSet.caption);
+    setModified();
+}
+
+void DescribeDialog::updateSelectedDate(const QDate &date)
+{
+    if (!date.isValid())
+        return;
+    m_currentSet.date = date;
+    selectedDate->setText(date.toString(m_run->box()->dateFormat()));
+    setModified();
+}
+
+void DescribeDialog::pressDateTodayButton()
+{
+    m_currentSet.date = QDate::currentDate();
+    setDate(m_currentSet.date);
+    setModified();
+}
+
+void DescribeDialog::pressDateOriginalButton()
+{
+    m_currentSet.date = m_original.date;
+    setDate(m_currentSet.date);
+    setModified();
+}
+
+void DescribeDialog::updateCurrentHardcopy()
+{
+    if (m_updating)
+        return;
+    m_currentSet.hardcopy = hardcopyLineEdit->text().toUInt();
+    setModified();
+}
+
+void DescribeDialog::pressHardcopyClearButton()
+{
+    m_currentSet.hardcopy = 0;
+    setHardcopy(0);
+    setModified();
+}
+
+void DescribeDialog::pressHardcopyOriginalButton()
+{
+    m_currentSet.hardcopy = m_original.hardcopy;
+    setHardcopy(m_original.hardcopy);
+    setModified();
+}
+
+// ---- apply and save -------------------------------------------------------------------------
+
+void DescribeDialog::pressApplyButton()
+{
+    if (!m_current)
+        return;
+    const bool wasUncorrected = !m_run->isCorrected(m_current);
+    m_original = m_currentSet;
+    const bool stored = m_run->apply(m_current, m_currentSet);
+    if (wasUncorrected) {
+        const int left = m_run->uncorrected().size();
+        if (m_uncorrectedPosition >= left)
+            m_uncorrectedPosition = qMax(0, left - 1);
+        m_correctedPosition = qMin(m_correctedPosition + 1, m_run->corrected().size() - 1);
+    }
+    setInfoString();
+    setNavigation();
+    setTextBrowser(m_current);
+    if (!stored)
+        warnStore();
+}
+
+void DescribeDialog::pressSaveButton()
+{
+    if (applyButton->isEnabled())
+        pressApplyButton();
+    if (!m_run->storeAll())
+        warnStore();
+    setModified();
+}
+
+void DescribeDialog::warnStore()
+{
+    MyMessageBox::warning(this, tr("Warning"),
+                          tr("The descriptions could not be stored in:\n%1\nThey stay applied and are stored again "
+                             "on saving or closing.")
+                              .arg(m_run->failedPaths().join(QLatin1Char('\n'))));
+    setModified();
+}
+
+// ---- keyboard and language ------------------------------------------------------------------
+
+bool DescribeDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QFrame::eventFilter(watched, event);
+    const auto keyEvent = static_cast<QKeyEvent *>(event);
+    const int key = keyEvent->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const bool shift = keyEvent->modifiers() & Qt::ShiftModifier;
+
+    if (watched == describeTab || watched == describeTab->tabBar()) {
+        if (key == Qt::Key_PageUp) {
+            if (describeTab->currentIndex() < describeTab->count() - 1)
+                describeTab->setCurrentIndex(describeTab->currentIndex() + 1);
+            return true;
+        }
+        if (key == Qt::Key_PageDown) {
+            if (describeTab->currentIndex() > 0)
+                describeTab->setCurrentIndex(describeTab->currentIndex() - 1);
+            return true;
+        }
+        if (enter) {
+            focusNextChild();
+            return true;
+        }
+        return false;
+    }
+    if (!enter)
+        return QFrame::eventFilter(watched, event);
+    if (watched == keywordLineEdit) {
+        if (shift)
+            chooseButton->click();
+        else
+            keywordAddButton->click();
+        return true;
+    }
+    if (watched == synonymLineEdit) {
+        synonymAddButton->click();
+        if (shift)
+            keywordLineEdit->setFocus();
+        return true;
+    }
+    if (watched == keywordListWidget) {
+        choiceKeyword(keywordListWidget->currentItem());
+        return true;
+    }
+    if (watched == synonymListWidget || watched == listWidget) {
+        auto list = static_cast<QListWidget *>(watched);
+        if (list->currentItem() && list->currentItem()->isSelected())
+            focusNextChild();
+        return true;
+    }
+    if (watched == titleLineEdit) {
+        focusNextChild();
+        return true;
+    }
+    if (watched == authorLineEdit || watched == hardcopyLineEdit) {
+        describeTab->setFocus();
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void DescribeDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi(this);
+        // The box's labels are translated when its model is built, so the model is built anew.
+        m_run->box()->setCategoryLabels();
+        m_tabTitles.clear();
+        for (int i = 0; i < describeTab->count(); ++i)
+            m_tabTitles << describeTab->tabText(i);
+        retranslateThis();
+        // What is being edited stays; only the texts change.
+        if (m_current)
+            showOriginal(m_current);
+    }
+    QFrame::changeEvent(event);
+}
+
+// The category tab follows the box's model: its titles and names, and only what the model uses.
+void DescribeDialog::retranslateThis()
+{
+    const Category model = m_run->box()->category();
+    const auto dress = [](QGroupBox *group, const Category::subCategory &axis, const QList<QAbstractButton *> &buttons,
+                          const QList<Category::content> &values) {
+        group->setTitle(axis.label);
+        group->setVisible(axis.inUse);
+        for (int i = 0; i < buttons.size(); ++i) {
+            const bool used = i < values.size() && !values.at(i).name.isEmpty();
+            buttons.at(i)->setVisible(used);
+            if (used) {
+                buttons.at(i)->setText(values.at(i).name);
+                const QString description = values.at(i).description;
+                buttons.at(i)->setToolTip(description.isEmpty() || description == QLatin1String("-")
+                                              ? values.at(i).name
+                                              : description);
+            }
+        }
+    };
+    const auto buttonsOf = [](const auto &list) {
+        QList<QAbstractButton *> buttons;
+        for (auto button : list)
+            buttons << button;
+        return buttons;
+    };
+    dress(which, model.subCategory_A(), buttonsOf(m_which), model.subCategory_A().values);
+    dress(where, model.subCategory_C(), buttonsOf(m_where), model.subCategory_C().values);
+    dress(daytime, model.subCategory_D(), buttonsOf(m_daytime), model.subCategory_D().values);
+    dress(season, model.subCategory_E(), buttonsOf(m_season), model.subCategory_E().values);
+    dress(picture, model.subCategory_F(), buttonsOf(m_picture), model.subCategory_F().values);
+    dress(method, model.subCategory_G(), buttonsOf(m_method), model.subCategory_G().values);
+
+    m_template = tr("<table><tr> <td width = 120> <b>Remark</b> </td> <td>%1</td> </tr> </table><hr /><table><tr> "
+                    "<td width = 120> <b>Caption</b> </td> <td>%2</td> </tr><tr> <td> <b>Date</b>      </td> "
+                    "<td>%3</td> </tr><tr> <td> <b>Category</b>  </td> <td>%4</td> </tr><tr> <td> "
+                    "<b>Keyword</b>   </td> <td>%5</td> </tr><tr> <td> <b>Hardcopy</b>  </td> <td>%6</td> "
+                    "</tr></table><hr /><table><tr> <td width = 120> <b>Session</b> </td> <td>%7</td> "
+                    "</tr><tr> <td> <b>Original name</b>       </td> <td>%8</td> </tr><tr> <td> "
+                    "<b>Checksum</b>            </td> <td>%9</td> </tr></table>");
+    setModified();
+}

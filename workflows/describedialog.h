@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QDate>
+#include <QFrame>
+#include <QList>
+#include <QStringList>
+
+// With its folder, so that any target compiling this header (the tests too) finds the form.
+#include "ui_describedialog.h"
+
+#include "describerun.h"
+
+class AnyBox;
+class Entry;
+class QCheckBox;
+class QEvent;
+class QListWidgetItem;
+class QProcess;
+class QRadioButton;
+
+// The working frame in which the marked objects are described one after another: category,
+// keywords, caption, date and hardcopies. DescribeRun decides what lands in the entries and files;
+// the frame shows and edits the current object and previews it.
+class DescribeDialog : public QFrame, private Ui::DescribeDialogGUI
+{
+    Q_OBJECT
+
+public:
+    DescribeDialog(AnyBox *box, QFrame *parent);
+    ~DescribeDialog() override;
+
+    // Makes tab i current and every other tab unusable; nothing for an index outside the tabs.
+    void setTabVisible(int i);
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+public slots:
+    void pressCategoryClearButton();
+    void pressCategoryOriginalButton();
+    void likeKeywords(const QString &text);
+    void choiceKeyword(QListWidgetItem *item);
+    void pressAddKeywordButton();
+    void likeSynonyms(const QString &text);
+    void pressAddSynonymButton();
+    void synonymSelect();
+    void pressRemoveSynonymButton();
+    void pressChooseButton();
+    void keywordSelect();
+    void pressRemoveListButton();
+    void pressClearKeywordButton();
+    void pressOriginalKeywordButton();
+    void pressTitleClearButton();
+    void pressTitleOriginalButton();
+    void pressDateTodayButton();
+    void pressDateOriginalButton();
+    void pressHardcopyClearButton();
+    void pressHardcopyOriginalButton();
+    void pressApplyButton();
+    void pressSaveButton();
+    void pressPrevCorrButton();
+    void pressNextCorrButton();
+    void pressPrevUncorrButton();
+    void pressNextUncorrButton();
+    void updateCurrentCategory();
+    void updateCurrentTitle();
+    void updateSelectedDate(const QDate &date);
+    void updateCurrentHardcopy();
+    void retranslateThis();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void previewFailed();
+
+private:
+    void setInfoString();
+    void setNavigation();
+    void setTextBrowser(Entry *entry);
+    void showOriginal(const Entry *entry);
+    QString setCategory(unsigned value);
+    QString categoryDescription(unsigned value) const;
+    unsigned categoryFromWidgets() const;
+    void setKeyword(const QString &keys);
+    void setTitle(const QString &caption);
+    void setDate(const QDate &date);
+    void setHardcopy(unsigned count);
+    void setModified();
+    void setModeChoose();
+    QListWidgetItem *keywordItem(const QString &key) const;
+    void refreshKeywordItem(const QString &key);
+    QStringList currentKeys() const;
+    void navigate(const QList<Entry *> &list, int &position, int step);
+    void demonstration(Entry *entry);
+    void stopPreview();
+    void warnStore();
+    void connectCategory(bool on);
+
+    DescribeRun *m_run;
+    QProcess *m_preview;
+    QString m_listBase;
+    QString m_listFile;
+    int m_uncorrectedPosition = 0;
+    int m_correctedPosition = -1;
+    Entry *m_current = nullptr;
+    Description m_original;
+    Description m_currentSet;
+    QString m_selectedKey;
+    QString m_selectedWord;
+    QStringList m_tabTitles;
+    QString m_modifiedMarker;
+    QString m_template;
+    bool m_previewWarned = false;
+    bool m_updating = false;
+
+    QList<QCheckBox *> m_which;
+    QList<QRadioButton *> m_where;
+    QList<QRadioButton *> m_daytime;
+    QList<QRadioButton *> m_season;
+    QList<QRadioButton *> m_picture;
+    QList<QRadioButton *> m_method;
+};
