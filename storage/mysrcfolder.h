@@ -3,6 +3,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include "myfolder.h"
 
@@ -25,6 +26,9 @@ public:
     void refresh();
     QList<MySourceFile *> getInConformityExt(const QSet<QString> &extensions) const;
     QList<MySourceFile *> sourceFiles() const;
+    // The files of the last listing whose names cannot be decoded in the locale's encoding, so that
+    // no path can name them; each shown with its undecodable bytes as \xNN.
+    QStringList unreadableNames() const { return m_unreadableNames; }
 
 public slots:
     void setDateAndTime();
@@ -32,8 +36,10 @@ public slots:
 private:
     void addFiles();
     void runExtractor();
+    void findUnreadableNames();
 
     QString m_command;
     QString m_folderPath;
     QProcess *m_process;
+    QStringList m_unreadableNames;
 };
