@@ -173,8 +173,10 @@ void ArrangementRun::logUnreadableNames()
 {
     const QStringList names = m_srcFolder->unreadableNames();
     m_unreadable = names.size();
-    for (const QString &name : names)
-        log(tr("(!) The name of this file cannot be read, it stays in the source folder: %1").arg(name));
+    for (const QString &name : names) {
+        log(tr("(!) The name of this file cannot be read, it stays in the source folder: %1")
+                .arg(m_srcFolder->completeName() + QLatin1Char('/') + name));
+    }
 }
 
 // Identical incoming files are kept once; the first in listing order wins.
@@ -248,14 +250,36 @@ void ArrangementRun::searchVacantSpace()
         QStringList drawn;
         for (int i = 0; i < m_newFiles.size(); ++i)
             drawn << m_vacant.takeAt(int(m_random.bounded(quint32(m_vacant.size()))));
+        // The rest is kept for places that turn out to hold a file already.
+        m_reserve = m_vacant;
         m_vacant = drawn;
         return;
     }
-    int candidate = 0;
-    while (MyAbcFolder *firstLevel = nextFirstLevelFolder(candidate)) {
+    makeNewSpace(shortage);
+}
+
+void ArrangementRun::makeNewSpace(int shortage)
+{
+    while (MyAbcFolder *firstLevel = nextFirstLevelFolder(m_candidate)) {
         if (!makeVacantSpace(firstLevel, shortage))
             break;
     }
+}
+
+// Places were passed over and the vacant list ran out before the files did: one more vacancy, from
+// those not drawn or from new catalogue space. False when there is none.
+bool ArrangementRun::refillVacant()
+{
+    if (m_passedOver == 0)
+        return false;
+    m_passedOver = 0;
+    if (!m_reserve.isEmpty()) {
+        m_vacant << m_reserve.takeAt(int(m_random.bounded(quint32(m_reserve.size()))));
+        return true;
+    }
+    if (!m_boxFull)
+        makeNewSpace(m_newFiles.size() - m_copyIndex);
+    return !m_vacant.isEmpty();
 }
 
 // The next first-level folder of the box to fill up, or a new one; null when the box is full or a
@@ -327,6 +351,7 @@ void ArrangementRun::copyFiles()
         return;
     }
     for (int i = 0; i < m_newFiles.size(); ++i) {
+        m_copyIndex = i;
         placeFile(m_newFiles.at(i));
         emit copyProgress(i + 1);
     }
@@ -396,13 +421,14 @@ void ArrangementRun::placeFile(MySourceFile *file)
     QString copyPath;
     MyAbcFile *abcFile = nullptr;
     for (;;) {
-        if (m_vacant.isEmpty())
+        if (m_vacant.isEmpty() && !refillVacant())
             return;
         remark = Remark(m_vacant.takeFirst());
         copyPath = copyPathOf(m_box, remark, file->ext());
         abcFile = m_box->findChild<MyAbcFile *>(NAME_ABC_FILE + QLatin1Char('_') + remark.rema());
         if (abcFile && placeTaken(copyPath)) {
             log(tr("(!) The place %1 holds a file that no entry names, another place is taken").arg(copyPath));
+            ++m_passedOver;
             continue;
         }
         log(QStringLiteral("%1").arg(m_added + 1, 5)
@@ -433,6 +459,7 @@ void ArrangementRun::placeFile(MySourceFile *file)
             return;
         }
         journal(JOURNAL_KEEP + SIGN_INV + remark.remark());
+        ++m_passedOver;
         log(tr("(!) The place %1 holds a file that no entry names, another place is taken").arg(copyPath));
     }
     crashPoint();

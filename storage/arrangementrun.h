@@ -135,6 +135,8 @@ private:
     void searchDuplicates();
     void checkAbcFile(MyAbcFile *abcFile, int &progress, int &duplicateNumber);
     void searchVacantSpace();
+    void makeNewSpace(int shortage);
+    bool refillVacant();
     bool makeVacantSpace(MyAbcFolder *firstLevel, int &shortage);
     MyAbcFolder *nextFirstLevelFolder(int &candidate);
     void copyFiles();
@@ -170,6 +172,10 @@ private:
     // only the size of this list is read.
     QList<MySourceFile *> m_newFiles;
     QStringList m_vacant;
+    QStringList m_reserve;
+    int m_candidate = 0;
+    int m_passedOver = 0;
+    int m_copyIndex = 0;
     QHash<QString, QString> m_resembleMap;
     QList<MyAbcFile *> m_modified;
     QSet<MyAbcFolder *> m_madeFolders;
