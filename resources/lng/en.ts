@@ -13,6 +13,10 @@
 cannot be written. The files meant for it stay in the source folder.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>An interrupted arrangement cannot be finished, so no file is placed. The log tells what stands in the way.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ArrangementDialogGUI</name>
@@ -92,6 +96,10 @@ cannot be written. The files meant for it stay in the source folder.</source>
         <source>Elapsed time:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Unreadable file names:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ArrangementRun</name>
@@ -157,6 +165,50 @@ cannot be written. The files meant for it stay in the source folder.</source>
     </message>
     <message>
         <source>(!) Can not remove file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) Can not sync folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) The interrupted arrangement cannot be finished, no file is placed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) The name of this file cannot be read, it stays in the source folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) The journal %1 cannot be written, no file is placed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) The place %1 holds a file that no entry names, another place is taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) The file changed while it was read, it stays in the source folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) Can not read file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) The arrangement of session %1 was interrupted, it is finished first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) Interrupted arrangement: %1 files placed, %2 taken back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) Taken back: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) Removed source file %1, it is in the box as %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -15,6 +15,10 @@ cannot be written. The files meant for it stay in the source folder.</source>
 %1
 не может быть записан. Предназначенные для него файлы остаются в исходной папке.</translation>
     </message>
+    <message>
+        <source>An interrupted arrangement cannot be finished, so no file is placed. The log tells what stands in the way.</source>
+        <translation>Прерванную раскладку нельзя завершить, поэтому ни один файл не размещён. В журнале сказано, что мешает.</translation>
+    </message>
 </context>
 <context>
     <name>ArrangementDialogGUI</name>
@@ -94,6 +98,10 @@ cannot be written. The files meant for it stay in the source folder.</source>
         <source>Elapsed time:</source>
         <translation>Затраченное время:</translation>
     </message>
+    <message>
+        <source>Unreadable file names:</source>
+        <translation>Нечитаемые имена файлов:</translation>
+    </message>
 </context>
 <context>
     <name>ArrangementRun</name>
@@ -160,6 +168,50 @@ cannot be written. The files meant for it stay in the source folder.</source>
     <message>
         <source>(!) Can not remove file %1</source>
         <translation>(!) Не удаётся удалить файл %1</translation>
+    </message>
+    <message>
+        <source>(!) Can not sync folder %1</source>
+        <translation>(!) Не удаётся записать на диск папку %1</translation>
+    </message>
+    <message>
+        <source>(!) The interrupted arrangement cannot be finished, no file is placed</source>
+        <translation>(!) Прерванную раскладку нельзя завершить, ни один файл не размещён</translation>
+    </message>
+    <message>
+        <source>(!) The name of this file cannot be read, it stays in the source folder: %1</source>
+        <translation>(!) Имя этого файла нельзя прочитать, он остаётся в исходной папке: %1</translation>
+    </message>
+    <message>
+        <source>(!) The journal %1 cannot be written, no file is placed</source>
+        <translation>(!) Нельзя записать журнал %1, ни один файл не размещён</translation>
+    </message>
+    <message>
+        <source>(!) The place %1 holds a file that no entry names, another place is taken</source>
+        <translation>(!) На месте %1 лежит файл, не названный ни одной записью, выбрано другое место</translation>
+    </message>
+    <message>
+        <source>(!) The file changed while it was read, it stays in the source folder: %1</source>
+        <translation>(!) Файл изменился во время чтения, он остаётся в исходной папке: %1</translation>
+    </message>
+    <message>
+        <source>(!) Can not read file %1</source>
+        <translation>(!) Не удаётся прочитать файл %1</translation>
+    </message>
+    <message>
+        <source>(!) The arrangement of session %1 was interrupted, it is finished first</source>
+        <translation>(!) Раскладка сеанса %1 была прервана, сначала она завершается</translation>
+    </message>
+    <message>
+        <source>(!) Interrupted arrangement: %1 files placed, %2 taken back</source>
+        <translation>(!) Прерванная раскладка: размещено файлов: %1, возвращено: %2</translation>
+    </message>
+    <message>
+        <source>(!) Taken back: %1</source>
+        <translation>(!) Возвращено: %1</translation>
+    </message>
+    <message>
+        <source>(!) Removed source file %1, it is in the box as %2</source>
+        <translation>(!) Удалён исходный файл %1, он уже в хранилище как %2</translation>
     </message>
 </context>
 <context>
