@@ -795,6 +795,7 @@ bool ArrangementRun::recover()
     bool stored = true;
     for (MyAbcFile *abcFile : qAsConst(modified)) {
         if (abcFile->store()) {
+            crashPoint();
             syncFolder(abcFile->path());
         } else {
             log(tr("(!) Can not store entry file %1").arg(abcFile->completeName()));
@@ -808,8 +809,11 @@ bool ArrangementRun::recover()
     // The killed run placed new objects under its session number, which it may not have recorded.
     const unsigned number = session.toUInt();
     if (newObjects > 0 && number > 0 && m_sssFile->sessionDateCreation(number).isEmpty()
-        && m_sssFile->currentSessionNumber() == number && !m_sssFile->add(box->objectName(), annotation))
-        log(tr("(!) Can not record session %1").arg(session));
+        && m_sssFile->currentSessionNumber() == number) {
+        if (!m_sssFile->add(box->objectName(), annotation))
+            log(tr("(!) Can not record session %1").arg(session));
+        crashPoint();
+    }
 
     if (!QFile::remove(journalPath())) {
         log(tr("(!) Can not remove file %1").arg(journalPath()));
@@ -845,6 +849,7 @@ void ArrangementRun::undoPlace(AnyBox *box, const JournalPlace &place, const QSe
         log(tr("(!) Taken back: %1").arg(copyPath));
     else
         log(tr("(!) Can not remove file %1").arg(copyPath));
+    crashPoint();
 }
 
 // The entry is on the disk: the source goes if it is still the file that was copied, and the group
@@ -865,6 +870,7 @@ void ArrangementRun::finishPlace(AnyBox *box, const JournalPlace &place, QSet<My
         log(tr("(!) Removed source file %1, it is in the box as %2").arg(sourcePath, place.remark.remark()));
     else
         log(tr("(!) Can not remove source file %1").arg(sourcePath));
+    crashPoint();
 }
 
 void ArrangementRun::relink(AnyBox *box, const QString &from, const QString &to, QSet<MyAbcFile *> &modified)
