@@ -98,6 +98,7 @@ private slots:
     void placeHoldingAFileIsPassedOver();
     void unreadableNameIsReported();
     void interruptedRunIsFinishedFirst();
+    void interruptedRunThatCannotBeFinishedStopsTheNext();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -1074,6 +1075,61 @@ void TestArrangement::interruptedRunIsFinishedFirst()
     QCOMPARE(names, QStringList({"a.jpg", "b.jpg", "c.jpg"}));
     QVERIFY(!entries.contains("qwercd") || TestSupport::readFile(boxPath() + "/qw/er/cd.jpg") == "beta");
     QCOMPARE(text(frame, "addLabel"), QStringLiteral("2"));
+}
+
+// The killed run had stored an edited version; its group spans a catalogue file that cannot be written
+// now. Nothing new is placed until that is repaired, and the user is told.
+void TestArrangement::interruptedRunThatCannotBeFinishedStopsTheNext()
+{
+    QVERIFY(writeEntries(boxPath(), "qwer",
+                         {entryLine({"3", "qwerty", "qwerty", "bbbb", "1", "99", "abcd", "IMG_1.JPG", "Lake,Anna",
+                                     "01.02.2003"}),
+                          entryLine({"3", "qwerab", "qwerab", "cccc", "1", "99", "abcd", "qwerty.jpg", "Lake,Anna",
+                                     "01.02.2003"})}));
+    QVERIFY(writeEntries(boxPath(), "asdf",
+                         {entryLine({"5", "asdfgh", "qwerty", "dddd", "0", "0", "unknown", "n.jpg", "unknown,unknown",
+                                     "03.03.2003"})}));
+    QVERIFY(TestSupport::writeFile(boxPath() + "/qw/er/ab.jpg", "edited"));
+    const QString journal = basePath() + "/" + ArrangementRun::JOURNAL_NAME;
+    const QByteArray journalText = "run~photo~4~unknown\nplace~qwerab~6~1~qwerty~qwerty.jpg\n";
+    QVERIFY(TestSupport::writeFile(journal, journalText));
+    QVERIFY(writeSource("new.jpg", "new"));
+    openBox();
+    auto blocked = m_box->findChild<MyAbcFile *>("abc_asdf");
+    QVERIFY(blocked);
+    const QString blockedPath = blocked->completeName();
+    QVERIFY(blockAbcFile(blockedPath));
+
+    MyMessageBox::setNextAnswer(QMessageBox::Ok);
+    const int shownBefore = MyMessageBox::shownCount();
+    Arrangement *frame = makeFrame();
+    start(frame);
+    QCOMPARE(MyMessageBox::shownCount(), shownBefore + 1);
+    QCOMPARE(MyMessageBox::lastTitle(), QStringLiteral("Warning"));
+    QVERIFY(MyMessageBox::lastText().contains("interrupted arrangement"));
+    QVERIFY(logLines().contains("(!) Can not store entry file " + blockedPath));
+    QVERIFY(logLines().contains("(!) The interrupted arrangement cannot be finished, no file is placed"));
+    QCOMPARE(TestSupport::readFile(journal), journalText);
+    QCOMPARE(fileNames(srcPath()), QStringList({"new.jpg"}));
+    QCOMPARE(text(frame, "addLabel"), QStringLiteral("0"));
+    QVERIFY(sessionLines().isEmpty());
+
+    // Repaired, the next run relinks the group to the edited version, and places the new file.
+    m_central.reset();
+    m_tessary.reset();
+    QVERIFY(QDir().rmdir(blockedPath));
+    QVERIFY(writeEntries(boxPath(), "asdf",
+                         {entryLine({"5", "asdfgh", "qwerty", "dddd", "0", "0", "unknown", "n.jpg", "unknown,unknown",
+                                     "03.03.2003"})}));
+    openBox();
+    Arrangement *later = makeFrame();
+    start(later);
+    QVERIFY(!QFileInfo::exists(journal));
+    const QMap<QString, QString> entries = storedEntries(boxPath());
+    QCOMPARE(Entry(entries.value("qwerty")).getField(2), QStringLiteral("qwerab"));
+    QCOMPARE(Entry(entries.value("asdfgh")).getField(2), QStringLiteral("qwerab"));
+    QCOMPARE(text(later, "addLabel"), QStringLiteral("1"));
+    QVERIFY(fileNames(srcPath()).isEmpty());
 }
 
 QTEST_MAIN(TestArrangement)
