@@ -886,9 +886,8 @@ void TestArrangement::fileGrowingWhileReadStaysForALaterRun()
 {
     const QString script = m_dir->path() + "/growing_extractor.sh";
     const QString flag = m_dir->path() + "/still-writing";
-    QVERIFY(TestSupport::writeFile(script, QStringLiteral("#!/bin/sh\nif [ -f '%1' ]; then printf 'tail' >> \"$1/movie.jpg\"; fi\n")
-                                               .arg(flag)
-                                               .toUtf8()));
+    const QString body = QStringLiteral("#!/bin/sh\nif [ -f '%1' ]; then printf 'tail' >> \"$1/movie.jpg\"; fi\n");
+    QVERIFY(TestSupport::writeFile(script, body.arg(flag).toUtf8()));
     QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QVERIFY(TestSupport::writeFile(flag, ""));
     QVERIFY(writeSource("movie.jpg", "head of the movie "));

@@ -1,6 +1,7 @@
 // An arrangement killed at each of its file-system steps in turn, in a child process, and the next run
-// in this process that has to set things right (after a second child, killed while it sets things right). The child is this very program, started again with
-// TESSARY_CRASH_CHILD naming its folder and TESSARY_TEST_CRASH_STEP the step at which it is killed.
+// in this process that has to set things right (after a second child, killed while it sets things
+// right). The child is this very program, started again with TESSARY_CRASH_CHILD naming its folder and
+// TESSARY_TEST_CRASH_STEP the step at which it is killed.
 
 #include <QApplication>
 #include <QDir>
@@ -169,7 +170,8 @@ void TestArrangementCrash::checkAfterRecovery(const QTemporaryDir &dir, int step
     while (it.hasNext()) {
         const QString path = it.next();
         const QString relative = QDir(box).relativeFilePath(path);
-        if (QFileInfo(path).fileName() == NAME_ABC_FILE || relative == FOREIGN || OLD_OBJECTS.values().contains(relative))
+        if (QFileInfo(path).fileName() == NAME_ABC_FILE || relative == FOREIGN
+            || OLD_OBJECTS.values().contains(relative))
             continue;
         const QString remark = relative.left(2) + relative.mid(3, 2) + relative.mid(6, 2);
         QVERIFY2(entries.contains(remark), qPrintable("no entry names " + relative + at));
