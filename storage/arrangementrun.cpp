@@ -845,6 +845,14 @@ void ArrangementRun::undoPlace(AnyBox *box, const JournalPlace &place, const QSe
     // The description is written after the copy: whatever lies beside a copy of ours is ours too.
     QFile::remove(copy.path() + QLatin1Char('/') + place.remark.rk() + QLatin1Char('.') + SUB_FILE_EXT);
     QFile::setPermissions(copyPath, QFile::ReadOwner | QFile::WriteOwner);
+    // A whole copy whose source has gone meanwhile is the only one left: it waits in the source folder
+    // again instead.
+    const QString sourcePath = m_srcFolder->completeName() + QLatin1Char('/') + place.sourceName;
+    if (!QFileInfo::exists(sourcePath) && copy.size() == place.size && QFile::rename(copyPath, sourcePath)) {
+        log(tr("(!) Put back into the source folder: %1").arg(sourcePath));
+        crashPoint();
+        return;
+    }
     if (QFile::remove(copyPath))
         log(tr("(!) Taken back: %1").arg(copyPath));
     else

@@ -1027,6 +1027,8 @@ void TestArrangement::interruptedRunIsFinishedFirst()
                                      "01.01.2020"})}));
     QVERIFY(TestSupport::writeFile(boxPath() + "/qw/er/ab.jpg", "alpha"));
     QVERIFY(TestSupport::writeFile(boxPath() + "/qw/er/cd.jpg", "bet"));
+    // The source of this whole copy went after the copy was made.
+    QVERIFY(TestSupport::writeFile(boxPath() + "/qw/er/ef.jpg", "delta"));
     qint64 size = 0;
     qint64 alphaTime = 0;
     qint64 betaTime = 0;
@@ -1036,6 +1038,7 @@ void TestArrangement::interruptedRunIsFinishedFirst()
                                    QStringLiteral("run~photo~1~Before the cut\n"
                                                   "place~qwerab~5~%1~~a.jpg\n"
                                                   "place~qwercd~4~%2~~b.jpg\n"
+                                                  "place~qweref~5~7~~d.jpg\n"
                                                   "place~qwe")
                                        .arg(alphaTime)
                                        .arg(betaTime)
@@ -1048,7 +1051,8 @@ void TestArrangement::interruptedRunIsFinishedFirst()
     QVERIFY(!QFileInfo::exists(basePath() + "/" + ArrangementRun::JOURNAL_NAME));
     const QStringList log = logLines();
     QVERIFY(log.contains("(!) The arrangement of session 1 was interrupted, it is finished first"));
-    QVERIFY(log.contains("(!) Interrupted arrangement: 1 files placed, 1 taken back"));
+    QVERIFY(log.contains("(!) Interrupted arrangement: 1 files placed, 2 taken back"));
+    QVERIFY(log.contains("(!) Put back into the source folder: " + inSrc("d.jpg")));
     QVERIFY(log.contains("(!) Taken back: " + boxPath() + "/qw/er/cd.jpg"));
     // The killed run's session is recorded with its annotation; this run is the next one.
     QCOMPARE(sessionLines().size(), 2);
@@ -1062,7 +1066,7 @@ void TestArrangement::interruptedRunIsFinishedFirst()
     QVERIFY(fileNames(srcPath()).isEmpty());
     QCOMPARE(TestSupport::readFile(boxPath() + "/qw/er/ab.jpg"), QByteArray("alpha"));
     const QMap<QString, QString> entries = storedEntries(boxPath());
-    QCOMPARE(entries.size(), 3);
+    QCOMPARE(entries.size(), 4);
     QStringList names;
     for (const QString &line : entries) {
         const Entry entry(line);
@@ -1071,9 +1075,12 @@ void TestArrangement::interruptedRunIsFinishedFirst()
             QCOMPARE(entry.getField(0), QStringLiteral("2"));
     }
     names.sort();
-    QCOMPARE(names, QStringList({"a.jpg", "b.jpg", "c.jpg"}));
-    QVERIFY(!entries.contains("qwercd") || TestSupport::readFile(boxPath() + "/qw/er/cd.jpg") == "beta");
-    QCOMPARE(text(frame, "addLabel"), QStringLiteral("2"));
+    QCOMPARE(names, QStringList({"a.jpg", "b.jpg", "c.jpg", "d.jpg"}));
+    for (const QString &line : entries) {
+        const Entry entry(line);
+        QCOMPARE(StorageSupport::md5sumOf(objectPath(entry.getField(1), "jpg")), entry.getField(3));
+    }
+    QCOMPARE(text(frame, "addLabel"), QStringLiteral("3"));
 }
 
 // The killed run had stored an edited version; its group spans a catalogue file that cannot be written
