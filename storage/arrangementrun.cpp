@@ -445,7 +445,7 @@ void ArrangementRun::placeFile(MySourceFile *file)
         }
         const QString oldPrime = original ? original->getField(2) : QString();
         if (!journal(QStringList({JOURNAL_PLACE, remark.remark(), QString::number(file->size()),
-                                  QString::number(file->modifiedNs()), oldPrime, file->name()})
+                                  QString::number(file->modifiedNs()), oldPrime, journalName(file->name())})
                          .join(SIGN_INV))) {
             log(tr("(!) Try is not success..."));
             return;
@@ -659,6 +659,12 @@ void ArrangementRun::finish()
 
 // ---- the journal ------------------------------------------------------------------------------
 
+// A file name may hold any character but "/", line ends and "~" included: the journal keeps it encoded.
+QString ArrangementRun::journalName(const QString &name)
+{
+    return QString::fromLatin1(name.toUtf8().toPercentEncoding(QByteArray(), SIGN_INV.toLatin1()));
+}
+
 QString ArrangementRun::journalPath() const
 {
     return m_box->baseUnit()->completeName() + QLatin1Char('/') + JOURNAL_NAME;
@@ -767,8 +773,9 @@ bool ArrangementRun::recover()
             kept.insert(parts.at(1));
         if (parts.size() < 6 || parts.at(0) != JOURNAL_PLACE)
             continue;
+        const QString sourceName = QString::fromUtf8(QByteArray::fromPercentEncoding(parts.at(5).toLatin1()));
         const JournalPlace place{Remark(parts.at(1)), parts.at(2).toLongLong(), parts.at(3).toLongLong(),
-                                 parts.at(4), parts.mid(5).join(SIGN_INV)};
+                                 parts.at(4), sourceName};
         if (place.remark.Ok())
             places << place;
     }

@@ -121,6 +121,7 @@ private:
     QList<MyAbcFile *> abcFiles() const;
     QList<MyAbcFile *> abcFiles(AnyBox *box) const;
     QString journalPath() const;
+    static QString journalName(const QString &name);
     bool startJournal(const QString &annotation);
     bool journal(const QString &line);
     void endJournal();

@@ -903,7 +903,9 @@ void TestArrangement::fileGrowingWhileReadStaysForALaterRun()
     QCOMPARE(entries.size(), 1);
     QCOMPARE(Entry(entries.first()).getField(7), QStringLiteral("still.jpg"));
     const Remark placed(entries.firstKey());
-    QCOMPARE(fileNames(boxPath() + "/" + placed.re() + "/" + placed.ma()), QStringList({"abc", placed.rk() + ".jpg"}));
+    const QStringList inFolder = fileNames(boxPath() + "/" + placed.re() + "/" + placed.ma());
+    QCOMPARE(QSet<QString>(inFolder.cbegin(), inFolder.cend()), QSet<QString>({"abc", placed.rk() + ".jpg"}));
+    QCOMPARE(inFolder.size(), 2);
     QVERIFY(logLines().contains("(!) The file changed while it was read, it stays in the source folder: "
                                 + inSrc("movie.jpg")));
     QCOMPARE(text(frame, "addLabel"), QStringLiteral("1"));
@@ -953,8 +955,10 @@ void TestArrangement::copyCutShortLeavesNoPartOfItInTheBox()
     QDirIterator it(boxPath(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext())
         files << QFileInfo(it.next()).fileName();
+    QStringList expected = {"abc", Remark(entries.firstKey()).rk() + ".jpg"};
     files.sort();
-    QCOMPARE(files, QStringList({"abc", Remark(entries.firstKey()).rk() + ".jpg"}));
+    expected.sort();
+    QCOMPARE(files, expected);
     QVERIFY(logLines().contains("(!) Try is not success..."));
     QCOMPARE(text(frame, "addLabel"), QStringLiteral("1"));
     QCOMPARE(text(frame, "remainsLabel"), QStringLiteral("1"));
@@ -1038,7 +1042,7 @@ void TestArrangement::interruptedRunIsFinishedFirst()
                                    QStringLiteral("run~photo~1~Before the cut\n"
                                                   "place~qwerab~5~%1~~a.jpg\n"
                                                   "place~qwercd~4~%2~~b.jpg\n"
-                                                  "place~qweref~5~7~~d.jpg\n"
+                                                  "place~qweref~5~7~~d%7Ee.jpg\n"
                                                   "place~qwe")
                                        .arg(alphaTime)
                                        .arg(betaTime)
@@ -1052,7 +1056,7 @@ void TestArrangement::interruptedRunIsFinishedFirst()
     const QStringList log = logLines();
     QVERIFY(log.contains("(!) The arrangement of session 1 was interrupted, it is finished first"));
     QVERIFY(log.contains("(!) Interrupted arrangement: 1 files placed, 2 taken back"));
-    QVERIFY(log.contains("(!) Put back into the source folder: " + inSrc("d.jpg")));
+    QVERIFY(log.contains("(!) Put back into the source folder: " + inSrc("d~e.jpg")));
     QVERIFY(log.contains("(!) Taken back: " + boxPath() + "/qw/er/cd.jpg"));
     // The killed run's session is recorded with its annotation; this run is the next one.
     QCOMPARE(sessionLines().size(), 2);
@@ -1075,7 +1079,7 @@ void TestArrangement::interruptedRunIsFinishedFirst()
             QCOMPARE(entry.getField(0), QStringLiteral("2"));
     }
     names.sort();
-    QCOMPARE(names, QStringList({"a.jpg", "b.jpg", "c.jpg", "d.jpg"}));
+    QCOMPARE(names, QStringList({"a.jpg", "b.jpg", "c.jpg", "d-e.jpg"}));
     for (const QString &line : entries) {
         const Entry entry(line);
         QCOMPARE(StorageSupport::md5sumOf(objectPath(entry.getField(1), "jpg")), entry.getField(3));
