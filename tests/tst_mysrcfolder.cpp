@@ -212,6 +212,9 @@ void TestMySrcFolder::undecodableNamesAreCounted()
     QCOMPARE(::unlink(raw.constData()), 0);
     folder->refresh();
     QCOMPARE(folder->unreadableNames(), QStringList());
+    // The temporary folder's own removal would not see these names either.
+    QCOMPARE(::rmdir((QFile::encodeName(srcPath()) + "/dir\xff").constData()), 0);
+    QCOMPARE(::unlink((QFile::encodeName(srcPath()) + "/.hidden\xff").constData()), 0);
 }
 
 void TestMySrcFolder::extractorOutputIsParsed()
