@@ -17,7 +17,17 @@
 #include "mysrcfolder.h"
 #include "mysssfile.h"
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <unistd.h>
+#endif
+
 static const QString LOG_TITLE = QStringLiteral("ARRANGEMENT");
+static const QString JOURNAL_RUN = QStringLiteral("run");
+static const QString JOURNAL_PLACE = QStringLiteral("place");
+static const QString JOURNAL_KEEP = QStringLiteral("keep");
+
+const QString ArrangementRun::JOURNAL_NAME = QStringLiteral(".arrangement");
 
 ArrangementRun::ArrangementRun(AnyBox *box, QObject *parent)
     : QObject(parent)
@@ -26,6 +36,7 @@ ArrangementRun::ArrangementRun(AnyBox *box, QObject *parent)
     , m_sssFile(dynamic_cast<MySssFile *>(box ? box->unit(NAME_SSS_FILE) : nullptr))
     , m_logFile(dynamic_cast<MyLogFile *>(box ? box->unit(NAME_LOG_FILE) : nullptr))
     , m_random(quint32(QDateTime::currentMSecsSinceEpoch()))
+    , m_crashStep(qEnvironmentVariableIntValue("TESSARY_TEST_CRASH_STEP"))
 {
     if (m_sssFile)
         m_sessionNumber = QString::number(m_sssFile->currentSessionNumber());
@@ -95,8 +106,29 @@ void ArrangementRun::log(const QString &line)
 // Every abc file of the box in tree order.
 QList<MyAbcFile *> ArrangementRun::abcFiles() const
 {
+    return abcFiles(m_box);
+}
+
+QList<MyAbcFile *> ArrangementRun::abcFiles(AnyBox *box) const
+{
     const QRegularExpression abcName(QStringLiteral("^") + NAME_ABC_FILE + QStringLiteral("_"));
-    return m_box->findChildren<MyAbcFile *>(abcName);
+    return box->findChildren<MyAbcFile *>(abcName);
+}
+
+// Tests kill the run at one file-system step after another to see that the next run sets it right.
+void ArrangementRun::crashPoint()
+{
+    if (m_crashStep <= 0 || ++m_step != m_crashStep)
+        return;
+#ifdef Q_OS_UNIX
+    ::kill(::getpid(), SIGKILL);
+#endif
+}
+
+void ArrangementRun::syncFolder(const QString &path)
+{
+    if (!AltQFile::syncFolder(path))
+        log(tr("(!) Can not sync folder %1").arg(path));
 }
 
 bool ArrangementRun::run(const QString &annotation)
@@ -104,16 +136,26 @@ bool ArrangementRun::run(const QString &annotation)
     if (m_ran || !usable())
         return false;
     m_ran = true;
+    m_annotation = annotation;
 
     m_box->unmarkAllEntries();
+    m_logFile->openLog(LOG_TITLE);
+    m_clock.start();
+    // What a killed run left half done is settled before anything new is placed.
+    if (!recover()) {
+        m_recovered = false;
+        log(tr("(!) The interrupted arrangement cannot be finished, no file is placed"));
+        m_capacityBefore = m_box->getCount();
+        finish();
+        return true;
+    }
     emit readingStarted();
     m_srcFolder->refresh();
-    m_logFile->openLog(LOG_TITLE);
     log(tr("Total sessions: %1").arg(m_sssFile->countSessions()));
     log(tr("Current session number: %1").arg(m_sessionNumber));
-    m_clock.start();
     m_capacityBefore = m_box->getCount();
 
+    logUnreadableNames();
     readSourceFolder();
     emit readingFinished(m_found);
     searchDuplicates();
@@ -124,6 +166,17 @@ bool ArrangementRun::run(const QString &annotation)
     recordSession(annotation);
     finish();
     return true;
+}
+
+// A name that cannot be decoded cannot be opened through any path the program can form.
+void ArrangementRun::logUnreadableNames()
+{
+    const QStringList names = m_srcFolder->unreadableNames();
+    m_unreadable = names.size();
+    for (const QString &name : names) {
+        log(tr("(!) The name of this file cannot be read, it stays in the source folder: %1")
+                .arg(m_srcFolder->completeName() + QLatin1Char('/') + name));
+    }
 }
 
 // Identical incoming files are kept once; the first in listing order wins.
@@ -197,14 +250,36 @@ void ArrangementRun::searchVacantSpace()
         QStringList drawn;
         for (int i = 0; i < m_newFiles.size(); ++i)
             drawn << m_vacant.takeAt(int(m_random.bounded(quint32(m_vacant.size()))));
+        // The rest is kept for places that turn out to hold a file already.
+        m_reserve = m_vacant;
         m_vacant = drawn;
         return;
     }
-    int candidate = 0;
-    while (MyAbcFolder *firstLevel = nextFirstLevelFolder(candidate)) {
+    makeNewSpace(shortage);
+}
+
+void ArrangementRun::makeNewSpace(int shortage)
+{
+    while (MyAbcFolder *firstLevel = nextFirstLevelFolder(m_candidate)) {
         if (!makeVacantSpace(firstLevel, shortage))
             break;
     }
+}
+
+// Places were passed over and the vacant list ran out before the files did: one more vacancy, from
+// those not drawn or from new catalogue space. False when there is none.
+bool ArrangementRun::refillVacant()
+{
+    if (m_passedOver == 0)
+        return false;
+    m_passedOver = 0;
+    if (!m_reserve.isEmpty()) {
+        m_vacant << m_reserve.takeAt(int(m_random.bounded(quint32(m_reserve.size()))));
+        return true;
+    }
+    if (!m_boxFull)
+        makeNewSpace(m_newFiles.size() - m_copyIndex);
+    return !m_vacant.isEmpty();
 }
 
 // The next first-level folder of the box to fill up, or a new one; null when the box is full or a
@@ -271,7 +346,12 @@ void ArrangementRun::copyFiles()
     if (m_newFiles.isEmpty())
         return;
     emit copyStageStarted(m_newFiles.size());
+    if (!m_vacant.isEmpty() && !startJournal(m_annotation)) {
+        log(tr("(!) The journal %1 cannot be written, no file is placed").arg(journalPath()));
+        return;
+    }
     for (int i = 0; i < m_newFiles.size(); ++i) {
+        m_copyIndex = i;
         placeFile(m_newFiles.at(i));
         emit copyProgress(i + 1);
     }
@@ -318,22 +398,74 @@ Entry ArrangementRun::editedEntry(const Entry &original, const Remark &remark, M
     return entry;
 }
 
+QString ArrangementRun::copyPathOf(AnyBox *box, const Remark &remark, const QString &extension) const
+{
+    const QString separator = QDir::separator();
+    return box->completeName() + separator + remark.re() + separator + remark.ma() + separator + remark.rk()
+           + QLatin1Char('.') + extension;
+}
+
+// A vacant place still holds a file that no entry names (left by hand, or by an older program): it is
+// never overwritten, and neither is a description file there.
+bool ArrangementRun::placeTaken(const QString &copyPath) const
+{
+    const QFileInfo copy(copyPath);
+    const QFileInfo sub(copy.path() + QLatin1Char('/') + copy.completeBaseName() + QLatin1Char('.') + SUB_FILE_EXT);
+    return copy.exists() || copy.isSymLink() || sub.exists() || sub.isSymLink();
+}
+
 void ArrangementRun::placeFile(MySourceFile *file)
 {
-    if (m_vacant.isEmpty())
-        return;
-    const Remark remark(m_vacant.takeFirst());
     const Entry *original = editedOriginal(file->objectName());
-
-    const QString separator = QDir::separator();
-    const QString copyPath = m_box->completeName() + separator + remark.re() + separator + remark.ma() + separator
-                             + remark.rk() + QLatin1Char('.') + file->ext();
-    auto abcFile = m_box->findChild<MyAbcFile *>(NAME_ABC_FILE + QLatin1Char('_') + remark.rema());
-    log(QStringLiteral("%1").arg(m_added + 1, 5)
-        + tr(" Copy %1 to %2 (%3)").arg(file->completeName(), copyPath, remark.remark()));
-    // Whatever lies at a vacant place is no object of the catalogue, but it is never overwritten.
-    if (!abcFile || QFileInfo::exists(copyPath) || !AltQFile(file->completeName()).copy(copyPath)) {
-        log(tr("(!) Try is not success..."));
+    Remark remark;
+    QString copyPath;
+    MyAbcFile *abcFile = nullptr;
+    for (;;) {
+        if (m_vacant.isEmpty() && !refillVacant())
+            return;
+        remark = Remark(m_vacant.takeFirst());
+        copyPath = copyPathOf(m_box, remark, file->ext());
+        abcFile = m_box->findChild<MyAbcFile *>(NAME_ABC_FILE + QLatin1Char('_') + remark.rema());
+        if (abcFile && placeTaken(copyPath)) {
+            log(tr("(!) The place %1 holds a file that no entry names, another place is taken").arg(copyPath));
+            ++m_passedOver;
+            continue;
+        }
+        log(QStringLiteral("%1").arg(m_added + 1, 5)
+            + tr(" Copy %1 to %2 (%3)").arg(file->completeName(), copyPath, remark.remark()));
+        if (!abcFile) {
+            log(tr("(!) Try is not success..."));
+            return;
+        }
+        // A file still being written is left for a later run; the place stays vacant.
+        if (!file->unchanged()) {
+            m_vacant.prepend(remark.remark());
+            dropChangedCopy(file, QString());
+            return;
+        }
+        const QString oldPrime = original ? original->getField(2) : QString();
+        if (!journal(QStringList({JOURNAL_PLACE, remark.remark(), QString::number(file->size()),
+                                  QString::number(file->modifiedNs()), oldPrime, journalName(file->name())})
+                         .join(SIGN_INV))) {
+            log(tr("(!) Try is not success..."));
+            return;
+        }
+        crashPoint();
+        if (AltQFile(file->completeName()).copy(copyPath))
+            break;
+        // A failed copy removes what it wrote; a file there now came from elsewhere and is kept.
+        if (!placeTaken(copyPath)) {
+            log(tr("(!) Try is not success..."));
+            return;
+        }
+        journal(JOURNAL_KEEP + SIGN_INV + remark.remark());
+        ++m_passedOver;
+        log(tr("(!) The place %1 holds a file that no entry names, another place is taken").arg(copyPath));
+    }
+    crashPoint();
+    // The copy holds what the checksum describes only if the source did not change meanwhile.
+    if (!file->unchanged() || QFileInfo(copyPath).size() != file->size()) {
+        dropChangedCopy(file, copyPath);
         return;
     }
     QFile::setPermissions(copyPath, QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther);
@@ -343,6 +475,7 @@ void ArrangementRun::placeFile(MySourceFile *file)
         m_box->makeSubFile(remark.remark() + QLatin1Char('\n') + entry.getField(8) + QLatin1Char('\n')
                            + entry.getField(9));
     }
+    crashPoint();
     abcFile->update(entry);
     // Only a copy that made it relinks the group: a failed one would leave it pointing at nothing.
     if (original)
@@ -355,6 +488,18 @@ void ArrangementRun::placeFile(MySourceFile *file)
     ++m_added;
     if (original)
         ++m_edited;
+}
+
+// The source changed after its checksum was taken: its copy (if any) goes, the source waits.
+void ArrangementRun::dropChangedCopy(MySourceFile *file, const QString &copyPath)
+{
+    if (!copyPath.isEmpty() && !QFile::remove(copyPath)) {
+        QFile::setPermissions(copyPath, QFile::ReadOwner | QFile::WriteOwner);
+        if (!QFile::remove(copyPath))
+            log(tr("(!) Can not remove file %1").arg(copyPath));
+    }
+    ++m_changed;
+    log(tr("(!) The file changed while it was read, it stays in the source folder: %1").arg(file->completeName()));
 }
 
 // Every member of a group whose prime was edited follows the edited version, the old prime included.
@@ -396,12 +541,18 @@ void ArrangementRun::storeAbcFiles()
         if (!m_placements.contains(abcFile))
             order << abcFile;
     }
+    // The copies' data is on the disk already; the folders made for them must be too.
+    syncPlacedFolders();
     QSet<MyAbcFile *> stored;
     QSet<MyAbcFile *> storeAgain;
+    QList<MyAbcFile *> settled;
     for (MyAbcFile *abcFile : qAsConst(order)) {
         if (abcFile->store()) {
+            crashPoint();
+            // The folder holds both the catalogue file and the copies it names.
+            syncFolder(abcFile->path());
             stored.insert(abcFile);
-            settle(abcFile);
+            settled << abcFile;
             continue;
         }
         log(tr("(!) Can not store entry file %1").arg(abcFile->completeName()));
@@ -410,9 +561,31 @@ void ArrangementRun::storeAbcFiles()
     }
     // Only a taken-back edited version makes a file already written change once more.
     for (MyAbcFile *abcFile : qAsConst(storeAgain)) {
-        if (!abcFile->store())
+        if (abcFile->store())
+            syncFolder(abcFile->path());
+        else
             log(tr("(!) Can not store entry file %1").arg(abcFile->completeName()));
     }
+    for (MyAbcFile *abcFile : qAsConst(settled))
+        settle(abcFile);
+    // A source that came back after a power cut would be reported as a duplicate for ever.
+    if (!settled.isEmpty())
+        syncFolder(m_srcFolder->completeName());
+}
+
+// The first-level folders of the places and the box folder, in which this run may have made folders.
+void ArrangementRun::syncPlacedFolders()
+{
+    QSet<QString> folders;
+    for (auto it = m_placements.cbegin(); it != m_placements.cend(); ++it) {
+        if (QObject *firstLevel = it.key()->parent() ? it.key()->parent()->parent() : nullptr)
+            folders.insert(static_cast<MyAbcFolder *>(firstLevel)->completeName());
+    }
+    if (folders.isEmpty())
+        return;
+    for (const QString &folder : qAsConst(folders))
+        syncFolder(folder);
+    syncFolder(m_box->completeName());
 }
 
 // The entries of these copies are on disk now: their sources can go.
@@ -422,6 +595,7 @@ void ArrangementRun::settle(MyAbcFile *abcFile)
     for (const Placement &placement : placements) {
         if (!QFile::remove(placement.source->completeName()))
             log(tr("(!) Can not remove source file %1").arg(placement.source->completeName()));
+        crashPoint();
         delete placement.source;
     }
 }
@@ -465,16 +639,266 @@ void ArrangementRun::recordSession(const QString &annotation)
         return;
     if (!m_sssFile->add(m_box->objectName(), annotation))
         log(tr("(!) Can not record session %1").arg(m_sessionNumber));
+    crashPoint();
 }
 
 void ArrangementRun::finish()
 {
     if (m_boxFull)
         log(tr("(!) Box is full..."));
+    // A run that could not settle an interrupted one leaves that journal for the next run.
+    if (m_recovered)
+        endJournal();
     m_elapsedMs = m_clock.elapsed();
     m_box->addCount(unsigned(m_added));
     if (m_added == 0)
         m_box->restoreMarked();
     log(tr("New files added to the box: %1 (Total: %2, remains: %3)").arg(m_added).arg(newCount()).arg(remainsCount()));
     m_logFile->closeLog();
+}
+
+// ---- the journal ------------------------------------------------------------------------------
+
+// A file name may hold any character but "/", line ends and "~" included: the journal keeps it encoded.
+QString ArrangementRun::journalName(const QString &name)
+{
+    return QString::fromLatin1(name.toUtf8().toPercentEncoding(QByteArray(), SIGN_INV.toLatin1()));
+}
+
+QString ArrangementRun::journalPath() const
+{
+    return m_box->baseUnit()->completeName() + QLatin1Char('/') + JOURNAL_NAME;
+}
+
+// The first line names the box, the session and its annotation; it and the journal's folder entry are
+// on the disk before the first copy is made.
+bool ArrangementRun::startJournal(const QString &annotation)
+{
+    m_journal = new QFile(journalPath(), this);
+    if (!m_journal->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+        delete m_journal;
+        m_journal = nullptr;
+        return false;
+    }
+    const QString written = annotation.simplified().replace(SIGN_INV, QStringLiteral("-"));
+    if (!journal(QStringList({JOURNAL_RUN, m_box->objectName(), m_sessionNumber, written}).join(SIGN_INV))
+        || !AltQFile::syncFolder(m_box->baseUnit()->completeName())) {
+        endJournal();
+        return false;
+    }
+    crashPoint();
+    return true;
+}
+
+// One line, synced before the step it announces is taken.
+bool ArrangementRun::journal(const QString &line)
+{
+    if (!m_journal)
+        return false;
+    const QByteArray data = (line + QLatin1Char('\n')).toUtf8();
+    if (m_journal->write(data) != data.size())
+        return false;
+#ifdef Q_OS_UNIX
+    return ::fdatasync(m_journal->handle()) == 0;
+#else
+    return m_journal->flush();
+#endif
+}
+
+// Everything the journal announced is settled: it goes.
+void ArrangementRun::endJournal()
+{
+    if (!m_journal)
+        return;
+    m_journal->close();
+    if (!m_journal->remove())
+        log(tr("(!) Can not remove file %1").arg(journalPath()));
+    delete m_journal;
+    m_journal = nullptr;
+    crashPoint();
+    syncFolder(m_box->baseUnit()->completeName());
+}
+
+AnyBox *ArrangementRun::boxNamed(const QString &name) const
+{
+    MyUnit *base = m_box->baseUnit();
+    const QList<AnyBox *> boxes = base->findChildren<AnyBox *>(QString(), Qt::FindDirectChildrenOnly);
+    for (AnyBox *box : boxes) {
+        if (box->objectName() == name)
+            return box;
+    }
+    return nullptr;
+}
+
+// A journal left behind means a run was killed. The places whose entries reached the disk are
+// finished, the others taken back; only then the journal goes. False when that could not be done.
+bool ArrangementRun::recover()
+{
+    QFile file(journalPath());
+    if (!file.exists())
+        return true;
+    if (!file.open(QIODevice::ReadOnly)) {
+        log(tr("(!) Can not read file %1").arg(journalPath()));
+        return false;
+    }
+    QString text = QString::fromUtf8(file.readAll());
+    file.close();
+    // A line cut short was being written when the run was killed: its step never began.
+    if (!text.endsWith(QLatin1Char('\n')))
+        text.truncate(text.lastIndexOf(QLatin1Char('\n')) + 1);
+    const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList head = lines.value(0).split(SIGN_INV);
+    if (head.size() < 4 || head.at(0) != JOURNAL_RUN) {
+        // Killed before its first step: nothing to settle.
+        if (!QFile::remove(journalPath())) {
+            log(tr("(!) Can not remove file %1").arg(journalPath()));
+            return false;
+        }
+        return true;
+    }
+    AnyBox *box = boxNamed(head.at(1));
+    if (!box) {
+        log(tr("(!) Can not read file %1").arg(journalPath()));
+        return false;
+    }
+    const QString session = head.at(2);
+    const QString annotation = head.mid(3).join(SIGN_INV);
+    log(tr("(!) The arrangement of session %1 was interrupted, it is finished first").arg(session));
+
+    QList<JournalPlace> places;
+    QSet<QString> kept;
+    for (int i = 1; i < lines.size(); ++i) {
+        const QStringList parts = lines.at(i).split(SIGN_INV);
+        if (parts.size() >= 2 && parts.at(0) == JOURNAL_KEEP)
+            kept.insert(parts.at(1));
+        if (parts.size() < 6 || parts.at(0) != JOURNAL_PLACE)
+            continue;
+        const QString sourceName = QString::fromUtf8(QByteArray::fromPercentEncoding(parts.at(5).toLatin1()));
+        const JournalPlace place{Remark(parts.at(1)), parts.at(2).toLongLong(), parts.at(3).toLongLong(),
+                                 parts.at(4), sourceName};
+        if (place.remark.Ok())
+            places << place;
+    }
+
+    // Which places were stored is decided before anything changes.
+    QList<JournalPlace> done;
+    QList<JournalPlace> undone;
+    for (const JournalPlace &place : qAsConst(places)) {
+        auto abcFile = box->findChild<MyAbcFile *>(NAME_ABC_FILE + QLatin1Char('_') + place.remark.rema());
+        if (abcFile && abcFile->getEntryPart(place.remark.rk(), 1) == place.remark.remark())
+            done << place;
+        else
+            undone << place;
+    }
+    QSet<MyAbcFile *> modified;
+    for (const JournalPlace &place : qAsConst(undone))
+        undoPlace(box, place, kept, modified);
+    int newObjects = 0;
+    for (const JournalPlace &place : qAsConst(done)) {
+        finishPlace(box, place, modified);
+        if (place.oldPrime.isEmpty())
+            ++newObjects;
+    }
+    bool stored = true;
+    for (MyAbcFile *abcFile : qAsConst(modified)) {
+        if (abcFile->store()) {
+            crashPoint();
+            syncFolder(abcFile->path());
+        } else {
+            log(tr("(!) Can not store entry file %1").arg(abcFile->completeName()));
+            stored = false;
+        }
+    }
+    if (!stored)
+        return false;
+    syncFolder(m_srcFolder->completeName());
+
+    // The killed run placed new objects under its session number, which it may not have recorded.
+    const unsigned number = session.toUInt();
+    if (newObjects > 0 && number > 0 && m_sssFile->sessionDateCreation(number).isEmpty()
+        && m_sssFile->currentSessionNumber() == number) {
+        if (!m_sssFile->add(box->objectName(), annotation))
+            log(tr("(!) Can not record session %1").arg(session));
+        crashPoint();
+    }
+
+    if (!QFile::remove(journalPath())) {
+        log(tr("(!) Can not remove file %1").arg(journalPath()));
+        return false;
+    }
+    syncFolder(m_box->baseUnit()->completeName());
+    log(tr("(!) Interrupted arrangement: %1 files placed, %2 taken back").arg(done.size()).arg(undone.size()));
+    const QString current = QString::number(m_sssFile->currentSessionNumber());
+    if (current != m_sessionNumber) {
+        m_sessionNumber = current;
+        emit sessionNumberChanged(m_sessionNumber);
+    }
+    return true;
+}
+
+// The entry never reached the disk: the copy made for it and its description go, and the group it
+// had taken over gets its old prime back.
+void ArrangementRun::undoPlace(AnyBox *box, const JournalPlace &place, const QSet<QString> &kept,
+                               QSet<MyAbcFile *> &modified)
+{
+    if (!place.oldPrime.isEmpty())
+        relink(box, place.remark.remark(), place.oldPrime, modified);
+    if (kept.contains(place.remark.remark()))
+        return;
+    const QString copyPath = copyPathOf(box, place.remark, QFileInfo(place.sourceName).suffix());
+    const QFileInfo copy(copyPath);
+    if (!copy.exists() || !copy.isFile())
+        return;
+    // The description is written after the copy: whatever lies beside a copy of ours is ours too.
+    QFile::remove(copy.path() + QLatin1Char('/') + place.remark.rk() + QLatin1Char('.') + SUB_FILE_EXT);
+    QFile::setPermissions(copyPath, QFile::ReadOwner | QFile::WriteOwner);
+    // A whole copy whose source has gone meanwhile is the only one left: it waits in the source folder
+    // again instead.
+    const QString sourcePath = m_srcFolder->completeName() + QLatin1Char('/') + place.sourceName;
+    if (!QFileInfo::exists(sourcePath) && copy.size() == place.size && QFile::rename(copyPath, sourcePath)) {
+        log(tr("(!) Put back into the source folder: %1").arg(sourcePath));
+        crashPoint();
+        return;
+    }
+    if (QFile::remove(copyPath))
+        log(tr("(!) Taken back: %1").arg(copyPath));
+    else
+        log(tr("(!) Can not remove file %1").arg(copyPath));
+    crashPoint();
+}
+
+// The entry is on the disk: the source goes if it is still the file that was copied, and the group
+// follows the edited version.
+void ArrangementRun::finishPlace(AnyBox *box, const JournalPlace &place, QSet<MyAbcFile *> &modified)
+{
+    if (!place.oldPrime.isEmpty())
+        relink(box, place.oldPrime, place.remark.remark(), modified);
+    auto abcFile = box->findChild<MyAbcFile *>(NAME_ABC_FILE + QLatin1Char('_') + place.remark.rema());
+    const QString sourcePath = m_srcFolder->completeName() + QLatin1Char('/') + place.sourceName;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    if (!MySourceFile::fileStamp(sourcePath, size, modifiedNs) || size != place.size
+        || modifiedNs != place.modifiedNs
+        || MySourceFile::computeCheckSum(sourcePath) != abcFile->getEntryPart(place.remark.rk(), 3))
+        return;
+    if (QFile::remove(sourcePath))
+        log(tr("(!) Removed source file %1, it is in the box as %2").arg(sourcePath, place.remark.remark()));
+    else
+        log(tr("(!) Can not remove source file %1").arg(sourcePath));
+    crashPoint();
+}
+
+void ArrangementRun::relink(AnyBox *box, const QString &from, const QString &to, QSet<MyAbcFile *> &modified)
+{
+    for (MyAbcFile *abcFile : abcFiles(box)) {
+        if (!abcFile->initOk())
+            continue;
+        for (Entry entry : abcFile->getAll()) {
+            if (entry.Ok() && entry.getField(2) == from) {
+                entry.setField(2, to);
+                abcFile->update(entry);
+                modified.insert(abcFile);
+            }
+        }
+    }
 }

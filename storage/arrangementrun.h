@@ -18,19 +18,28 @@ class MyLogFile;
 class MySourceFile;
 class MySrcFolder;
 class MySssFile;
+class QFile;
 
 // One arrangement run: places the files waiting in the source folder into a box. Widget-free, so the
 // frame and the benchmark run the same code; the frame follows the stages through the signals.
 //
-// A source file is deleted only after the abc file that holds the entry of its copy has been stored.
-// Should that store fail, the copies of that abc file are taken out of the box again and their sources
-// stay, so at any moment every incoming file is either still waiting or in the box with its entry.
+// A source file is deleted only after its copy's data, the stored abc file that holds its entry and the
+// folder entries of both are on the disk. Should a store fail, the copies of that abc file are taken
+// out of the box again and their sources stay, so every incoming file is either still waiting or in the
+// box with its entry.
+//
+// Every place is written into the run's journal (a hidden file in the base folder, synced) before its
+// copy is made. A run that was killed leaves the journal behind; the next run first finishes what the
+// killed one had stored (removes the sources, relinks the groups, records the session) and takes back
+// what it had not (removes its copies and relinks), and only then places new files.
 class ArrangementRun : public QObject
 {
     Q_OBJECT
 
 public:
     static const int NAMES_COUNT = 26 * 26;
+    // The journal of the run in progress, in the base folder; hidden, so no listing takes it for a unit.
+    static const QString JOURNAL_NAME;
 
     // The box must sit in a unit tree that has the source folder, the session file and the log.
     explicit ArrangementRun(AnyBox *box, QObject *parent = nullptr);
@@ -50,6 +59,12 @@ public:
     unsigned capacityBefore() const { return m_capacityBefore; }
     unsigned capacityAfter() const { return m_capacityBefore + unsigned(m_added); }
     bool boxFull() const { return m_boxFull; }
+    // Files left in the source folder because they changed after their checksum was computed.
+    int changedCount() const { return m_changed; }
+    // Files of the source folder whose names cannot be decoded.
+    int unreadableCount() const { return m_unreadable; }
+    // False when an interrupted run could not be finished; this run then placed nothing.
+    bool recovered() const { return m_recovered; }
     qint64 elapsedMs() const { return m_elapsedMs; }
     QString elapsedText() const;
 
@@ -73,6 +88,8 @@ signals:
     void resembleProgress(int value);
     // An abc file could not be written; the objects it should have received stay in the source folder.
     void storeFailed(const QString &path);
+    // The session number changed, because an interrupted run was finished and recorded its session.
+    void sessionNumberChanged(const QString &number);
 
 private:
     // One copy placed into the box whose abc file is not stored yet.
@@ -82,6 +99,15 @@ private:
         QString copyPath;
         Remark remark;
         bool edited;
+    };
+    // One place line of a journal left by a killed run.
+    struct JournalPlace
+    {
+        Remark remark;
+        qint64 size;
+        qint64 modifiedNs;
+        QString oldPrime;
+        QString sourceName;
     };
     // One resemble link changed by an edited version: the entry rk of abcFile pointed to oldPrime.
     struct Relink
@@ -93,19 +119,39 @@ private:
     };
 
     QList<MyAbcFile *> abcFiles() const;
+    QList<MyAbcFile *> abcFiles(AnyBox *box) const;
+    QString journalPath() const;
+    static QString journalName(const QString &name);
+    bool startJournal(const QString &annotation);
+    bool journal(const QString &line);
+    void endJournal();
+    bool recover();
+    AnyBox *boxNamed(const QString &name) const;
+    void undoPlace(AnyBox *box, const JournalPlace &place, const QSet<QString> &kept, QSet<MyAbcFile *> &modified);
+    void finishPlace(AnyBox *box, const JournalPlace &place, QSet<MyAbcFile *> &modified);
+    void relink(AnyBox *box, const QString &from, const QString &to, QSet<MyAbcFile *> &modified);
+    void crashPoint();
+    void logUnreadableNames();
     void readSourceFolder();
     void searchDuplicates();
     void checkAbcFile(MyAbcFile *abcFile, int &progress, int &duplicateNumber);
     void searchVacantSpace();
+    void makeNewSpace(int shortage);
+    bool refillVacant();
     bool makeVacantSpace(MyAbcFolder *firstLevel, int &shortage);
     MyAbcFolder *nextFirstLevelFolder(int &candidate);
     void copyFiles();
     void placeFile(MySourceFile *file);
+    bool placeTaken(const QString &copyPath) const;
+    void dropChangedCopy(MySourceFile *file, const QString &copyPath);
+    QString copyPathOf(AnyBox *box, const Remark &remark, const QString &extension) const;
+    void syncPlacedFolders();
     const Entry *editedOriginal(const QString &baseName) const;
     Entry newEntry(const Remark &remark, MySourceFile *file) const;
     Entry editedEntry(const Entry &original, const Remark &remark, MySourceFile *file) const;
     void updateResembling();
     void storeAbcFiles();
+    void syncFolder(const QString &path);
     void settle(MyAbcFile *abcFile);
     void takeBack(MyAbcFile *abcFile, QSet<MyAbcFile *> &stored, QSet<MyAbcFile *> &storeAgain);
     void recordSession(const QString &annotation);
@@ -127,6 +173,10 @@ private:
     // only the size of this list is read.
     QList<MySourceFile *> m_newFiles;
     QStringList m_vacant;
+    QStringList m_reserve;
+    int m_candidate = 0;
+    int m_passedOver = 0;
+    int m_copyIndex = 0;
     QHash<QString, QString> m_resembleMap;
     QList<MyAbcFile *> m_modified;
     QSet<MyAbcFolder *> m_madeFolders;
@@ -137,4 +187,13 @@ private:
     int m_edited = 0;
     unsigned m_capacityBefore = 0;
     bool m_boxFull = false;
+    int m_changed = 0;
+    int m_unreadable = 0;
+    bool m_recovered = true;
+    QString m_annotation;
+    // The journal while this run keeps one open.
+    QFile *m_journal = nullptr;
+    // Tests kill the run at this file-system step (environment TESSARY_TEST_CRASH_STEP); 0 never.
+    int m_crashStep = 0;
+    int m_step = 0;
 };

@@ -7,6 +7,10 @@
 
 #include <memory>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 // Large enough to keep the system calls rare, small enough that memory stays flat for any size.
 static constexpr qint64 CHECKSUM_BLOCK = 1024 * 1024;
 
@@ -16,6 +20,8 @@ MySourceFile::MySourceFile(const QString &fileName, MyUnit *parent)
     const QFileInfo info(completeName());
     setObjectName(info.completeBaseName());
     setInitOk(true);
+    // Taken before the checksum, so that a file still being written shows as changed afterwards.
+    fileStamp(completeName(), m_size, m_modifiedNs);
     m_checkSum = computeCheckSum(completeName());
     const QDateTime modified = info.lastModified();
     m_exifDate = modified.date();
@@ -42,4 +48,31 @@ QString MySourceFile::computeCheckSum(const QString &fileName)
         hash.addData(buffer.get(), int(got));
     }
     return QString::fromLatin1(hash.result().toHex());
+}
+
+bool MySourceFile::fileStamp(const QString &fileName, qint64 &size, qint64 &modifiedNs)
+{
+    size = -1;
+    modifiedNs = -1;
+#ifdef Q_OS_UNIX
+    struct stat status;
+    if (::stat(QFile::encodeName(fileName).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    size = qint64(status.st_size);
+    modifiedNs = qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+#else
+    const QFileInfo info(fileName);
+    if (!info.isFile())
+        return false;
+    size = info.size();
+    modifiedNs = info.lastModified().toMSecsSinceEpoch() * 1000000;
+#endif
+    return true;
+}
+
+bool MySourceFile::unchanged() const
+{
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    return m_size >= 0 && fileStamp(completeName(), size, modifiedNs) && size == m_size && modifiedNs == m_modifiedNs;
 }

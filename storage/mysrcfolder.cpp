@@ -1,12 +1,19 @@
 #include "mysrcfolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QHash>
 #include <QProcess>
 #include <QTextCodec>
 
 #include "commandline.h"
 #include "mysourcefile.h"
+
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#endif
 
 MySrcFolder::MySrcFolder(const QString &extractApp, const QString &name, MyUnit *parent)
     : MyFolder(name, parent)
@@ -63,6 +70,37 @@ void MySrcFolder::addFiles()
     const QStringList names = QDir(m_folderPath).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString &fileName : names)
         new MySourceFile(fileName, this);
+    findUnreadableNames();
+}
+
+// The directory listing passes over names that do not decode; they are looked for in the raw entries.
+void MySrcFolder::findUnreadableNames()
+{
+    m_unreadableNames.clear();
+#ifdef Q_OS_UNIX
+    const QByteArray folder = QFile::encodeName(m_folderPath);
+    DIR *dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    while (const struct dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name.startsWith('.') || QFile::encodeName(QFile::decodeName(name)) == name)
+            continue;
+        struct stat status;
+        if (::fstatat(::dirfd(dir), entry->d_name, &status, 0) != 0 || !S_ISREG(status.st_mode))
+            continue;
+        QString shown;
+        for (const char byte : name) {
+            if (byte > 0x1f && byte < 0x7f)
+                shown += QLatin1Char(byte);
+            else
+                shown += QStringLiteral("\\x%1").arg(uchar(byte), 2, 16, QLatin1Char('0'));
+        }
+        m_unreadableNames << shown;
+    }
+    ::closedir(dir);
+    m_unreadableNames.sort();
+#endif
 }
 
 // The extractor runs to its end however long it takes; a command that cannot start ends the

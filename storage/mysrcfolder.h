@@ -27,6 +27,9 @@ public:
     void refresh();
     QList<MySourceFile *> getInConformityExt(const QSet<QString> &extensions) const;
     QList<MySourceFile *> sourceFiles() const;
+    // The files of the last listing whose names cannot be decoded in the locale's encoding, so that
+    // no path can name them; each shown with its bytes outside printable ASCII as \xNN.
+    QStringList unreadableNames() const { return m_unreadableNames; }
 
 public slots:
     void setDateAndTime();
@@ -34,9 +37,11 @@ public slots:
 private:
     void addFiles();
     void runExtractor();
+    void findUnreadableNames();
 
     QString m_command;
     QStringList m_arguments;
     QString m_folderPath;
     QProcess *m_process;
+    QStringList m_unreadableNames;
 };

@@ -13,15 +13,22 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include "anybox.h"
 // The frame's form header is generated for this program too (see arrangement.h).
 #include "arrangement.h"
+#include "arrangementrun.h"
 #include "arrangementsupport.h"
 #include "basefolder.h"
 #include "constants.h"
 #include "entry.h"
 #include "myabcfile.h"
 #include "myabcfolder.h"
+#include "mysourcefile.h"
 #include "mymessagebox.h"
 #include "mysettings.h"
 #include "remark.h"
@@ -45,6 +52,7 @@ static QFile::Permissions modeOf(const QString &path)
 
 // Every widget of the frame below the Start row, which the run shows stage by stage.
 static const QStringList STAGE_WIDGETS = {
+    "label_R", "unreadableLabel",
     "label_O", "label_B", "variousLabel", "label_C", "duplicateProgress", "label_D", "label_E", "newLabel",
     "label_F", "duplicateLabel", "label_G", "arrangementProgress", "label_Q", "label_P", "resembleProgress",
     "label_H", "label_I", "totalLabel", "label_J", "addLabel", "label_K", "remainsLabel", "label_L", "beforeLabel",
@@ -83,6 +91,14 @@ private slots:
     // Catalogue files that cannot be written.
     void failedStoreKeepsItsSourcesAndCarriesOn();
     void failedStoreOfEditedVersionKeepsTheGroup();
+
+    // Incoming files that cannot be taken as they are, places that are not free, runs that were killed.
+    void fileGrowingWhileReadStaysForALaterRun();
+    void copyCutShortLeavesNoPartOfItInTheBox();
+    void placeHoldingAFileIsPassedOver();
+    void unreadableNameIsReported();
+    void interruptedRunIsFinishedFirst();
+    void interruptedRunThatCannotBeFinishedStopsTheNext();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -860,6 +876,270 @@ void TestArrangement::failedStoreOfEditedVersionKeepsTheGroup()
     QCOMPARE(m_box->getCount(), 1351u);
     QCOMPARE(m_box->markedEntriesCount(0), 0);
     QVERIFY(sessionLines().isEmpty());
+}
+
+// ---- incoming files that cannot be taken as they are, places that are not free, killed runs ------
+
+// A card reader still writing: the extractor (which runs after the checksums) appends to the file
+// while the flag file exists.
+void TestArrangement::fileGrowingWhileReadStaysForALaterRun()
+{
+    const QString script = m_dir->path() + "/growing_extractor.sh";
+    const QString flag = m_dir->path() + "/still-writing";
+    const QString body = QStringLiteral("#!/bin/sh\nif [ -f '%1' ]; then printf 'tail' >> \"$1/movie.jpg\"; fi\n");
+    QVERIFY(TestSupport::writeFile(script, body.arg(flag).toUtf8()));
+    QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(TestSupport::writeFile(flag, ""));
+    QVERIFY(writeSource("movie.jpg", "head of the movie "));
+    QVERIFY(writeSource("still.jpg", "a finished picture"));
+    openBox(QLatin1Char('"') + script + QStringLiteral("\" %1"));
+    Arrangement *frame = makeFrame();
+    start(frame);
+
+    // The finished picture is placed; the growing one waits whole in the source folder.
+    QCOMPARE(fileNames(srcPath()), QStringList({"movie.jpg"}));
+    QVERIFY(TestSupport::readFile(inSrc("movie.jpg")).startsWith("head of the movie tail"));
+    const QMap<QString, QString> entries = storedEntries(boxPath());
+    QCOMPARE(entries.size(), 1);
+    QCOMPARE(Entry(entries.first()).getField(7), QStringLiteral("still.jpg"));
+    const Remark placed(entries.firstKey());
+    const QStringList inFolder = fileNames(boxPath() + "/" + placed.re() + "/" + placed.ma());
+    QCOMPARE(QSet<QString>(inFolder.cbegin(), inFolder.cend()), QSet<QString>({"abc", placed.rk() + ".jpg"}));
+    QCOMPARE(inFolder.size(), 2);
+    QVERIFY(logLines().contains("(!) The file changed while it was read, it stays in the source folder: "
+                                + inSrc("movie.jpg")));
+    QCOMPARE(text(frame, "addLabel"), QStringLiteral("1"));
+    QCOMPARE(text(frame, "remainsLabel"), QStringLiteral("1"));
+
+    // Once it is complete, a later run takes it with all its content.
+    QVERIFY(QFile::remove(flag));
+    const QByteArray whole = TestSupport::readFile(inSrc("movie.jpg"));
+    Arrangement *later = makeFrame();
+    start(later);
+    QVERIFY(fileNames(srcPath()).isEmpty());
+    const QStringList added = newRemarks(entries);
+    QCOMPARE(added.size(), 1);
+    QCOMPARE(TestSupport::readFile(objectPath(added.first(), "jpg")), whole);
+    QCOMPARE(Entry(storedEntries(boxPath()).value(added.first())).getField(3),
+             StorageSupport::md5sumOf(objectPath(added.first(), "jpg")));
+}
+
+// A file-size limit stands in for a full disk: the copy fails part way (root too).
+void TestArrangement::copyCutShortLeavesNoPartOfItInTheBox()
+{
+    openBox();
+    QVERIFY(writeSource("big.jpg", QByteArray(600 * 1024, 'b')));
+    QVERIFY(writeSource("small.jpg", "small"));
+    Arrangement *frame = makeFrame();
+    struct rlimit saved;
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit lowered = saved;
+    lowered.rlim_cur = 256 * 1024;
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &lowered) == 0);
+    auto edit = frame->findChild<QLineEdit *>("annotationEdit");
+    auto button = frame->findChild<QPushButton *>("startButton");
+    QVERIFY(edit && button);
+    QTest::mouseClick(button, Qt::LeftButton);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    QCOMPARE(m_statusSpy->count(), 1);
+
+    QCOMPARE(fileNames(srcPath()), QStringList({"big.jpg"}));
+    QCOMPARE(QFileInfo(inSrc("big.jpg")).size(), 600 * 1024);
+    const QMap<QString, QString> entries = storedEntries(boxPath());
+    QCOMPARE(entries.size(), 1);
+    QCOMPARE(Entry(entries.first()).getField(7), QStringLiteral("small.jpg"));
+    // Nothing but the catalogue and the small copy lies in the box.
+    QStringList files;
+    QDirIterator it(boxPath(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QFileInfo(it.next()).fileName();
+    QStringList expected = {"abc", Remark(entries.firstKey()).rk() + ".jpg"};
+    files.sort();
+    expected.sort();
+    QCOMPARE(files, expected);
+    QVERIFY(logLines().contains("(!) Try is not success..."));
+    QCOMPARE(text(frame, "addLabel"), QStringLiteral("1"));
+    QCOMPARE(text(frame, "remainsLabel"), QStringLiteral("1"));
+    QVERIFY(!QFileInfo::exists(basePath() + "/" + ArrangementRun::JOURNAL_NAME));
+}
+
+void TestArrangement::placeHoldingAFileIsPassedOver()
+{
+    // The only vacancy of the box, qwerzz, holds a file that no entry names.
+    QVERIFY(StorageSupport::writeAbcFile(boxPath(), StorageSupport::remarks("qwer", 675)));
+    QVERIFY(TestSupport::writeFile(boxPath() + "/qw/er/zz.jpg", "left here by hand"));
+    openBox();
+    QVERIFY(writeSource("a.jpg", "alpha"));
+    Arrangement *frame = makeFrame();
+    start(frame);
+
+    QCOMPARE(TestSupport::readFile(boxPath() + "/qw/er/zz.jpg"), QByteArray("left here by hand"));
+    QVERIFY(logLines().contains("(!) The place " + boxPath() + "/qw/er/zz.jpg"
+                                + " holds a file that no entry names, another place is taken"));
+    // The file went to another place, in the same run.
+    const QStringList added = newRemarks(QMap<QString, QString>());
+    QStringList placed;
+    for (const QString &remark : added) {
+        if (!remark.startsWith("qwer"))
+            placed << remark;
+    }
+    QCOMPARE(placed.size(), 1);
+    QCOMPARE(TestSupport::readFile(objectPath(placed.first(), "jpg")), QByteArray("alpha"));
+    QVERIFY(!storedEntries(boxPath()).contains("qwerzz"));
+    QVERIFY(fileNames(srcPath()).isEmpty());
+    QCOMPARE(text(frame, "addLabel"), QStringLiteral("1"));
+    QCOMPARE(text(frame, "remainsLabel"), QStringLiteral("0"));
+}
+
+void TestArrangement::unreadableNameIsReported()
+{
+    openBox();
+    // Latin-1 bytes in a UTF-8 locale: no text names this file.
+    const QByteArray rawName = QFile::encodeName(srcPath()) + "/caf\xe9.jpg";
+    const int fd = ::open(rawName.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, "coffee", 6), ssize_t(6));
+    ::close(fd);
+    QVERIFY(writeSource("tea.jpg", "tea"));
+    Arrangement *frame = makeFrame();
+    start(frame);
+
+    QVERIFY(logLines().contains("(!) The name of this file cannot be read, it stays in the source folder: " + srcPath()
+                                + "/caf\\xe9.jpg"));
+    QVERIFY(shown(frame, "label_R"));
+    QVERIFY(shown(frame, "unreadableLabel"));
+    QCOMPARE(text(frame, "label_R"), QStringLiteral("Unreadable file names:"));
+    QCOMPARE(text(frame, "unreadableLabel"), QStringLiteral("1"));
+    QVERIFY(::access(rawName.constData(), F_OK) == 0);
+    QCOMPARE(text(frame, "addLabel"), QStringLiteral("1"));
+    QCOMPARE(fileNames(srcPath()), QStringList());
+    ::unlink(rawName.constData());
+}
+
+// What a run killed after storing its catalogue leaves: the journal, a stored entry whose source still
+// waits, a copy whose entry was never stored, no session.
+void TestArrangement::interruptedRunIsFinishedFirst()
+{
+    QVERIFY(writeSource("a.jpg", "alpha"));
+    QVERIFY(writeSource("b.jpg", "beta"));
+    QVERIFY(writeSource("c.jpg", "gamma"));
+    const QString alphaSum = StorageSupport::md5sumOf(inSrc("a.jpg"));
+    QVERIFY(writeEntries(boxPath(), "qwer",
+                         {entryLine({"1", "qwerab", "qwerab", alphaSum, "0", "0", "unknown", "a.jpg", "unknown,unknown",
+                                     "01.01.2020"})}));
+    QVERIFY(TestSupport::writeFile(boxPath() + "/qw/er/ab.jpg", "alpha"));
+    QVERIFY(TestSupport::writeFile(boxPath() + "/qw/er/cd.jpg", "bet"));
+    // The source of this whole copy went after the copy was made.
+    QVERIFY(TestSupport::writeFile(boxPath() + "/qw/er/ef.jpg", "delta"));
+    qint64 size = 0;
+    qint64 alphaTime = 0;
+    qint64 betaTime = 0;
+    QVERIFY(MySourceFile::fileStamp(inSrc("a.jpg"), size, alphaTime));
+    QVERIFY(MySourceFile::fileStamp(inSrc("b.jpg"), size, betaTime));
+    QVERIFY(TestSupport::writeFile(basePath() + "/" + ArrangementRun::JOURNAL_NAME,
+                                   QStringLiteral("run~photo~1~Before the cut\n"
+                                                  "place~qwerab~5~%1~~a.jpg\n"
+                                                  "place~qwercd~4~%2~~b.jpg\n"
+                                                  "place~qweref~5~7~~d%7Ee.jpg\n"
+                                                  "place~qwe")
+                                       .arg(alphaTime)
+                                       .arg(betaTime)
+                                       .toUtf8()));
+    openBox();
+    Arrangement *frame = makeFrame();
+    QCOMPARE(text(frame, "sessionLabel"), QStringLiteral("1"));
+    start(frame, "after");
+
+    QVERIFY(!QFileInfo::exists(basePath() + "/" + ArrangementRun::JOURNAL_NAME));
+    const QStringList log = logLines();
+    QVERIFY(log.contains("(!) The arrangement of session 1 was interrupted, it is finished first"));
+    QVERIFY(log.contains("(!) Interrupted arrangement: 1 files placed, 2 taken back"));
+    QVERIFY(log.contains("(!) Put back into the source folder: " + inSrc("d~e.jpg")));
+    QVERIFY(log.contains("(!) Taken back: " + boxPath() + "/qw/er/cd.jpg"));
+    // The killed run's session is recorded with its annotation; this run is the next one.
+    QCOMPARE(sessionLines().size(), 2);
+    QVERIFY(sessionLines().at(0).startsWith("1~"));
+    QVERIFY(sessionLines().at(0).endsWith("~photo~Before the cut"));
+    QVERIFY(sessionLines().at(1).startsWith("2~"));
+    QVERIFY(sessionLines().at(1).endsWith("~photo~after"));
+    QCOMPARE(text(frame, "sessionLabel"), QStringLiteral("2"));
+
+    // a.jpg was in the box already and is gone from the source folder; b.jpg and c.jpg are placed now.
+    QVERIFY(fileNames(srcPath()).isEmpty());
+    QCOMPARE(TestSupport::readFile(boxPath() + "/qw/er/ab.jpg"), QByteArray("alpha"));
+    const QMap<QString, QString> entries = storedEntries(boxPath());
+    QCOMPARE(entries.size(), 4);
+    QStringList names;
+    for (const QString &line : entries) {
+        const Entry entry(line);
+        names << entry.getField(7);
+        if (entry.getField(1) != "qwerab")
+            QCOMPARE(entry.getField(0), QStringLiteral("2"));
+    }
+    names.sort();
+    QCOMPARE(names, QStringList({"a.jpg", "b.jpg", "c.jpg", "d-e.jpg"}));
+    for (const QString &line : entries) {
+        const Entry entry(line);
+        QCOMPARE(StorageSupport::md5sumOf(objectPath(entry.getField(1), "jpg")), entry.getField(3));
+    }
+    QCOMPARE(text(frame, "addLabel"), QStringLiteral("3"));
+}
+
+// The killed run had stored an edited version; its group spans a catalogue file that cannot be written
+// now. Nothing new is placed until that is repaired, and the user is told.
+void TestArrangement::interruptedRunThatCannotBeFinishedStopsTheNext()
+{
+    QVERIFY(writeEntries(boxPath(), "qwer",
+                         {entryLine({"3", "qwerty", "qwerty", "bbbb", "1", "99", "abcd", "IMG_1.JPG", "Lake,Anna",
+                                     "01.02.2003"}),
+                          entryLine({"3", "qwerab", "qwerab", "cccc", "1", "99", "abcd", "qwerty.jpg", "Lake,Anna",
+                                     "01.02.2003"})}));
+    QVERIFY(writeEntries(boxPath(), "asdf",
+                         {entryLine({"5", "asdfgh", "qwerty", "dddd", "0", "0", "unknown", "n.jpg", "unknown,unknown",
+                                     "03.03.2003"})}));
+    QVERIFY(TestSupport::writeFile(boxPath() + "/qw/er/ab.jpg", "edited"));
+    const QString journal = basePath() + "/" + ArrangementRun::JOURNAL_NAME;
+    const QByteArray journalText = "run~photo~4~unknown\nplace~qwerab~6~1~qwerty~qwerty.jpg\n";
+    QVERIFY(TestSupport::writeFile(journal, journalText));
+    QVERIFY(writeSource("new.jpg", "new"));
+    openBox();
+    auto blocked = m_box->findChild<MyAbcFile *>("abc_asdf");
+    QVERIFY(blocked);
+    const QString blockedPath = blocked->completeName();
+    QVERIFY(blockAbcFile(blockedPath));
+
+    MyMessageBox::setNextAnswer(QMessageBox::Ok);
+    const int shownBefore = MyMessageBox::shownCount();
+    Arrangement *frame = makeFrame();
+    start(frame);
+    QCOMPARE(MyMessageBox::shownCount(), shownBefore + 1);
+    QCOMPARE(MyMessageBox::lastTitle(), QStringLiteral("Warning"));
+    QVERIFY(MyMessageBox::lastText().contains("interrupted arrangement"));
+    QVERIFY(logLines().contains("(!) Can not store entry file " + blockedPath));
+    QVERIFY(logLines().contains("(!) The interrupted arrangement cannot be finished, no file is placed"));
+    QCOMPARE(TestSupport::readFile(journal), journalText);
+    QCOMPARE(fileNames(srcPath()), QStringList({"new.jpg"}));
+    QCOMPARE(text(frame, "addLabel"), QStringLiteral("0"));
+    QVERIFY(sessionLines().isEmpty());
+
+    // Repaired, the next run relinks the group to the edited version, and places the new file.
+    m_central.reset();
+    m_tessary.reset();
+    QVERIFY(QDir().rmdir(blockedPath));
+    QVERIFY(writeEntries(boxPath(), "asdf",
+                         {entryLine({"5", "asdfgh", "qwerty", "dddd", "0", "0", "unknown", "n.jpg", "unknown,unknown",
+                                     "03.03.2003"})}));
+    openBox();
+    Arrangement *later = makeFrame();
+    start(later);
+    QVERIFY(!QFileInfo::exists(journal));
+    const QMap<QString, QString> entries = storedEntries(boxPath());
+    QCOMPARE(Entry(entries.value("qwerty")).getField(2), QStringLiteral("qwerab"));
+    QCOMPARE(Entry(entries.value("asdfgh")).getField(2), QStringLiteral("qwerab"));
+    QCOMPARE(text(later, "addLabel"), QStringLiteral("1"));
+    QVERIFY(fileNames(srcPath()).isEmpty());
 }
 
 QTEST_MAIN(TestArrangement)

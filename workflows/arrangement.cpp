@@ -28,7 +28,7 @@ Arrangement::Arrangement(AnyBox *box, QFrame *parent)
     setShown({label_O, label_B, variousLabel, label_C, duplicateProgress, label_D, label_E, newLabel, label_F,
               duplicateLabel, label_G, arrangementProgress, label_Q, label_P, resembleProgress, label_H, label_I,
               totalLabel, label_J, addLabel, label_K, remainsLabel, label_L, beforeLabel, label_M, afterLabel, label_N,
-              timeLabel},
+              timeLabel, label_R, unreadableLabel},
              false);
     annotationEdit->installEventFilter(this);
     connect(startButton, &QPushButton::clicked, this, &Arrangement::pressStartButton);
@@ -43,6 +43,7 @@ Arrangement::Arrangement(AnyBox *box, QFrame *parent)
     connect(m_run, &ArrangementRun::resembleStageStarted, this, &Arrangement::showResembleStage);
     connect(m_run, &ArrangementRun::resembleProgress, this, &Arrangement::showResembleProgress);
     connect(m_run, &ArrangementRun::storeFailed, this, &Arrangement::warnStoreFailed);
+    connect(m_run, &ArrangementRun::sessionNumberChanged, sessionLabel, &QLabel::setText);
 }
 
 QStringList Arrangement::abcSubtract(const QStringList &used) const
@@ -98,6 +99,11 @@ void Arrangement::pressStartButton()
     const bool ran = m_run->run(annotationEdit->text());
     if (ran) {
         showResult();
+        if (!m_run->recovered()) {
+            MyMessageBox::warning(this, tr("Warning"),
+                                  tr("An interrupted arrangement cannot be finished, so no file is placed. The log "
+                                     "tells what stands in the way."));
+        }
         emit needUpdateStatus();
     }
     QApplication::restoreOverrideCursor();
@@ -207,6 +213,9 @@ void Arrangement::showResult()
     setShown({label_H, label_I, totalLabel, label_J, addLabel, label_K, remainsLabel, label_L, beforeLabel, label_M,
               afterLabel, label_N, timeLabel},
              true);
+    // Files that no path can name are counted only when there are any.
+    unreadableLabel->setText(QString::number(m_run->unreadableCount()));
+    setShown({label_R, unreadableLabel}, m_run->unreadableCount() > 0);
 }
 
 void Arrangement::setShown(const QList<QWidget *> &widgets, bool shown)
