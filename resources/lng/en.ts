@@ -40,6 +40,10 @@ cannot be written. The files meant for it stay in the source folder.</source>
 already holds the largest number, %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>An interrupted arrangement cannot be finished, so no file is placed. The log tells what stands in the way.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ArrangementDialogGUI</name>
@@ -119,6 +123,10 @@ already holds the largest number, %2.</source>
         <source>Elapsed time:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Unreadable file names:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ArrangementRun</name>
@@ -184,6 +192,54 @@ already holds the largest number, %2.</source>
     </message>
     <message>
         <source>(!) Can not remove file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) Can not sync folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) The interrupted arrangement cannot be finished, no file is placed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) The name of this file cannot be read, it stays in the source folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) The journal %1 cannot be written, no file is placed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) The place %1 holds a file that no entry names, another place is taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) The file changed while it was read, it stays in the source folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) Can not read file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) The arrangement of session %1 was interrupted, it is finished first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) Interrupted arrangement: %1 files placed, %2 taken back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) Put back into the source folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) Taken back: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) Removed source file %1, it is in the box as %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -690,6 +746,208 @@ already holds the largest number, %2.</source>
     </message>
 </context>
 <context>
+    <name>DescribeDialog</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The descriptions could not be stored in:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preview program cannot be started:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A keyword cannot contain &quot;~&quot; or a line break.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyword &quot;%1&quot; cannot be added to the vocabulary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The synonym &quot;%1&quot; cannot be added to the vocabulary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The descriptions could not be stored in:
+%1
+They stay applied and are stored again on saving or closing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Remark&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%1&lt;/td&gt; &lt;/tr&gt; &lt;/table&gt;&lt;hr /&gt;&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Caption&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%2&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Date&lt;/b&gt;      &lt;/td&gt; &lt;td&gt;%3&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Category&lt;/b&gt;  &lt;/td&gt; &lt;td&gt;%4&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Keyword&lt;/b&gt;   &lt;/td&gt; &lt;td&gt;%5&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Hardcopy&lt;/b&gt;  &lt;/td&gt; &lt;td&gt;%6&lt;/td&gt; &lt;/tr&gt;&lt;/table&gt;&lt;hr /&gt;&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Session&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%7&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Original name&lt;/b&gt;       &lt;/td&gt; &lt;td&gt;%8&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Checksum&lt;/b&gt;            &lt;/td&gt; &lt;td&gt;%9&lt;/td&gt; &lt;/tr&gt;&lt;/table&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DescribeDialogGUI</name>
+    <message>
+        <source>Fill selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No selection...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of which corrected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and uncorrected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncorrected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Corrected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categ&amp;ory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daytime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ori&amp;ginal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keyword</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vocabulary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ke&amp;yword</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synony&amp;m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current keywords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capt&amp;ion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;uthor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hardcopy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change count of hardcopy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count of ha&amp;rdcopy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Apply changes &amp;&amp; saving immediately...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DisplayDialog</name>
     <message>
         <source>Warning</source>
@@ -737,6 +995,106 @@ already holds the largest number, %2.</source>
     </message>
     <message>
         <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FirstDialog</name>
+    <message>
+        <source>Detect removable devices... complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>device not detected...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>device is empty...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected list is very big. Displaying is restrict...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list for the preview cannot be written:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preview program cannot be started:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FirstDialogGUI</name>
+    <message>
+        <source>First preparation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detect removable devices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pre-selected files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying selected files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found files on removable devices:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files selected:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files copied in the source folder:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1638,6 +1996,122 @@ already holds the largest number, %2.</source>
     </message>
 </context>
 <context>
+    <name>ProgramOptions</name>
+    <message>
+        <source>Tessary keeps a personal media collection under control: photos, books, video clips and music.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file to work with, or a folder ending in &quot;/&quot; that holds &quot;tessary.ini&quot;. Without it the settings are kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[settings]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResembleDialog</name>
+    <message>
+        <source>associate with %1 following remarks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Unique</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Return back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All &amp;unique</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Return all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The groups could not be stored in:
+%1
+Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preview program cannot be started:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResembleDialogGUI</name>
+    <message>
+        <source>Resemble</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No selections...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current prime:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Unique</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change prime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status of progress...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RestoreDialog</name>
     <message>
         <source>&lt;b&gt;empty&lt;/b&gt;</source>
@@ -1879,6 +2353,179 @@ Sub-folders stay.</source>
     </message>
     <message>
         <source>The operation mode is switched to work with musics</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VerifyDialog</name>
+    <message>
+        <source>all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>caution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copying is successful complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not create backup folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>do not create folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copying is not complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copying</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VerifyDialogGUI</name>
+    <message>
+        <source>Verify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results of the check:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyword file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ABC files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying files to backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VerifyRun</name>
+    <message>
+        <source>ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>caution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is absent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is nonunique</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>multiple use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not belong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>linked file is absent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>checksum wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>date is wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>index of keyword &apos;%1&apos; is unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>resembling remark is wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>resembling remark is not a prime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files is accurate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File &lt;b&gt;%1&lt;/b&gt;:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is odd</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

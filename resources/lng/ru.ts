@@ -45,6 +45,10 @@ already holds the largest number, %2.</source>
 %1
 уже содержит наибольший номер, %2.</translation>
     </message>
+    <message>
+        <source>An interrupted arrangement cannot be finished, so no file is placed. The log tells what stands in the way.</source>
+        <translation>Прерванную раскладку нельзя завершить, поэтому ни один файл не размещён. В журнале сказано, что мешает.</translation>
+    </message>
 </context>
 <context>
     <name>ArrangementDialogGUI</name>
@@ -124,6 +128,10 @@ already holds the largest number, %2.</source>
         <source>Elapsed time:</source>
         <translation>Затраченное время:</translation>
     </message>
+    <message>
+        <source>Unreadable file names:</source>
+        <translation>Нечитаемые имена файлов:</translation>
+    </message>
 </context>
 <context>
     <name>ArrangementRun</name>
@@ -190,6 +198,54 @@ already holds the largest number, %2.</source>
     <message>
         <source>(!) Can not remove file %1</source>
         <translation>(!) Не удаётся удалить файл %1</translation>
+    </message>
+    <message>
+        <source>(!) Can not sync folder %1</source>
+        <translation>(!) Не удаётся записать на диск папку %1</translation>
+    </message>
+    <message>
+        <source>(!) The interrupted arrangement cannot be finished, no file is placed</source>
+        <translation>(!) Прерванную раскладку нельзя завершить, ни один файл не размещён</translation>
+    </message>
+    <message>
+        <source>(!) The name of this file cannot be read, it stays in the source folder: %1</source>
+        <translation>(!) Имя этого файла нельзя прочитать, он остаётся в исходной папке: %1</translation>
+    </message>
+    <message>
+        <source>(!) The journal %1 cannot be written, no file is placed</source>
+        <translation>(!) Нельзя записать журнал %1, ни один файл не размещён</translation>
+    </message>
+    <message>
+        <source>(!) The place %1 holds a file that no entry names, another place is taken</source>
+        <translation>(!) На месте %1 лежит файл, не названный ни одной записью, выбрано другое место</translation>
+    </message>
+    <message>
+        <source>(!) The file changed while it was read, it stays in the source folder: %1</source>
+        <translation>(!) Файл изменился во время чтения, он остаётся в исходной папке: %1</translation>
+    </message>
+    <message>
+        <source>(!) Can not read file %1</source>
+        <translation>(!) Не удаётся прочитать файл %1</translation>
+    </message>
+    <message>
+        <source>(!) The arrangement of session %1 was interrupted, it is finished first</source>
+        <translation>(!) Раскладка сеанса %1 была прервана, сначала она завершается</translation>
+    </message>
+    <message>
+        <source>(!) Interrupted arrangement: %1 files placed, %2 taken back</source>
+        <translation>(!) Прерванная раскладка: размещено файлов: %1, возвращено: %2</translation>
+    </message>
+    <message>
+        <source>(!) Put back into the source folder: %1</source>
+        <translation>(!) Возвращён в исходную папку: %1</translation>
+    </message>
+    <message>
+        <source>(!) Taken back: %1</source>
+        <translation>(!) Возвращено: %1</translation>
+    </message>
+    <message>
+        <source>(!) Removed source file %1, it is in the box as %2</source>
+        <translation>(!) Удалён исходный файл %1, он уже в хранилище как %2</translation>
     </message>
 </context>
 <context>
@@ -695,6 +751,212 @@ already holds the largest number, %2.</source>
     </message>
 </context>
 <context>
+    <name>DescribeDialog</name>
+    <message>
+        <source>Warning</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>The descriptions could not be stored in:
+%1</source>
+        <translation>Описания не удалось сохранить в:
+%1</translation>
+    </message>
+    <message>
+        <source>The preview program cannot be started:
+%1</source>
+        <translation>Не удаётся запустить программу просмотра:
+%1</translation>
+    </message>
+    <message>
+        <source>A keyword cannot contain &quot;~&quot; or a line break.</source>
+        <translation>Ключевое слово не может содержать &quot;~&quot; или перевод строки.</translation>
+    </message>
+    <message>
+        <source>The keyword &quot;%1&quot; cannot be added to the vocabulary.</source>
+        <translation>Ключевое слово &quot;%1&quot; не удаётся добавить в словарь.</translation>
+    </message>
+    <message>
+        <source>The synonym &quot;%1&quot; cannot be added to the vocabulary.</source>
+        <translation>Синоним &quot;%1&quot; не удаётся добавить в словарь.</translation>
+    </message>
+    <message>
+        <source>The descriptions could not be stored in:
+%1
+They stay applied and are stored again on saving or closing.</source>
+        <translation>Описания не удалось сохранить в:
+%1
+Они остаются применёнными и будут сохранены снова при сохранении или закрытии.</translation>
+    </message>
+    <message>
+        <source>&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Remark&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%1&lt;/td&gt; &lt;/tr&gt; &lt;/table&gt;&lt;hr /&gt;&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Caption&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%2&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Date&lt;/b&gt;      &lt;/td&gt; &lt;td&gt;%3&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Category&lt;/b&gt;  &lt;/td&gt; &lt;td&gt;%4&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Keyword&lt;/b&gt;   &lt;/td&gt; &lt;td&gt;%5&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Hardcopy&lt;/b&gt;  &lt;/td&gt; &lt;td&gt;%6&lt;/td&gt; &lt;/tr&gt;&lt;/table&gt;&lt;hr /&gt;&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Session&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%7&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Original name&lt;/b&gt;       &lt;/td&gt; &lt;td&gt;%8&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Checksum&lt;/b&gt;            &lt;/td&gt; &lt;td&gt;%9&lt;/td&gt; &lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Ремарка&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%1&lt;/td&gt; &lt;/tr&gt; &lt;/table&gt;&lt;hr /&gt;&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Подпись&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%2&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Дата&lt;/b&gt;      &lt;/td&gt; &lt;td&gt;%3&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Категория&lt;/b&gt;  &lt;/td&gt; &lt;td&gt;%4&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Ключевые слова&lt;/b&gt;   &lt;/td&gt; &lt;td&gt;%5&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Отпечатки&lt;/b&gt;  &lt;/td&gt; &lt;td&gt;%6&lt;/td&gt; &lt;/tr&gt;&lt;/table&gt;&lt;hr /&gt;&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Сеанс&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%7&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Исходное имя&lt;/b&gt;       &lt;/td&gt; &lt;td&gt;%8&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Контрольная сумма&lt;/b&gt;            &lt;/td&gt; &lt;td&gt;%9&lt;/td&gt; &lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DescribeDialogGUI</name>
+    <message>
+        <source>Fill selected</source>
+        <translation>Описание выбранных</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Подождите...</translation>
+    </message>
+    <message>
+        <source>No selection...</source>
+        <translation>Ничего не выбрано...</translation>
+    </message>
+    <message>
+        <source>Total objects</source>
+        <translation>Всего объектов</translation>
+    </message>
+    <message>
+        <source>of which corrected</source>
+        <translation>из них исправлено</translation>
+    </message>
+    <message>
+        <source>and uncorrected</source>
+        <translation>и не исправлено</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Исходное</translation>
+    </message>
+    <message>
+        <source>Uncorrected</source>
+        <translation>Не исправленные</translation>
+    </message>
+    <message>
+        <source>Corrected</source>
+        <translation>Исправленные</translation>
+    </message>
+    <message>
+        <source>Categ&amp;ory</source>
+        <translation>Катег&amp;ория</translation>
+    </message>
+    <message>
+        <source>Which</source>
+        <translation>Что</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Где</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Способ съёмки</translation>
+    </message>
+    <message>
+        <source>Daytime</source>
+        <translation>Время суток</translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation>Время года</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Сюжет</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>О&amp;чистить</translation>
+    </message>
+    <message>
+        <source>Ori&amp;ginal</source>
+        <translation>Ис&amp;ходное</translation>
+    </message>
+    <message>
+        <source>&amp;Keyword</source>
+        <translation>&amp;Ключевые слова</translation>
+    </message>
+    <message>
+        <source>Vocabulary</source>
+        <translation>Словарь</translation>
+    </message>
+    <message>
+        <source>Ke&amp;yword</source>
+        <translation>Кл&amp;ючевое слово</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Выбрать</translation>
+    </message>
+    <message>
+        <source>Synony&amp;m</source>
+        <translation>Сино&amp;ним</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Current keywords</source>
+        <translation>Текущие ключевые слова</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Capt&amp;ion</source>
+        <translation>Под&amp;пись</translation>
+    </message>
+    <message>
+        <source>Change caption</source>
+        <translation>Изменить подпись</translation>
+    </message>
+    <message>
+        <source>&amp;Title</source>
+        <translation>&amp;Название</translation>
+    </message>
+    <message>
+        <source>A&amp;uthor</source>
+        <translation>А&amp;втор</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>&amp;Дата</translation>
+    </message>
+    <message>
+        <source>Change date</source>
+        <translation>Изменить дату</translation>
+    </message>
+    <message>
+        <source>Selected date:</source>
+        <translation>Выбранная дата:</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Сегодня</translation>
+    </message>
+    <message>
+        <source>&amp;Hardcopy</source>
+        <translation>&amp;Отпечатки</translation>
+    </message>
+    <message>
+        <source>Change count of hardcopy</source>
+        <translation>Изменить число отпечатков</translation>
+    </message>
+    <message>
+        <source>Count of ha&amp;rdcopy</source>
+        <translation>Число отпе&amp;чатков</translation>
+    </message>
+    <message>
+        <source>&amp;Apply changes &amp;&amp; saving immediately...</source>
+        <translation>&amp;Применить изменения &amp;&amp; сразу сохранить...</translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation>Пр&amp;именить</translation>
+    </message>
+</context>
+<context>
     <name>DisplayDialog</name>
     <message>
         <source>Warning</source>
@@ -744,6 +1006,108 @@ already holds the largest number, %2.</source>
     <message>
         <source>&amp;Start</source>
         <translation>&amp;Начать</translation>
+    </message>
+</context>
+<context>
+    <name>FirstDialog</name>
+    <message>
+        <source>Detect removable devices... complete</source>
+        <translation>Поиск съёмных устройств... завершён</translation>
+    </message>
+    <message>
+        <source>device not detected...</source>
+        <translation>устройство не найдено...</translation>
+    </message>
+    <message>
+        <source>device is empty...</source>
+        <translation>на устройстве нет файлов...</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>файлов</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>Selected list is very big. Displaying is restrict...</source>
+        <translation>Выбранный список очень велик. Просмотр ограничен...</translation>
+    </message>
+    <message>
+        <source>The list for the preview cannot be written:
+%1</source>
+        <translation>Не удаётся записать список для просмотра:
+%1</translation>
+    </message>
+    <message>
+        <source>The preview program cannot be started:
+%1</source>
+        <translation>Не удаётся запустить программу просмотра:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>FirstDialogGUI</name>
+    <message>
+        <source>First preparation</source>
+        <translation>Первые шаги</translation>
+    </message>
+    <message>
+        <source>Detect removable devices...</source>
+        <translation>Поиск съёмных устройств...</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Ничего</translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <translation>Убрать</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Всё</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Pre-selected files:</source>
+        <translation>Предварительно выбрано файлов:</translation>
+    </message>
+    <message>
+        <source>Selected files:</source>
+        <translation>Выбрано файлов:</translation>
+    </message>
+    <message>
+        <source>Mb</source>
+        <translation>МБ</translation>
+    </message>
+    <message>
+        <source>Copying selected files...</source>
+        <translation>Копирование выбранных файлов...</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Итог:</translation>
+    </message>
+    <message>
+        <source>Found files on removable devices:</source>
+        <translation>Найдено файлов на съёмных устройствах:</translation>
+    </message>
+    <message>
+        <source>Files selected:</source>
+        <translation>Выбрано файлов:</translation>
+    </message>
+    <message>
+        <source>Files copied in the source folder:</source>
+        <translation>Скопировано файлов в исходную папку:</translation>
     </message>
 </context>
 <context>
@@ -1644,6 +2008,125 @@ already holds the largest number, %2.</source>
     </message>
 </context>
 <context>
+    <name>ProgramOptions</name>
+    <message>
+        <source>Tessary keeps a personal media collection under control: photos, books, video clips and music.</source>
+        <translation>Tessary держит под контролем личную медиаколлекцию: фотографии, книги, видеоклипы и музыку.</translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <translation>настройки</translation>
+    </message>
+    <message>
+        <source>The settings file to work with, or a folder ending in &quot;/&quot; that holds &quot;tessary.ini&quot;. Without it the settings are kept in %1.</source>
+        <translation>Файл настроек для работы или папка с «tessary.ini», имя которой оканчивается на «/». Без него настройки хранятся в %1.</translation>
+    </message>
+    <message>
+        <source>[settings]</source>
+        <translation>[настройки]</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Показать справку.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Показать версию.</translation>
+    </message>
+</context>
+<context>
+    <name>ResembleDialog</name>
+    <message>
+        <source>associate with %1 following remarks</source>
+        <translation>связан со следующими ремарками: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Убрать</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>&amp;Добавить</translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation>&amp;Создать</translation>
+    </message>
+    <message>
+        <source>&amp;Unique</source>
+        <translation>&amp;Отделить</translation>
+    </message>
+    <message>
+        <source>&amp;Return back</source>
+        <translation>&amp;Вернуть обратно</translation>
+    </message>
+    <message>
+        <source>All &amp;unique</source>
+        <translation>Отделить &amp;всех</translation>
+    </message>
+    <message>
+        <source>&amp;Return all</source>
+        <translation>&amp;Вернуть всех</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>The groups could not be stored in:
+%1
+Nothing was changed.</source>
+        <translation>Группы не удалось сохранить в:
+%1
+Ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>The preview program cannot be started:
+%1</source>
+        <translation>Не удаётся запустить программу просмотра:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ResembleDialogGUI</name>
+    <message>
+        <source>Resemble</source>
+        <translation>Похожие</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Подождите...</translation>
+    </message>
+    <message>
+        <source>No selections...</source>
+        <translation>Ничего не выбрано...</translation>
+    </message>
+    <message>
+        <source>Current prime:</source>
+        <translation>Текущий главный:</translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation>&amp;Создать</translation>
+    </message>
+    <message>
+        <source>&amp;Unique</source>
+        <translation>&amp;Отделить</translation>
+    </message>
+    <message>
+        <source>Change prime</source>
+        <translation>Сменить главный</translation>
+    </message>
+    <message>
+        <source>Status of progress...</source>
+        <translation>Ход выполнения...</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Применить</translation>
+    </message>
+</context>
+<context>
     <name>RestoreDialog</name>
     <message>
         <source>&lt;b&gt;empty&lt;/b&gt;</source>
@@ -1891,6 +2374,179 @@ Sub-folders stay.</source>
     <message>
         <source>The operation mode is switched to work with musics</source>
         <translation>Режим работы переключён на музыку</translation>
+    </message>
+</context>
+<context>
+    <name>VerifyDialog</name>
+    <message>
+        <source>all</source>
+        <translation>всё</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>в порядке</translation>
+    </message>
+    <message>
+        <source>caution</source>
+        <translation>внимание</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Файл:</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Папка:</translation>
+    </message>
+    <message>
+        <source>copying is successful complete</source>
+        <translation>копирование успешно завершено</translation>
+    </message>
+    <message>
+        <source>Do not create backup folder</source>
+        <translation>Не удалось создать папку резервной копии</translation>
+    </message>
+    <message>
+        <source>do not create folder</source>
+        <translation>не удалось создать папку</translation>
+    </message>
+    <message>
+        <source>copying is not complete</source>
+        <translation>копирование не завершено</translation>
+    </message>
+    <message>
+        <source>create</source>
+        <translation>создание</translation>
+    </message>
+    <message>
+        <source>copying</source>
+        <translation>копирование</translation>
+    </message>
+</context>
+<context>
+    <name>VerifyDialogGUI</name>
+    <message>
+        <source>Verify</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Пожалуйста, подождите...</translation>
+    </message>
+    <message>
+        <source>Scan ...</source>
+        <translation>Сканирование ...</translation>
+    </message>
+    <message>
+        <source>Results of the check:</source>
+        <translation>Результаты проверки:</translation>
+    </message>
+    <message>
+        <source>Session file:</source>
+        <translation>Файл сессий:</translation>
+    </message>
+    <message>
+        <source>Keyword file:</source>
+        <translation>Файл ключевых слов:</translation>
+    </message>
+    <message>
+        <source>ABC files:</source>
+        <translation>Файлы ABC:</translation>
+    </message>
+    <message>
+        <source>Subject files:</source>
+        <translation>Файлы объектов:</translation>
+    </message>
+    <message>
+        <source>Copying files to backup</source>
+        <translation>Копирование файлов в резервную копию</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>Папка резервной копии:</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Папка:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Состояние:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Начать</translation>
+    </message>
+</context>
+<context>
+    <name>VerifyRun</name>
+    <message>
+        <source>ok</source>
+        <translation>в порядке</translation>
+    </message>
+    <message>
+        <source>caution</source>
+        <translation>внимание</translation>
+    </message>
+    <message>
+        <source>Session %1: </source>
+        <translation>Сессия %1: </translation>
+    </message>
+    <message>
+        <source>is absent</source>
+        <translation>отсутствует</translation>
+    </message>
+    <message>
+        <source>is nonunique</source>
+        <translation>не уникален</translation>
+    </message>
+    <message>
+        <source>multiple use</source>
+        <translation>использован несколько раз</translation>
+    </message>
+    <message>
+        <source>not belong</source>
+        <translation>не принадлежит этой папке</translation>
+    </message>
+    <message>
+        <source>linked file is absent</source>
+        <translation>связанный файл отсутствует</translation>
+    </message>
+    <message>
+        <source>checksum wrong</source>
+        <translation>контрольная сумма неверна</translation>
+    </message>
+    <message>
+        <source>date is wrong</source>
+        <translation>дата неверна</translation>
+    </message>
+    <message>
+        <source>index of keyword &apos;%1&apos; is unknown</source>
+        <translation>индекс ключевого слова &apos;%1&apos; неизвестен</translation>
+    </message>
+    <message>
+        <source>resembling remark is wrong</source>
+        <translation>ссылка на похожий объект неверна</translation>
+    </message>
+    <message>
+        <source>resembling remark is not a prime</source>
+        <translation>ссылка на похожий объект указывает не на главный</translation>
+    </message>
+    <message>
+        <source>All files is accurate</source>
+        <translation>Все файлы в порядке</translation>
+    </message>
+    <message>
+        <source>File &lt;b&gt;%1&lt;/b&gt;:</source>
+        <translation>Файл &lt;b&gt;%1&lt;/b&gt;:</translation>
+    </message>
+    <message>
+        <source>is odd</source>
+        <translation>лишний</translation>
     </message>
 </context>
 </TS>
