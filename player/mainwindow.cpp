@@ -240,7 +240,7 @@ bool MainWindow::fileExists(const QString &program)
 
 void MainWindow::installSigTermHandler()
 {
-    if (sigTermFd[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, sigTermFd) != 0)
+    if (sigTermFd[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sigTermFd) != 0)
         return;
     struct sigaction action = {};
     action.sa_handler = onSigTerm;

@@ -149,7 +149,7 @@ QMap<QString, QString> MainWindow::parseOptions(const QStringList &arguments)
 
 void MainWindow::installSigTermHandler()
 {
-    if (sigTermFd[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, sigTermFd) != 0)
+    if (sigTermFd[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sigTermFd) != 0)
         return;
     struct sigaction action = {};
     action.sa_handler = onSigTerm;
@@ -236,6 +236,10 @@ void MainWindow::quitReader()
 
 void MainWindow::endViewer()
 {
+    // A signal sent before the viewer has replaced the forked copy of this program would reach
+    // that copy instead of the viewer.
+    if (m_viewer->state() == QProcess::Starting)
+        m_viewer->waitForStarted(-1);
     if (m_viewer->state() == QProcess::NotRunning)
         return;
     m_viewer->terminate();
