@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include "../player/mainwindow.h"
@@ -28,6 +30,8 @@ private slots:
     void escapeEndsThePlayerAndTheWindow();
     void aPlayerThatIgnoresQuitIsKilled();
     void idleWindowStillWatchesItsList();
+
+    void russianCoversEveryText();
 
 private:
     QStringList starts() const;
@@ -298,6 +302,34 @@ void TestCantrel::idleWindowStillWatchesItsList()
     QTest::mouseClick(button(empty, "buttonOff"), Qt::LeftButton);
     QVERIFY(!empty.isVisible());
     QVERIFY(!QFile::exists(m_record));
+}
+
+void TestCantrel::russianCoversEveryText()
+{
+    // Every message of the program's Russian source is translated.
+    QFile source(QStringLiteral(TESSARY_TEST_DATA "/../../player/lng/ru.ts"));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&source);
+    int messages = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
+            ++messages;
+            QVERIFY(xml.attributes().value(QLatin1String("type")).isEmpty());
+            QVERIFY(!xml.readElementText().isEmpty());
+        }
+    }
+    QVERIFY(!xml.hasError());
+    QVERIFY(messages > 10);
+
+    // The compiled catalogue is built into the program and turns the window Russian.
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/lng/cantrel_ru.qm")));
+    QCOMPARE(translator.translate("cantrel::MainWindow", "Play"), QStringLiteral("Играть"));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    MainWindow window({QStringLiteral("-list"), m_dir->path() + QStringLiteral("/none.apl")});
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("label_C"))->text(), QStringLiteral("Всего"));
+    QCoreApplication::removeTranslator(&translator);
 }
 
 QTEST_MAIN(TestCantrel)

@@ -4,6 +4,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include "../reader/mainwindow.h"
@@ -26,6 +28,8 @@ private slots:
     void emptyListShowsNothing();
     void singleBookEndsWithItsViewer();
     void deletedListClosesBookAndWindow();
+
+    void russianCoversEveryText();
 
 private:
     QString viewer(const QString &name) const;
@@ -243,6 +247,34 @@ void TestFolianto::deletedListClosesBookAndWindow()
     QVERIFY(QFile::remove(list));
     QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 5000);
     QVERIFY(processGone(pid));
+}
+
+void TestFolianto::russianCoversEveryText()
+{
+    // Every message of the program's Russian source is translated.
+    QFile source(QStringLiteral(TESSARY_TEST_DATA "/../../reader/lng/ru.ts"));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&source);
+    int messages = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
+            ++messages;
+            QVERIFY(xml.attributes().value(QLatin1String("type")).isEmpty());
+            QVERIFY(!xml.readElementText().isEmpty());
+        }
+    }
+    QVERIFY(!xml.hasError());
+    QVERIFY(messages > 10);
+
+    // The compiled catalogue is built into the program and turns the window Russian.
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/lng/folianto_ru.qm")));
+    QCOMPARE(translator.translate("Folianto", "Nothing..."), QStringLiteral("Ничего нет..."));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    MainWindow window({QStringLiteral("-list"), m_dir->path() + QStringLiteral("/none.tpl")});
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("label"))->text(), QStringLiteral("Ничего нет..."));
+    QCoreApplication::removeTranslator(&translator);
 }
 
 QTEST_MAIN(TestFolianto)

@@ -5,59 +5,59 @@
     <name>Folianto</name>
     <message>
         <source>Folianto</source>
-        <translation type="unfinished"></translation>
+        <translation>Folianto</translation>
     </message>
     <message>
         <source>Nothing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего нет...</translation>
     </message>
     <message>
         <source>Books</source>
-        <translation type="unfinished"></translation>
+        <translation>Книги</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished"></translation>
+        <translation>Автор</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Год</translation>
     </message>
     <message>
         <source>Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл</translation>
     </message>
     <message>
         <source>&amp;Go back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вернуться</translation>
     </message>
     <message>
         <source>Go back</source>
-        <translation type="unfinished"></translation>
+        <translation>Вернуться</translation>
     </message>
     <message>
         <source>Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>&amp;Close book</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрыть книгу</translation>
     </message>
     <message>
         <source>Close book</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть книгу</translation>
     </message>
     <message>
         <source>&amp;Open book</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Открыть книгу</translation>
     </message>
     <message>
         <source>Open book</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть книгу</translation>
     </message>
 </context>
 </TS>
