@@ -26,7 +26,7 @@ private slots:
     void subFileNeedsExactlyThreeLines();
     void answersFillTheWindow();
     void navigationFadesOutAndWrapsAround();
-    void pauseAndCodecSwitch();
+    void pauseCodecSwitchDragAndEject();
     void escapeEndsThePlayerAndTheWindow();
     void aPlayerThatIgnoresQuitIsKilled();
     void idleWindowStillWatchesItsList();
@@ -35,6 +35,8 @@ private slots:
 
 private:
     QStringList starts() const;
+    // Whether the player started last has been asked for its information.
+    bool answered() const;
     QString label(MainWindow &window, const char *name) const;
     QToolButton *button(MainWindow &window, const char *name) const;
     QStringList arguments(const QString &list) const;
@@ -58,6 +60,13 @@ void TestCantrel::init()
 QStringList TestCantrel::starts() const
 {
     return recordLines(m_record).filter(QRegularExpression(QStringLiteral("^start\\|")));
+}
+
+bool TestCantrel::answered() const
+{
+    const QStringList lines = recordLines(m_record);
+    const int lastStart = lines.lastIndexOf(QRegularExpression(QStringLiteral("start\\|.*")));
+    return lastStart >= 0 && lines.mid(lastStart).contains(QStringLiteral("volume 100 1"));
 }
 
 QString TestCantrel::label(MainWindow &window, const char *name) const
@@ -190,7 +199,7 @@ void TestCantrel::navigationFadesOutAndWrapsAround()
         QVERIFY(pressed->isEnabled());
         const int before = starts().size();
         // The player is asked for its information once it has started; only then does it fade.
-        QTRY_COMPARE(recordLines(m_record).last(), QStringLiteral("volume 100 1"));
+        QTRY_VERIFY(answered());
         const int volumesBefore = recordLines(m_record).count(QStringLiteral("volume -1"));
         QTest::mouseClick(pressed, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(starts().size(), before + 1, 10000);
@@ -214,7 +223,7 @@ void TestCantrel::navigationFadesOutAndWrapsAround()
     QCOMPARE(starts().last(), QStringLiteral("start|-slave|") + songs.at(1));
 }
 
-void TestCantrel::pauseAndCodecSwitch()
+void TestCantrel::pauseCodecSwitchDragAndEject()
 {
     MainWindow window(arguments(writeList({m_dir->path() + QStringLiteral("/aa.mp3")})));
     window.show();
@@ -239,6 +248,30 @@ void TestCantrel::pauseAndCodecSwitch()
     QCOMPARE(label(window, "infoMelody"), QStringLiteral("Use 'windows-1251' text codec"));
     QTest::keyClick(&window, Qt::Key_C);
     QCOMPARE(label(window, "infoMelody"), QStringLiteral("Use 'UTF-8' text codec"));
+
+    // The frameless window is dragged with the mouse, half transparent while held.
+    const QPoint start = window.pos();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(start + QPoint(10, 10)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &press);
+    // Opacity is kept in eight bits.
+    QVERIFY(qAbs(window.windowOpacity() - 0.5) < 0.01);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(10, 10), QPointF(start + QPoint(50, 30)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drag);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 10), QPointF(start + QPoint(50, 30)), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &release);
+    QCOMPARE(window.windowOpacity(), 1.0);
+    QTRY_COMPARE(window.pos(), start + QPoint(40, 20));
+
+    // Eject fades out, quits MPlayer and closes the window.
+    const qint64 pid = recordedPid(m_record + QStringLiteral(".pid"));
+    QVERIFY(pid > 0);
+    QTest::mouseClick(button(window, "buttonOff"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 5000);
+    QVERIFY(processGone(pid));
+    QCOMPARE(starts().size(), 1);
 }
 
 void TestCantrel::escapeEndsThePlayerAndTheWindow()

@@ -28,6 +28,7 @@ private slots:
     void emptyListShowsNothing();
     void singleBookEndsWithItsViewer();
     void deletedListClosesBookAndWindow();
+    void closingTheWindowEndsEvenAHangingViewer();
 
     void russianCoversEveryText();
 
@@ -45,6 +46,7 @@ private:
 
 void TestFolianto::init()
 {
+    qunsetenv("FOLIANTO_FAKE_IGNORE_TERM");
     m_dir.reset(new QTemporaryDir);
     QVERIFY(m_dir->isValid());
     m_record = m_dir->path() + QStringLiteral("/record");
@@ -247,6 +249,42 @@ void TestFolianto::deletedListClosesBookAndWindow()
     QVERIFY(QFile::remove(list));
     QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 5000);
     QVERIFY(processGone(pid));
+}
+
+void TestFolianto::closingTheWindowEndsEvenAHangingViewer()
+{
+    qputenv("FOLIANTO_FAKE_IGNORE_TERM", "1");
+    MainWindow window(arguments(writeList({m_dir->path() + QStringLiteral("/ab.pdf"),
+                                           m_dir->path() + QStringLiteral("/cd.txt")})));
+    window.show();
+    auto *open = window.findChild<QToolButton *>(QStringLiteral("openButton"));
+    QVERIFY(open);
+    QTest::mouseClick(open, Qt::LeftButton);
+    QTRY_COMPARE(record().size(), 1);
+    const qint64 pid = record().at(0).section(QLatin1Char('|'), 2).toLongLong();
+    QVERIFY(pid > 0);
+
+    // The frameless window is dragged with the mouse, half transparent while held.
+    const QPoint start = window.pos();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(start + QPoint(5, 5)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &press);
+    // Opacity is kept in eight bits.
+    QVERIFY(qAbs(window.windowOpacity() - 0.5) < 0.01);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(5, 5), QPointF(start + QPoint(25, 45)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drag);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(start + QPoint(25, 45)), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &release);
+    QCOMPARE(window.windowOpacity(), 1.0);
+    QTRY_COMPARE(window.pos(), start + QPoint(20, 40));
+
+    // The viewer is asked to end, and killed when it does not within the grace period.
+    QVERIFY(window.close());
+    QVERIFY(processGone(pid));
+    QCOMPARE(window.viewer()->state(), QProcess::NotRunning);
+    QCOMPARE(window.viewer()->exitStatus(), QProcess::CrashExit);
 }
 
 void TestFolianto::russianCoversEveryText()
