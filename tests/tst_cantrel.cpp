@@ -82,7 +82,8 @@ QToolButton *TestCantrel::button(MainWindow &window, const char *name) const
 
 QStringList TestCantrel::arguments(const QString &list) const
 {
-    return {QStringLiteral("-list"), list, QStringLiteral("-mplayer"), QStringLiteral(TESSARY_TEST_FAKES "/fake_mplayer.sh")};
+    return {QStringLiteral("-list"), list, QStringLiteral("-mplayer"),
+            QStringLiteral(TESSARY_TEST_FAKES "/fake_mplayer.sh")};
 }
 
 QString TestCantrel::writeList(const QStringList &entries) const

@@ -57,7 +57,8 @@ void TestCantrelMplayer::playsRestartsAndEndsWithItsList()
     const QString set = dir.path() + QStringLiteral("/mplayer.conf");
     QVERIFY(TestSupport::writeFile(set, "ao=null\nvo=null\n"));
 
-    MainWindow window({QStringLiteral("-list"), list, QStringLiteral("-mplayer"), mplayer, QStringLiteral("-set"), set});
+    MainWindow window(
+        {QStringLiteral("-list"), list, QStringLiteral("-mplayer"), mplayer, QStringLiteral("-set"), set});
     window.show();
     QVERIFY(window.isPlaying());
     QTRY_COMPARE_WITH_TIMEOUT(window.player()->state(), QProcess::Running, 10000);

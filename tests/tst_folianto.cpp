@@ -141,8 +141,10 @@ void TestFolianto::booksOpenInTheViewerOfTheirExtension()
     QCOMPARE(books->rowCount(), 3);
     // Sorted by name: the book without a ".sub" file has an empty name and comes first.
     const QStringList expected[] = {{QString(), QString(), QString(), bare},
-                                    {QStringLiteral("Alphabet"), QStringLiteral("Author A"), QStringLiteral("2001"), text},
-                                    {QStringLiteral("Zoology"), QStringLiteral("Author Z"), QStringLiteral("1970"), pdf}};
+                                    {QStringLiteral("Alphabet"), QStringLiteral("Author A"),
+                                     QStringLiteral("2001"), text},
+                                    {QStringLiteral("Zoology"), QStringLiteral("Author Z"),
+                                     QStringLiteral("1970"), pdf}};
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 4; ++column) {
             QCOMPARE(books->item(row, column)->text(), expected[row].at(column));
@@ -238,7 +240,8 @@ void TestFolianto::singleBookEndsWithItsViewer()
 
 void TestFolianto::deletedListClosesBookAndWindow()
 {
-    const QString list = writeList({m_dir->path() + QStringLiteral("/ab.pdf"), m_dir->path() + QStringLiteral("/cd.pdf")});
+    const QString list =
+        writeList({m_dir->path() + QStringLiteral("/ab.pdf"), m_dir->path() + QStringLiteral("/cd.pdf")});
     MainWindow window(arguments(list));
     window.show();
     auto *open = window.findChild<QToolButton *>(QStringLiteral("openButton"));

@@ -53,7 +53,11 @@ src="$base/_src"
 # A 4-second WAV (8 kHz, mono, 16 bit) of a C major arpeggio in soft square waves.
 make_tune() {
     local out=$1 rate=8000 note samples period half i
-    le() { local v=$1 n=$2 k; for ((k = 0; k < n; k++)); do printf "\\x$(printf %02x $(((v >> (8 * k)) & 255)))"; done; }
+    # A number as n little-endian bytes.
+    le() {
+        local v=$1 n=$2 k
+        for ((k = 0; k < n; k++)); do printf "\\x$(printf %02x $(((v >> (8 * k)) & 255)))"; done
+    }
     samples=$((rate * 4))
     {
         printf 'RIFF'; le $((36 + samples * 2)) 4; printf 'WAVEfmt '; le 16 4; le 1 2; le 1 2
@@ -71,7 +75,8 @@ make_tune() {
 # A one-page PDF written by hand (Helvetica text), with a correct cross-reference table.
 make_book_pdf() {
     local out=$1 body="" offsets=() object
-    local stream="BT /F1 28 Tf 72 740 Td (The Lighthouse Keeper) Tj /F1 14 Tf 0 -40 Td (A very short story.) Tj 0 -30 Td (Every evening the keeper climbed the ninety steps and lit the lamp.) Tj ET"
+    local stream="BT /F1 28 Tf 72 740 Td (The Lighthouse Keeper) Tj /F1 14 Tf 0 -40 Td (A very short story.) Tj"
+    stream+=" 0 -30 Td (Every evening the keeper climbed the ninety steps and lit the lamp.) Tj ET"
     local objects=(
         "<< /Type /Catalog /Pages 2 0 R >>"
         "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"
