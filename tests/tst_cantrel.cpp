@@ -145,6 +145,7 @@ void TestCantrel::answersFillTheWindow()
     qputenv("CANTREL_FAKE_YEAR", "");
     qputenv("CANTREL_FAKE_LENGTH", "125.4");
     MainWindow window(arguments(writeList({song})));
+    QCOMPARE(window.command(), QStringLiteral("\"" TESSARY_TEST_FAKES "/fake_mplayer.sh\" -slave \"%1\""));
     window.show();
     QCOMPARE(label(window, "label_D"), QStringLiteral("Title"));
     QCOMPARE(label(window, "infoMelody"), QStringLiteral("- - -"));

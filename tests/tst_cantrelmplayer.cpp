@@ -59,6 +59,8 @@ void TestCantrelMplayer::playsRestartsAndEndsWithItsList()
 
     MainWindow window(
         {QStringLiteral("-list"), list, QStringLiteral("-mplayer"), mplayer, QStringLiteral("-set"), set});
+    QCOMPARE(window.command(), QLatin1Char('"') + mplayer + QStringLiteral("\" -include ") + set
+                                   + QStringLiteral(" -slave \"%1\""));
     window.show();
     QVERIFY(window.isPlaying());
     QTRY_COMPARE_WITH_TIMEOUT(window.player()->state(), QProcess::Running, 10000);
