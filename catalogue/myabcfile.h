@@ -43,6 +43,8 @@ public:
     int markedEntriesCount(int index) const;
     QList<Entry *> markedEntries() const;
     int markedEntriesCount() const;
+    // Number of subsets held, empty ones included.
+    int countSubsets() const { return m_subsets.size(); }
     void uniteSubsets();
     void deleteSubset(int index);
     void deleteSubsets();
