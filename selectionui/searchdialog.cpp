@@ -265,6 +265,10 @@ void SearchDialog::showStage()
 // tells the companions to end.
 void SearchDialog::closeShowStage()
 {
+    // A process still starting is let reach its program first: a signal sent before that would hit
+    // a copy of this program.
+    if (m_process->state() == QProcess::Starting)
+        m_process->waitForStarted(PREVIEW_END_MS);
     if (m_process->state() != QProcess::NotRunning) {
         m_process->terminate();
         if (!m_process->waitForFinished(PREVIEW_END_MS)) {
