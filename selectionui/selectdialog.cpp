@@ -21,8 +21,10 @@ SelectDialog::SelectDialog(AnyBox *box, QFrame *parent)
         widget->hide();
     connect(m_pass, &SelectionPass::started, this, &SelectDialog::startProgress);
     connect(m_pass, &SelectionPass::totalChanged, searchProgress, &QProgressBar::setMaximum);
+    // Nothing examined leaves the bar as started: full for an empty pass.
     connect(m_pass, &SelectionPass::progressed, this, [this](int examined) {
-        searchProgress->setValue(qMin(examined, searchProgress->maximum()));
+        if (examined > 0)
+            searchProgress->setValue(qMin(examined, searchProgress->maximum()));
     });
     connect(m_pass, &SelectionPass::foundChanged, this,
             [this](int found) { foundRecords->setText(QString::number(found)); });

@@ -55,8 +55,6 @@ private:
     void closeDialog();
     SelectionFrame *stage(int number) const;
     template <class T> T *child(QObject *parent, const char *name) const;
-    void click(QObject *parent, const char *name);
-    void type(QObject *parent, const char *name, const QString &text);
     void addWords(SelectionFrame *frame, const QStringList &present, const QStringList &absent = {});
     void addCaption(SelectionFrame *frame, const QString &caption);
     QString found(SelectionFrame *frame) const;
@@ -137,48 +135,6 @@ SelectionFrame *TestSearchDialog::stage(int number) const
 template <class T> T *TestSearchDialog::child(QObject *parent, const char *name) const
 {
     return parent ? parent->findChild<T *>(QString::fromLatin1(name)) : nullptr;
-}
-
-// As the user does before using a control: its tab is brought to the front.
-static void reveal(QWidget *widget)
-{
-    // A completer's list left open would take the click to close itself.
-    if (QWidget *popup = QApplication::activePopupWidget())
-        popup->close();
-    for (QWidget *w = widget; w && w->parentWidget(); w = w->parentWidget()) {
-        if (auto tabs = qobject_cast<QTabWidget *>(w->parentWidget()->parentWidget())) {
-            const int index = tabs->indexOf(w);
-            if (index >= 0)
-                tabs->setCurrentIndex(index);
-        }
-    }
-    // A page that has just become current gets its layout from the event loop.
-    QCoreApplication::processEvents();
-}
-
-void TestSearchDialog::click(QObject *parent, const char *name)
-{
-    auto button = child<QPushButton>(parent, name);
-    QVERIFY2(button, name);
-    reveal(button);
-    QVERIFY2(button->isVisible(), name);
-    QVERIFY2(button->isEnabled(), name);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-void TestSearchDialog::type(QObject *parent, const char *name, const QString &text)
-{
-    auto edit = child<QLineEdit>(parent, name);
-    QVERIFY2(edit, name);
-    reveal(edit);
-    edit->clear();
-    // Key clicks know only Latin-1 letters; other letters arrive as the text of unknown keys.
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80)
-            QTest::keyClick(edit, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
 }
 
 void TestSearchDialog::addWords(SelectionFrame *frame, const QStringList &present, const QStringList &absent)

@@ -1,6 +1,11 @@
 #include "selectionuisupport.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
 #include <QTemporaryDir>
 
 #include "anybox.h"
@@ -59,6 +64,47 @@ QString objectPath(const AnyBox *box, const QString &remark)
 QStringList fileLines(const QString &path)
 {
     return ArrangementSupport::lines(path);
+}
+
+void reveal(QWidget *widget)
+{
+    // A completer's list left open would take the click to close itself.
+    if (QWidget *popup = QApplication::activePopupWidget())
+        popup->close();
+    for (QWidget *w = widget; w && w->parentWidget(); w = w->parentWidget()) {
+        if (auto tabs = qobject_cast<QTabWidget *>(w->parentWidget()->parentWidget())) {
+            const int index = tabs->indexOf(w);
+            if (index >= 0)
+                tabs->setCurrentIndex(index);
+        }
+    }
+    // A page that has just become current gets its layout from the event loop.
+    QCoreApplication::processEvents();
+}
+
+void click(QObject *parent, const char *name)
+{
+    auto button = parent ? parent->findChild<QPushButton *>(QString::fromLatin1(name)) : nullptr;
+    QVERIFY2(button, name);
+    reveal(button);
+    QVERIFY2(button->isVisible(), name);
+    QVERIFY2(button->isEnabled(), name);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void type(QObject *parent, const char *name, const QString &text)
+{
+    auto edit = parent ? parent->findChild<QLineEdit *>(QString::fromLatin1(name)) : nullptr;
+    QVERIFY2(edit, name);
+    reveal(edit);
+    edit->clear();
+    // Key clicks know only Latin-1 letters; other letters arrive as the text of unknown keys.
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(edit, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }
 
 } // namespace SelectionUiSupport

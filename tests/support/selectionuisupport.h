@@ -7,6 +7,8 @@
 #include <QStringList>
 
 class AnyBox;
+class QObject;
+class QWidget;
 class MySettings;
 class QTemporaryDir;
 class Tessary;
@@ -36,5 +38,16 @@ QString objectPath(const AnyBox *box, const QString &remark);
 
 // The lines of a list file or a template file, without line ends.
 QStringList fileLines(const QString &path);
+
+// As the user does before using a control: an open completer list is closed and the control's tab is
+// brought to the front, then the layouts settle.
+void reveal(QWidget *widget);
+
+// Clicks the named button under parent with the mouse; fails the test when it is missing, hidden or
+// disabled.
+void click(QObject *parent, const char *name);
+
+// Types the text into the named line edit, replacing what it held.
+void type(QObject *parent, const char *name, const QString &text);
 
 } // namespace SelectionUiSupport
