@@ -133,9 +133,40 @@ QString SelectionPass::wordsToKeys(const MyWrdFile *vocabulary, const QString &c
     QStringList parts = criterion.split(QLatin1Char(','));
     for (QString &part : parts) {
         if (!part.trimmed().isEmpty())
-            part = vocabulary->replaceWordToKey(part);
+            part = requestToKeys(vocabulary, part);
     }
     return parts.join(QLatin1Char(','));
+}
+
+// Each word is looked up as a whole: replacing words inside the text one after the other would let a
+// word that is part of a longer one ("sea" in "red sea") break the longer one first.
+QString SelectionPass::requestToKeys(const MyWrdFile *vocabulary, const QString &request)
+{
+    QString text = request.trimmed();
+    const bool negated = text.startsWith(SIGN_INV);
+    if (negated)
+        text = text.mid(SIGN_INV.size());
+    QString keys;
+    QChar sign = QLatin1Char('+');
+    QString word;
+    const auto take = [&]() {
+        const QString key = vocabulary ? vocabulary->getKey(word) : QString();
+        if (!key.isEmpty())
+            keys += sign + key;
+        word.clear();
+    };
+    for (const QChar c : qAsConst(text)) {
+        if (c == QLatin1Char('+') || c == QLatin1Char('-')) {
+            take();
+            sign = c;
+        } else {
+            word += c;
+        }
+    }
+    take();
+    if (keys.isEmpty())
+        keys = QStringLiteral("nothing");
+    return (negated ? SIGN_INV : QString()) + keys;
 }
 
 QString SelectionPass::listFileName(const QString &name)

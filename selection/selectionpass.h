@@ -44,6 +44,10 @@ public:
     static QString remarksToResemble(const AnyBox *box, const QString &criterion);
     // The keyword criterion of a task (words) turned into keys, alternative by alternative.
     static QString wordsToKeys(const MyWrdFile *vocabulary, const QString &criterion);
+    // One word request (+sea+red sea-night, a leading "~" kept) turned into keys word by word, in any
+    // letter case; an unknown word is dropped with its sign, and a request left without words becomes
+    // "nothing", which no keyword field holds.
+    static QString requestToKeys(const MyWrdFile *vocabulary, const QString &request);
     // A name for a list file in the list folder: the text with path separators and control characters
     // replaced, so that a name can never reach outside that folder.
     static QString listFileName(const QString &name);

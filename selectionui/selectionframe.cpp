@@ -537,7 +537,7 @@ void SelectionFrame::setValue()
     m_caption = listCriterion(titleList, titleInvert->isChecked());
     QStringList keys;
     for (int i = 0; i < wordList->count(); ++i)
-        keys << (m_wrdFile ? m_wrdFile->replaceWordToKey(wordList->item(i)->text()) : wordList->item(i)->text());
+        keys << SelectionPass::requestToKeys(m_wrdFile, wordList->item(i)->text());
     m_keyword = keys.isEmpty() ? QString()
                                : (wordInvert->isChecked() ? SIGN_INV : QString()) + keys.join(QLatin1Char(','));
     m_date = listCriterion(dateList, dateInvert->isChecked());

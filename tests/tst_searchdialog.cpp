@@ -79,7 +79,7 @@ void TestSearchDialog::init()
     const unsigned waterSummer = categoryValue(1, 0, 0, 0, 2, 0, 0);
     const QMap<QString, QStringList> catalogue = {
         {"qwer",
-         {entryLine("1", "qweraa", "qweraa", "0", waterSummer, "aaaa", "Red Sea,John", "10.07.2020"),
+         {entryLine("1", "qweraa", "qweraa", "0", waterSummer, "aaaa,aaaf", "Red Sea,John", "10.07.2020"),
           entryLine("1", "qwerab", "qweraa", "0", 0, "aaaa", "Sea gull,unknown", "11.07.2020"),
           entryLine("2", "qwerac", "qwerac", "1", categoryValue(2, 0, 0, 0, 0, 0, 0), "aaab", "unknown,unknown",
                     "01.01.2021")}},
@@ -87,8 +87,8 @@ void TestSearchDialog::init()
          {entryLine("2", "abcdaa", "abcdaa", "0", 0, "aaac", "Harbour,Anna", "15.05.2021"),
           entryLine("3", "abcdab", "abcdab", "0", 0, "aaad", "Old town,Peter", "20.06.2021"),
           entryLine("3", "abcdac", "abcdac", "2", 0, "aaaa,aaab", "Dead sea,Maria", "21.06.2021"),
-          entryLine("3", "abcdad", "abcdad", "0", 0, "aaae", "Market,unknown", "22.06.2021")}}};
-    const QByteArray vocabulary = "aaaa~sea~ocean\naaab~море\naaac~c.d\naaad~(x)*\naaae~cxd\n";
+          entryLine("3", "abcdad", "abcdad", "0", 0, "aaae,aaaf", "Market,unknown", "22.06.2021")}}};
+    const QByteArray vocabulary = "aaaa~sea~ocean\naaab~море\naaac~c.d\naaad~(x)*\naaae~cxd\naaaf~Red sea\n";
     const QByteArray sessions = "1~01.01.2021~photo~Holiday at sea\n2~02.01.2021~photo~Town walk\n"
                                 "3~03.01.2021~photo~unknown\n";
     m_set = openPhotoBox(*m_dir, catalogue, vocabulary, sessions);
@@ -462,6 +462,11 @@ void TestSearchDialog::wordsInAnyCaseCyrillicAndRegexCharacters()
     QCOMPARE(searchWords({"cxd"}), Remarks({"abcdad"}));
     QCOMPARE(searchWords({"(x)*"}), Remarks({"abcdab"}));
     QCOMPARE(searchWords({"sea"}, {"море"}), Remarks({"qweraa"}));
+    // A word that is part of a longer one does not break it, in either order.
+    QCOMPARE(searchWords({"sea", "red sea"}), Remarks({"qweraa"}));
+    QCOMPARE(searchWords({"SEA", "Red Sea"}), Remarks({"qweraa"}));
+    QCOMPARE(searchWords({"red sea", "sea"}), Remarks({"qweraa"}));
+    QCOMPARE(searchWords({"red sea"}, {"cxd"}), Remarks({"qweraa"}));
 
     // An unknown word and a word already chosen cannot be added.
     openDialog();
