@@ -83,7 +83,8 @@ bool writeBox(const QString &boxPath, int count)
             QString::number(1 + random.bounded(500)), remark, member ? lastPrime : remark,
             QStringLiteral("9e107d9d372bb6826bd81d3542a419d6"),
             QString::number(random.bounded(4) == 0 ? 1 + random.bounded(3) : 0), QString::number(value),
-            keys.isEmpty() ? QStringLiteral("unknown") : keys.join(QLatin1Char(',')), QStringLiteral("IMG_%1.JPG").arg(i),
+            keys.isEmpty() ? QStringLiteral("unknown") : keys.join(QLatin1Char(',')),
+            QStringLiteral("IMG_%1.JPG").arg(i),
             titles.at(random.bounded(titles.size())) + QLatin1Char(',') + authors.at(random.bounded(authors.size())),
             firstDay.addDays(random.bounded(7300)).toString(QStringLiteral("dd.MM.yyyy"))};
         text += fields.join(SIGN_INV).toUtf8();

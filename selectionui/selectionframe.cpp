@@ -128,7 +128,8 @@ void SelectionFrame::setupLists()
     for (QCheckBox *box : {remarkInvert, titleInvert, dateInvert, wordInvert, sessionInvert, printInvert,
                            categoryInvert, printed, notPrinted})
         connect(box, &QCheckBox::toggled, this, &SelectionFrame::setModeButtons);
-    for (QCheckBox *box : findChildren<QCheckBox *>(QRegularExpression(QStringLiteral("^(where|daytime|season|picture|method)_"))))
+    const QRegularExpression categoryBoxes(QStringLiteral("^(where|daytime|season|picture|method)_"));
+    for (QCheckBox *box : findChildren<QCheckBox *>(categoryBoxes))
         connect(box, &QCheckBox::toggled, this, &SelectionFrame::setModeButtons);
     for (QComboBox *combo : whichGroupBox->findChildren<QComboBox *>()) {
         connect(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &SelectionFrame::setModeButtons);

@@ -116,6 +116,7 @@ void TemplateDialog::pressStartButton()
     templateList->setFocus();
     QApplication::restoreOverrideCursor();
     if (m_found > BIG_RESULT)
-        MyMessageBox::information(this, tr("Warning"), tr("Selected list is very big. The output will be truncated..."));
+        MyMessageBox::information(this, tr("Warning"),
+                                  tr("Selected list is very big. The output will be truncated..."));
     m_box->makePlayListFile(SelectionPass::listFileName(name));
 }

@@ -16,6 +16,9 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/types.h>
+
 #include "anybox.h"
 #include "basefolder.h"
 #include "constants.h"
@@ -25,6 +28,7 @@
 #include "selectionframe.h"
 #include "selectionsupport.h"
 #include "selectionuisupport.h"
+#include "storagesupport.h"
 #include "tessary.h"
 #include "testsupport.h"
 
@@ -49,6 +53,7 @@ private slots:
     void remarkOfAGroupMemberFindsItsPrime();
     void wordsInAnyCaseCyrillicAndRegexCharacters();
     void emptyBoxShowsOnlyItsMessage();
+    void previewEndsWithTheFrame();
 
 private:
     SearchDialog *openDialog();
@@ -495,6 +500,26 @@ void TestSearchDialog::emptyBoxShowsOnlyItsMessage()
     QVERIFY(child<QLabel>(m_dialog, "label")->isVisible());
     QVERIFY(!child<QWidget>(m_dialog, "mode")->isVisible());
     QVERIFY(!stage(1));
+}
+
+// A preview still open when the frame goes is ended, and its list file goes with it.
+void TestSearchDialog::previewEndsWithTheFrame()
+{
+    m_box->setExecPreview(QLatin1Char('"') + StorageSupport::fake("fake_lingering_viewer.sh") + "\" %1");
+    openDialog();
+    addCaption(stage(1), "sea");
+    click(stage(1), "startButton");
+    QCOMPARE(found(stage(1)), QStringLiteral("2"));
+    const QString pidPath = recordPath() + QStringLiteral(".pid");
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pidPath), 10000);
+    const pid_t pid = pid_t(TestSupport::readFile(pidPath).trimmed().toLong());
+    QVERIFY(pid > 0);
+    QCOMPARE(::kill(pid, 0), 0);
+    const QString list = m_dialog->previewListFile();
+    QVERIFY(QFile::exists(list));
+    closeDialog();
+    QVERIFY(!QFile::exists(list));
+    QCOMPARE(::kill(pid, 0), -1);
 }
 
 QTEST_MAIN(TestSearchDialog)
