@@ -201,12 +201,16 @@ int AnyBox::markedEntriesCount() const
 }
 
 // Calls over all files run with the signals' bookkeeping held back and settle it once at the end.
+// A file with fewer subsets is given empty ones first: left alone it would append its entries at its
+// own next number, and subset i of the box would miss them.
 QSet<MyAbcFile *> AnyBox::markAllEntries(int i)
 {
     const QList<MyAbcFile *> files = abcFiles();
     m_bulk = true;
-    for (MyAbcFile *file : files)
+    for (MyAbcFile *file : files) {
+        file->ensureSubsets(i);
         file->markAllEntries(i);
+    }
     m_bulk = false;
     rebuildSubsets();
     return QSet<MyAbcFile *>(files.cbegin(), files.cend());

@@ -177,6 +177,8 @@ void TestSubsetBookkeeping::randomOperationsKeepBoxAndFilesAgreed()
             for (const QString &r : remas) {
                 const QStringList all = m_remarks.value(r);
                 QList<QSet<QString>> &subsets = model.subsets[r];
+                while (subsets.size() < index)
+                    subsets.append(QSet<QString>());
                 if (index < subsets.size())
                     subsets[index] = QSet<QString>(all.cbegin(), all.cend());
                 else
