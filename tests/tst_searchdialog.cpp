@@ -54,6 +54,7 @@ private slots:
     void wordsInAnyCaseCyrillicAndRegexCharacters();
     void emptyBoxShowsOnlyItsMessage();
     void previewEndsWithTheFrame();
+    void missingPreviewProgramIsReported();
 
 private:
     SearchDialog *openDialog();
@@ -520,6 +521,21 @@ void TestSearchDialog::previewEndsWithTheFrame()
     closeDialog();
     QVERIFY(!QFile::exists(list));
     QCOMPARE(::kill(pid, 0), -1);
+}
+
+void TestSearchDialog::missingPreviewProgramIsReported()
+{
+    m_box->setExecPreview(m_dir->path() + QStringLiteral("/no-such-viewer %1"));
+    openDialog();
+    addCaption(stage(1), "harbour");
+    const int shown = MyMessageBox::shownCount();
+    MyMessageBox::setNextAnswer(QMessageBox::Ok);
+    click(stage(1), "startButton");
+    QCOMPARE(found(stage(1)), QStringLiteral("1"));
+    QTRY_COMPARE(MyMessageBox::shownCount(), shown + 1);
+    QCOMPARE(MyMessageBox::lastTitle(), QStringLiteral("Warning"));
+    QVERIFY(MyMessageBox::lastText().startsWith(QStringLiteral("The preview program cannot be started:\n")));
+    QVERIFY(MyMessageBox::lastText().contains(QStringLiteral("no-such-viewer")));
 }
 
 QTEST_MAIN(TestSearchDialog)
