@@ -303,6 +303,7 @@ void SelectionFrame::fillSessionTable()
     const auto sss = dynamic_cast<MySssFile *>(m_box->unit(NAME_SSS_FILE));
     const QList<unsigned> numbers = m_dialog->sessionNumbers();
     sessionTable->setColumnCount(5);
+    sessionTable->setHorizontalHeaderLabels(sessionHeaders());
     sessionTable->setRowCount(numbers.size());
     const int widths[] = {40, 150, 50, 180};
     for (int column = 0; column < 4; ++column)
@@ -322,6 +323,11 @@ void SelectionFrame::fillSessionTable()
         for (int column = 0; column < cells.size(); ++column)
             sessionTable->setItem(row, column, new QTableWidgetItem(cells.at(column)));
     }
+}
+
+QStringList SelectionFrame::sessionHeaders() const
+{
+    return {tr("Session"), tr("Created"), tr("Objects"), tr("Time length"), tr("Annotation")};
 }
 
 void SelectionFrame::changeSessionSelection()
@@ -673,6 +679,7 @@ void SelectionFrame::retranslateThis()
     setTitleBeforeGroupBox();
     setWhichPossibleValue();
     retranslateCategory();
+    sessionTable->setHorizontalHeaderLabels(sessionHeaders());
     foundRecords->setText(QString::number(m_found));
     setModeButtons();
 }

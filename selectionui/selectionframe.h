@@ -63,6 +63,7 @@ protected:
 private:
     void setupLists();
     void fillSessionTable();
+    QStringList sessionHeaders() const;
     void setWhichPossibleValue();
     void retranslateCategory();
     void retranslateThis();

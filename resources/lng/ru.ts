@@ -1585,6 +1585,26 @@ cannot be written. The files meant for it stay in the source folder.</source>
         <source>Return previous result, because of search list is empty...</source>
         <translation>Возвращён прежний результат, так как поиск ничего не нашёл...</translation>
     </message>
+    <message>
+        <source>Session</source>
+        <translation>Сеанс</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Создан</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Объекты</translation>
+    </message>
+    <message>
+        <source>Time length</source>
+        <translation>Период</translation>
+    </message>
+    <message>
+        <source>Annotation</source>
+        <translation>Аннотация</translation>
+    </message>
 </context>
 <context>
     <name>SelectionFrameGUI</name>
