@@ -242,6 +242,12 @@ int MyAbcFile::markedEntriesCount() const
     return unionOfSubsets().size();
 }
 
+void MyAbcFile::ensureSubsets(int count)
+{
+    while (m_subsets.size() < count)
+        m_subsets.append(Subset());
+}
+
 void MyAbcFile::uniteSubsets()
 {
     const Subset all = unionOfSubsets();

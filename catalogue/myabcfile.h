@@ -43,6 +43,10 @@ public:
     int markedEntriesCount(int index) const;
     QList<Entry *> markedEntries() const;
     int markedEntriesCount() const;
+    // Number of subsets held, empty ones included.
+    int countSubsets() const { return m_subsets.size(); }
+    // Appends empty subsets until the file holds count of them; emits nothing, as nothing is marked.
+    void ensureSubsets(int count);
     void uniteSubsets();
     void deleteSubset(int index);
     void deleteSubsets();

@@ -32,9 +32,14 @@
 #include "restoreeditdialog.h"
 #include "restoreotherdialog.h"
 #include "restoreprintdialog.h"
+#include "searchdialog.h"
+#include "templatedialog.h"
 #include "tessary.h"
 #include "verifydialog.h"
 #include "windowplacement.h"
+#include "withoutcategorydialog.h"
+#include "withoutkeyworddialog.h"
+#include "withouttitledialog.h"
 
 static const QString LANGUAGE_DIR = QStringLiteral(":/lng");
 
@@ -155,27 +160,30 @@ void MainWindow::arrangementActing()
 
 void MainWindow::selectDialogActing()
 {
-    placeEmptyFrame(QStringLiteral("SearchDialog"));
+    connect(placeFrame<SearchDialog>(), &SearchDialog::needUpdateStatus, this, &MainWindow::updateStatusBar);
 }
 
 void MainWindow::selectTemplateActing()
 {
-    placeEmptyFrame(QStringLiteral("TemplateDialog"));
+    connect(placeFrame<TemplateDialog>(), &TemplateDialog::needUpdateStatus, this, &MainWindow::updateStatusBar);
 }
 
 void MainWindow::selectOutCategoryActing()
 {
-    placeEmptyFrame(QStringLiteral("WithoutCategoryDialog"));
+    connect(placeFrame<WithoutCategoryDialog>(), &WithoutCategoryDialog::needUpdateStatus, this,
+            &MainWindow::updateStatusBar);
 }
 
 void MainWindow::selectOutKeywordActing()
 {
-    placeEmptyFrame(QStringLiteral("WithoutKeywordDialog"));
+    connect(placeFrame<WithoutKeywordDialog>(), &WithoutKeywordDialog::needUpdateStatus, this,
+            &MainWindow::updateStatusBar);
 }
 
 void MainWindow::selectOutTitleActing()
 {
-    placeEmptyFrame(QStringLiteral("WithoutTitleDialog"));
+    connect(placeFrame<WithoutTitleDialog>(), &WithoutTitleDialog::needUpdateStatus, this,
+            &MainWindow::updateStatusBar);
 }
 
 void MainWindow::displayActing()

@@ -96,21 +96,63 @@ void AnyBox::setExt(const QString &text)
 
 // ---- selection ----------------------------------------------------------------------------
 
+// The box follows each file's own subsets, whatever number the file reports: a file appends a subset
+// at the end of its own list, and a subset that became empty stays in the file's list with its number.
+// So subset i of the box is always the set of files whose subset i is not empty.
 void AnyBox::markAbcFile(MyAbcFile *abcFile, int subset)
 {
-    if (subset >= 0 && subset < m_subsets.size())
-        m_subsets[subset].insert(abcFile);
-    else
-        m_subsets.append(QSet<MyAbcFile *>({abcFile}));
+    Q_UNUSED(subset)
+    if (!m_bulk)
+        syncFile(abcFile);
 }
 
 void AnyBox::unmarkAbcFile(MyAbcFile *abcFile, int subset)
 {
-    if (subset < 0 || subset >= m_subsets.size())
+    Q_UNUSED(subset)
+    if (!m_bulk)
+        syncFile(abcFile);
+}
+
+QList<MyAbcFile *> AnyBox::abcFiles() const
+{
+    static const QRegularExpression abcName(QStringLiteral("^") + NAME_ABC_FILE + QStringLiteral("_"));
+    return findChildren<MyAbcFile *>(abcName);
+}
+
+// The box holds as many subsets as the longest list of any file; emptied subsets keep their places.
+void AnyBox::syncFile(MyAbcFile *abcFile)
+{
+    if (!abcFile)
         return;
-    m_subsets[subset].remove(abcFile);
-    if (m_subsets.at(subset).isEmpty())
-        m_subsets.removeAt(subset);
+    const int count = abcFile->countSubsets();
+    const int before = m_fileSubsets.value(abcFile, 0);
+    if (count > 0)
+        m_fileSubsets.insert(abcFile, count);
+    else
+        m_fileSubsets.remove(abcFile);
+    while (m_subsets.size() < count)
+        m_subsets.append(QSet<MyAbcFile *>());
+    for (int j = 0; j < m_subsets.size(); ++j) {
+        if (j < count && abcFile->markedEntriesCount(j) > 0)
+            m_subsets[j].insert(abcFile);
+        else
+            m_subsets[j].remove(abcFile);
+    }
+    if (count < before && before >= m_subsets.size()) {
+        int longest = 0;
+        for (const int n : qAsConst(m_fileSubsets))
+            longest = qMax(longest, n);
+        while (m_subsets.size() > longest)
+            m_subsets.removeLast();
+    }
+}
+
+void AnyBox::rebuildSubsets()
+{
+    m_subsets.clear();
+    m_fileSubsets.clear();
+    for (MyAbcFile *file : abcFiles())
+        syncFile(file);
 }
 
 QSet<MyAbcFile *> AnyBox::markedAbcFiles(int i) const
@@ -158,54 +200,71 @@ int AnyBox::markedEntriesCount() const
     return count;
 }
 
+// Calls over all files run with the signals' bookkeeping held back and settle it once at the end.
+// A file with fewer subsets is given empty ones first: left alone it would append its entries at its
+// own next number, and subset i of the box would miss them.
 QSet<MyAbcFile *> AnyBox::markAllEntries(int i)
 {
-    const QRegularExpression abcName(QStringLiteral("^") + NAME_ABC_FILE + QStringLiteral("_"));
-    const QList<MyAbcFile *> files = findChildren<MyAbcFile *>(abcName);
-    // Each file reports back through markAbcFile().
-    for (MyAbcFile *file : files)
+    const QList<MyAbcFile *> files = abcFiles();
+    m_bulk = true;
+    for (MyAbcFile *file : files) {
+        file->ensureSubsets(i);
         file->markAllEntries(i);
+    }
+    m_bulk = false;
+    rebuildSubsets();
     return QSet<MyAbcFile *>(files.cbegin(), files.cend());
 }
 
+// Every file that holds a subset i deletes it, also when it is empty there: otherwise that file's later
+// subsets would keep their numbers while everybody else's move down.
 void AnyBox::deleteSubset(int i)
 {
-    // The files report back through unmarkAbcFile(), which changes the subset being walked.
-    const QSet<MyAbcFile *> files = markedAbcFiles(i);
-    for (MyAbcFile *file : files)
-        file->deleteSubset(i);
+    if (i < 0 || i >= m_subsets.size())
+        return;
+    m_bulk = true;
+    for (MyAbcFile *file : abcFiles()) {
+        if (file->countSubsets() > i)
+            file->deleteSubset(i);
+    }
+    m_bulk = false;
+    rebuildSubsets();
 }
 
 void AnyBox::unmarkAllEntries()
 {
-    const QSet<MyAbcFile *> files = markedAbcFiles();
-    for (MyAbcFile *file : files)
+    m_bulk = true;
+    for (MyAbcFile *file : abcFiles())
         file->deleteSubsets();
+    m_bulk = false;
     m_subsets.clear();
+    m_fileSubsets.clear();
 }
 
+// Files without marks get their one empty subset too, so that every file numbers its subsets alike.
 void AnyBox::uniteSubsets()
 {
-    const QSet<MyAbcFile *> files = markedAbcFiles();
-    m_subsets = {files};
-    for (MyAbcFile *file : files)
+    for (MyAbcFile *file : abcFiles())
         file->uniteSubsets();
+    rebuildSubsets();
+    if (m_subsets.isEmpty())
+        m_subsets.append(QSet<MyAbcFile *>());
 }
 
 void AnyBox::memorizeMarked()
 {
     m_memorized = m_subsets;
-    for (MyAbcFile *file : markedAbcFiles())
+    for (MyAbcFile *file : abcFiles())
         file->memorizeSubsets();
 }
 
 void AnyBox::restoreMarked()
 {
     unmarkAllEntries();
-    m_subsets = m_memorized;
-    m_memorized.clear();
-    for (MyAbcFile *file : markedAbcFiles())
+    for (MyAbcFile *file : abcFiles())
         file->restoreSubsetsFromMemory();
+    m_memorized.clear();
+    rebuildSubsets();
 }
 
 bool AnyBox::storeMarkedEntries()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QPixmap>
 #include <QSet>
@@ -100,6 +101,9 @@ protected:
 
 private:
     void scanCatalogue();
+    QList<MyAbcFile *> abcFiles() const;
+    void syncFile(MyAbcFile *abcFile);
+    void rebuildSubsets();
     QString translated(const char *text) const;
     bool writeSubFile(const QString &text, const QString &content);
     QString startOnList(const QString &name, const QList<Entry *> &entries, const QString &command,
@@ -115,6 +119,10 @@ private:
     QString m_welcomeLabel;
     QList<QSet<MyAbcFile *>> m_subsets;
     QList<QSet<MyAbcFile *>> m_memorized;
+    // Number of subsets each file holds (files without subsets are left out), and whether a call
+    // over all files is under way, which settles the bookkeeping once at its end.
+    QHash<MyAbcFile *, int> m_fileSubsets;
+    bool m_bulk = false;
     QString m_dateFormat;
     bool m_useSubFile = false;
     Category m_category;

@@ -57,7 +57,7 @@ private slots:
     void startValueFromDateTaken_data();
     void startValueFromDateTaken();
     void subsetBookkeepingAcrossAbcFiles();
-    void removingSubsetZeroShiftsTheOthers();
+    void deletingSubsetZeroShiftsTheOthers();
     void markedEntriesPerSubsetAndInAll();
     void uniteMemorizeAndRestore();
     void storeMarkedEntriesWritesTheirFiles();
@@ -355,21 +355,26 @@ void TestAnyBox::subsetBookkeepingAcrossAbcFiles()
     QCOMPARE(box->markedEntriesCount(), 0);
     QVERIFY(qwer->markEntry(entry(box, "qweraa"), 0));
     QVERIFY(abcd->markEntry(entry(box, "abcdab"), 0));
-    QVERIFY(qwas->markEntry(entry(box, "qwasaa"), 1));
+    QVERIFY(abcd->markEntry(entry(box, "abcdac"), 1));
     QCOMPARE(box->countSubsets(), 2);
     QCOMPARE(box->markedAbcFiles(0), QSet<MyAbcFile *>({qwer, abcd}));
-    QCOMPARE(box->markedAbcFiles(1), QSet<MyAbcFile *>({qwas}));
+    QCOMPARE(box->markedAbcFiles(1), QSet<MyAbcFile *>({abcd}));
     QCOMPARE(box->markedAbcFiles(2), QSet<MyAbcFile *>());
+
+    // A file without subsets that is asked for subset 1 appends its own first subset, and the box
+    // records the subset the file really holds.
+    QVERIFY(qwas->markEntry(entry(box, "qwasaa"), 1));
+    QCOMPARE(box->countSubsets(), 2);
+    QCOMPARE(box->markedAbcFiles(0), QSet<MyAbcFile *>({qwer, qwas, abcd}));
+    QCOMPARE(box->markedAbcFiles(1), QSet<MyAbcFile *>({abcd}));
     QCOMPARE(box->markedAbcFiles(), QSet<MyAbcFile *>({qwer, qwas, abcd}));
 
-    // A file reporting a subset number beyond the end opens the next one.
+    // A number a file reports beyond its own subsets changes nothing the file does not hold.
     box->markAbcFile(abcd, 7);
-    QCOMPARE(box->countSubsets(), 3);
-    QCOMPARE(box->markedAbcFiles(2), QSet<MyAbcFile *>({abcd}));
-    box->unmarkAbcFile(abcd, 2);
     QCOMPARE(box->countSubsets(), 2);
     box->unmarkAbcFile(abcd, 9);
     QCOMPARE(box->countSubsets(), 2);
+    QCOMPARE(box->markedAbcFiles(1), QSet<MyAbcFile *>({abcd}));
 
     // markAllEntries() marks every entry of every file; each reports its own subset number.
     const QSet<MyAbcFile *> all = box->markAllEntries(0);
@@ -384,7 +389,7 @@ void TestAnyBox::subsetBookkeepingAcrossAbcFiles()
     QCOMPARE(abcd->markedEntriesCount(), 0);
 }
 
-void TestAnyBox::removingSubsetZeroShiftsTheOthers()
+void TestAnyBox::deletingSubsetZeroShiftsTheOthers()
 {
     PhotoBox *box = photoWithThreeFiles();
     QVERIFY(box);
@@ -411,15 +416,18 @@ void TestAnyBox::removingSubsetZeroShiftsTheOthers()
     QCOMPARE(box->markedEntriesCount(1), 1);
     QCOMPARE(box->markedEntries(1), QList<Entry *>({entry(box, "abcdac")}));
 
-    // Unmarking the only entry of the only file of subset 0 lets subset 1 move down.
+    // Unmarking the last entries of subset 0 leaves it empty in its place: the files keep their empty
+    // subset 0, so subset 1 keeps its number in the box too.
     QVERIFY(qwer->unmarkEntry(entry(box, "qwerab"), 0));
     QCOMPARE(box->countSubsets(), 2);
     QVERIFY(abcd->unmarkEntry(entry(box, "abcdab"), 0));
-    QCOMPARE(box->countSubsets(), 1);
-    QCOMPARE(box->markedAbcFiles(0), QSet<MyAbcFile *>({abcd}));
+    QCOMPARE(box->countSubsets(), 2);
+    QCOMPARE(box->markedAbcFiles(0), QSet<MyAbcFile *>());
+    QCOMPARE(box->markedAbcFiles(1), QSet<MyAbcFile *>({abcd}));
+    QCOMPARE(box->markedEntries(1), QList<Entry *>({entry(box, "abcdac")}));
 
     box->deleteSubset(5);
-    QCOMPARE(box->countSubsets(), 1);
+    QCOMPARE(box->countSubsets(), 2);
 }
 
 void TestAnyBox::markedEntriesPerSubsetAndInAll()

@@ -1,0 +1,337 @@
+#include "searchdialog.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+#include "anybox.h"
+#include "constants.h"
+#include "entry.h"
+#include "myabcfile.h"
+#include "mymessagebox.h"
+#include "mytmpfile.h"
+#include "selectionframe.h"
+#include "selectionpass.h"
+
+namespace {
+
+const QString STAGE_PREFIX = QStringLiteral("Stage_");
+// A preview that does not end when asked is killed after this long.
+const int PREVIEW_END_MS = 3000;
+
+} // namespace
+
+SearchDialog::SearchDialog(AnyBox *box, QFrame *parent)
+    : QFrame(parent)
+    , m_box(box)
+    , m_process(new QProcess(this))
+{
+    setupUi(this);
+    setObjectName(QStringLiteral("SearchDialog"));
+    boxPixmap->setPixmap(m_box->boxPixmap());
+    label_A->hide();
+    mode->hide();
+    connect(deleteStageButton, &QPushButton::clicked, this, &SearchDialog::pressDeleteStage);
+    connect(createStageButton, &QPushButton::clicked, this, &SearchDialog::pressCreateStage);
+    connect(saveButton, &QPushButton::clicked, this, &SearchDialog::pressSave);
+    connect(prevStageButton, &QPushButton::clicked, this, &SearchDialog::pressPrevStage);
+    connect(nextStageButton, &QPushButton::clicked, this, &SearchDialog::pressNextStage);
+    connect(m_box, &AnyBox::showReduce, this, &SearchDialog::warningShowReduce);
+    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            reportPreviewFailure();
+    });
+    if (m_box->getCount() == 0)
+        return;
+    label->hide();
+    label_A->show();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    gatherSessions();
+    QApplication::restoreOverrideCursor();
+    label_A->hide();
+    mode->show();
+    createStageButton->setEnabled(false);
+    addStage();
+    updateStagesCount();
+    setModePrevStageButton();
+    setModeNextStageButton();
+    setModeSaveButton();
+}
+
+SearchDialog::~SearchDialog()
+{
+    closeShowStage();
+    m_box->uniteSubsets();
+}
+
+void SearchDialog::gatherSessions()
+{
+    static const QRegularExpression abcName(QStringLiteral("^") + NAME_ABC_FILE + QStringLiteral("_"));
+    const QString format = m_box->dateFormat();
+    const QList<MyAbcFile *> files = m_box->findChildren<MyAbcFile *>(abcName);
+    for (const MyAbcFile *file : files) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        for (const Entry &entry : file->getAll()) {
+            const unsigned session = entry.getField(0).toUInt(nullptr, 10);
+            const QDate date = QDate::fromString(entry.getField(9), format);
+            m_sessionNumbers.insert(session);
+            ++m_sessionCounts[session];
+            if (!date.isValid())
+                continue;
+            QDate &begin = m_sessionBegins[session];
+            QDate &end = m_sessionEnds[session];
+            if (!begin.isValid() || date < begin)
+                begin = date;
+            if (!end.isValid() || date > end)
+                end = date;
+        }
+    }
+}
+
+QList<unsigned> SearchDialog::sessionNumbers() const
+{
+    QList<unsigned> numbers(m_sessionNumbers.cbegin(), m_sessionNumbers.cend());
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+SelectionFrame *SearchDialog::stageAt(int index) const
+{
+    QWidget *page = stages->widget(index);
+    return page ? page->findChild<SelectionFrame *>() : nullptr;
+}
+
+SelectionFrame *SearchDialog::currentStage() const
+{
+    return stageAt(stages->currentIndex());
+}
+
+void SearchDialog::addStage()
+{
+    auto page = new QFrame;
+    auto layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    stages->addWidget(page);
+    stages->setCurrentWidget(page);
+    auto stage = new SelectionFrame(STAGE_PREFIX + QString::number(stages->currentIndex() + 1), m_box, this, page);
+    layout->addWidget(stage);
+}
+
+bool SearchDialog::needSave() const
+{
+    return saveButton->isEnabled();
+}
+
+void SearchDialog::setBusy(bool busy)
+{
+    m_busy = busy;
+    for (QWidget *widget : {static_cast<QWidget *>(createStageButton), static_cast<QWidget *>(deleteStageButton),
+                            static_cast<QWidget *>(prevStageButton), static_cast<QWidget *>(nextStageButton),
+                            static_cast<QWidget *>(saveButton)})
+        widget->setEnabled(false);
+    if (!busy) {
+        deleteStageButton->setEnabled(true);
+        setModePrevStageButton();
+        setModeNextStageButton();
+        setModeCreateStageButton();
+        setModeSaveButton();
+    }
+}
+
+// ---- stages ------------------------------------------------------------------------------
+
+void SearchDialog::pressCreateStage()
+{
+    if (m_busy || !createStageButton->isEnabled())
+        return;
+    closeShowStage();
+    addStage();
+    createStageButton->setEnabled(false);
+    saveButton->setEnabled(false);
+    updateStagesCount();
+    setModePrevStageButton();
+    setModeNextStageButton();
+}
+
+// The stages after the deleted one take the next lower numbers, as their subsets do in the box.
+void SearchDialog::pressDeleteStage()
+{
+    if (m_busy || stages->count() == 0)
+        return;
+    closeShowStage();
+    const int index = stages->currentIndex();
+    m_box->deleteSubset(index);
+    emit needUpdateStatus();
+    QWidget *page = stages->currentWidget();
+    stages->removeWidget(page);
+    delete page;
+    if (stages->count() == 0) {
+        addStage();
+    } else {
+        for (int k = index; k < stages->count(); ++k) {
+            if (SelectionFrame *stage = stageAt(k))
+                stage->setObjectName(STAGE_PREFIX + QString::number(k + 1));
+        }
+        showStage();
+    }
+    updateStagesCount();
+    setModePrevStageButton();
+    setModeNextStageButton();
+    setModeCreateStageButton();
+    setModeSaveButton();
+}
+
+void SearchDialog::pressPrevStage()
+{
+    if (m_busy || stages->currentIndex() < 1)
+        return;
+    closeShowStage();
+    stages->setCurrentIndex(stages->currentIndex() - 1);
+    showStage();
+    updateStagesCount();
+    setModePrevStageButton();
+    setModeNextStageButton();
+    setModeCreateStageButton();
+}
+
+void SearchDialog::pressNextStage()
+{
+    if (m_busy || stages->currentIndex() >= stages->count() - 1)
+        return;
+    closeShowStage();
+    stages->setCurrentIndex(stages->currentIndex() + 1);
+    showStage();
+    updateStagesCount();
+    setModePrevStageButton();
+    setModeNextStageButton();
+    setModeCreateStageButton();
+}
+
+void SearchDialog::updateStagesCount()
+{
+    label_CurrentStage->setText(QString::number(stages->currentIndex() + 1));
+    label_TotalStage->setText(QString::number(stages->count()));
+}
+
+void SearchDialog::setModePrevStageButton()
+{
+    prevStageButton->setEnabled(!m_busy && stages->currentIndex() >= 1);
+}
+
+void SearchDialog::setModeNextStageButton()
+{
+    nextStageButton->setEnabled(!m_busy && stages->currentIndex() < stages->count() - 1);
+}
+
+// A new stage takes the next subset number, so it may follow only when no stage is still without a
+// result: a stage that never found anything holds no subset, and the numbers would no longer match.
+void SearchDialog::setModeCreateStageButton()
+{
+    bool allFound = stages->count() > 0;
+    for (int i = 0; i < stages->count(); ++i) {
+        const SelectionFrame *stage = stageAt(i);
+        allFound = allFound && stage && stage->getRemarkFoundCount() != 0;
+    }
+    createStageButton->setEnabled(!m_busy && allFound);
+}
+
+void SearchDialog::setModeSaveButton()
+{
+    bool allFound = stages->count() > 0;
+    for (int i = 0; i < stages->count(); ++i) {
+        const SelectionFrame *stage = stageAt(i);
+        allFound = allFound && stage && stage->getRemarkFoundCount() != 0;
+    }
+    saveButton->setEnabled(!m_busy && allFound);
+}
+
+// ---- preview -----------------------------------------------------------------------------
+
+void SearchDialog::showStage()
+{
+    closeShowStage();
+    const SelectionFrame *stage = currentStage();
+    if (!stage || stage->getRemarkFoundCount() == 0)
+        return;
+    m_reduceWarned = false;
+    m_listFile = m_box->previewSelected(stages->currentIndex(), m_process);
+}
+
+// The preview is asked to end and killed when it does not; its list file goes with it, which also
+// tells the companions to end.
+void SearchDialog::closeShowStage()
+{
+    // A process still starting is let reach its program first: a signal sent before that would hit
+    // a copy of this program.
+    if (m_process->state() == QProcess::Starting)
+        m_process->waitForStarted(PREVIEW_END_MS);
+    if (m_process->state() != QProcess::NotRunning) {
+        m_process->terminate();
+        if (!m_process->waitForFinished(PREVIEW_END_MS)) {
+            m_process->kill();
+            m_process->waitForFinished(PREVIEW_END_MS);
+        }
+    }
+    if (!m_listFile.isEmpty() && QFile::exists(m_listFile))
+        QFile::remove(m_listFile);
+    m_listFile.clear();
+}
+
+void SearchDialog::reportPreviewFailure()
+{
+    MyMessageBox::warning(this, tr("Warning"),
+                          tr("The preview program cannot be started:\n%1").arg(m_box->execPreview()));
+}
+
+// Once per list: the box announces every object left out of it.
+void SearchDialog::warningShowReduce()
+{
+    if (m_reduceWarned)
+        return;
+    m_reduceWarned = true;
+    MyMessageBox::information(this, tr("Warning"), tr("Selected list is very big. The output will be truncated..."));
+}
+
+// ---- template ----------------------------------------------------------------------------
+
+void SearchDialog::pressSave()
+{
+    if (m_busy || !saveButton->isEnabled())
+        return;
+    saveButton->setEnabled(false);
+    QList<MyTmpFile::task> steps;
+    for (int i = 0; i < stages->count(); ++i) {
+        QList<MyTmpFile::task> stageSteps = stageAt(i)->getSteps();
+        if (i > 0 && !stageSteps.isEmpty())
+            stageSteps.first().plus = true;
+        steps << stageSteps;
+    }
+    m_reduceWarned = false;
+    m_box->makePlayListFile(SelectionPass::listFileName(templateName->text()));
+    const QString name = templateName->text().simplified();
+    if (name.isEmpty() || name == QLatin1String("anonymous"))
+        return;
+    auto tmpFile = dynamic_cast<MyTmpFile *>(m_box->unit(NAME_TMP_FILE));
+    if (!tmpFile || !tmpFile->addTask(m_box->objectName(), name, templateDescription->text(), steps))
+        MyMessageBox::warning(this, tr("Warning"), tr("The template %1 cannot be stored.").arg(name));
+}
+
+void SearchDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        const QString name = templateName->text();
+        const QString description = templateDescription->text();
+        const QString current = label_CurrentStage->text();
+        const QString total = label_TotalStage->text();
+        retranslateUi(this);
+        templateName->setText(name);
+        templateDescription->setText(description);
+        label_CurrentStage->setText(current);
+        label_TotalStage->setText(total);
+    }
+    QFrame::changeEvent(event);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDate>
+#include <QFrame>
+#include <QList>
+#include <QMap>
+#include <QSet>
+
+#include "ui_searchdialog.h"
+
+class AnyBox;
+class QEvent;
+class QProcess;
+class SelectionFrame;
+
+// The staged search: one SelectionFrame per stage, each working on its own subset of the box (stage n
+// on subset n - 1). The stages can be stored as a template; the current stage's result is previewed.
+// When the frame goes, the results of all stages are left together in subset 0.
+class SearchDialog : public QFrame, private Ui::SearchDialogGUI
+{
+    Q_OBJECT
+
+public:
+    SearchDialog(AnyBox *box, QFrame *parent);
+    ~SearchDialog() override;
+
+    QList<unsigned> sessionNumbers() const;
+    QMap<unsigned, QDate> sessionBegins() const { return m_sessionBegins; }
+    QMap<unsigned, QDate> sessionEnds() const { return m_sessionEnds; }
+    QMap<unsigned, int> sessionCounts() const { return m_sessionCounts; }
+    bool needSave() const;
+    // While a stage searches, nothing else may change the marking.
+    void setBusy(bool busy);
+    SelectionFrame *currentStage() const;
+    QString previewListFile() const { return m_listFile; }
+
+signals:
+    void needUpdateStatus();
+
+public slots:
+    void pressCreateStage();
+    void pressDeleteStage();
+    void pressPrevStage();
+    void pressNextStage();
+    void pressSave();
+    void warningShowReduce();
+    void showStage();
+    void closeShowStage();
+    void updateStagesCount();
+    void setModePrevStageButton();
+    void setModeNextStageButton();
+    void setModeCreateStageButton();
+    void setModeSaveButton();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void gatherSessions();
+    SelectionFrame *stageAt(int index) const;
+    void addStage();
+    void reportPreviewFailure();
+
+    AnyBox *m_box;
+    QProcess *m_process;
+    QString m_listFile;
+    QSet<unsigned> m_sessionNumbers;
+    QMap<unsigned, QDate> m_sessionBegins;
+    QMap<unsigned, QDate> m_sessionEnds;
+    QMap<unsigned, int> m_sessionCounts;
+    bool m_reduceWarned = false;
+    bool m_busy = false;
+};
