@@ -23,7 +23,6 @@
 #include "constants.h"
 #include "describedialog.h"
 #include "displaydialog.h"
-#include "emptyframe.h"
 #include "firstdialog.h"
 #include "mymessagebox.h"
 #include "mysetdialog.h"
@@ -357,11 +356,6 @@ template <class Frame> Frame *MainWindow::placeFrame()
     auto frame = new Frame(m_currentBox, m_centralFrame);
     m_centralFrame->layout()->addWidget(frame);
     return frame;
-}
-
-void MainWindow::placeEmptyFrame(const QString &frameName)
-{
-    placeFrame<EmptyFrame>()->setObjectName(frameName);
 }
 
 void MainWindow::switchBox(const QString &boxName)

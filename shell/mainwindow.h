@@ -79,8 +79,6 @@ private:
 
     // Clears the central area and puts a new frame for the current box in it.
     template <class Frame> Frame *placeFrame();
-    // Stands in for a working frame whose class is named frameName.
-    void placeEmptyFrame(const QString &frameName);
     void switchBox(const QString &boxName);
 
     Tessary *m_tessary = nullptr;

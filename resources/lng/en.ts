@@ -2293,6 +2293,311 @@ Sub-folders stay.</source>
     </message>
 </context>
 <context>
+    <name>SearchDialog</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preview program cannot be started:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected list is very big. The output will be truncated...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The template %1 cannot be stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SearchDialogGUI</name>
+    <message>
+        <source>Dialogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Box is empty...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>anonymous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New stage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a stage whose result joins the others</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete stage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Store...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SelectionFrame</name>
+    <message>
+        <source>&amp;From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annotation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Absent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Present and major</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Present, but not major</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return previous result, because of search list is empty...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SelectionFrameGUI</name>
+    <message>
+        <source>&amp;Remark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List of remarks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Which</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whe&amp;re</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M&amp;ethod</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Daytime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Season</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pi&amp;cture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keyword</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Absent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Present words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Absent words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List of words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List of dates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Annotation filter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hardcopy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Be available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cap&amp;tion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List of captions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status of process...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects found:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>Read the settings...</source>
@@ -2320,6 +2625,68 @@ Sub-folders stay.</source>
     </message>
     <message>
         <source>Creating Tessary cancelled...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TemplateDialog</name>
+    <message>
+        <source>Template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected list is very big. The output will be truncated...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TemplateDialogGUI</name>
+    <message>
+        <source>Template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Box is empty...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Templates not found...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogue:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stages:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status of process...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Be limited to alread&amp;y selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects found:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2526,6 +2893,27 @@ Sub-folders stay.</source>
     </message>
     <message>
         <source>is odd</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WithoutCategoryDialog</name>
+    <message>
+        <source>Without category</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WithoutKeywordDialog</name>
+    <message>
+        <source>Without keywords</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WithoutTitleDialog</name>
+    <message>
+        <source>Without caption</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2311,6 +2311,312 @@ Sub-folders stay.</source>
     </message>
 </context>
 <context>
+    <name>SearchDialog</name>
+    <message>
+        <source>Warning</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>The preview program cannot be started:
+%1</source>
+        <translation>Программа просмотра не запускается:
+%1</translation>
+    </message>
+    <message>
+        <source>Selected list is very big. The output will be truncated...</source>
+        <translation>Выбранный список очень велик. Вывод будет сокращён...</translation>
+    </message>
+    <message>
+        <source>The template %1 cannot be stored.</source>
+        <translation>Шаблон %1 не удаётся сохранить.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchDialogGUI</name>
+    <message>
+        <source>Dialogue</source>
+        <translation>Диалог</translation>
+    </message>
+    <message>
+        <source>Box is empty...</source>
+        <translation>Коробка пуста...</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Пожалуйста, подождите...</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Имя</translation>
+    </message>
+    <message>
+        <source>anonymous</source>
+        <translation>anonymous</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>New stage</source>
+        <translation>Новый этап</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Add a stage whose result joins the others</source>
+        <translation>Добавить этап, результат которого присоединится к остальным</translation>
+    </message>
+    <message>
+        <source>Stage</source>
+        <translation>Этап</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Предыдущий</translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation>PgDown</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Следующий</translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation>PgUp</translation>
+    </message>
+    <message>
+        <source>Delete stage</source>
+        <translation>Удалить этап</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Store...</source>
+        <translation>Сохранить...</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionFrame</name>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;С</translation>
+    </message>
+    <message>
+        <source>&amp;Before</source>
+        <translation>&amp;По</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Сеанс</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Создан</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Объекты</translation>
+    </message>
+    <message>
+        <source>Time length</source>
+        <translation>Период</translation>
+    </message>
+    <message>
+        <source>Annotation</source>
+        <translation>Аннотация</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Не учитывать</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Присутствует</translation>
+    </message>
+    <message>
+        <source>Absent</source>
+        <translation>Отсутствует</translation>
+    </message>
+    <message>
+        <source>Present and major</source>
+        <translation>Присутствует и главное</translation>
+    </message>
+    <message>
+        <source>Present, but not major</source>
+        <translation>Присутствует, но не главное</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>Return previous result, because of search list is empty...</source>
+        <translation>Возвращён прежний результат, так как поиск ничего не нашёл...</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionFrameGUI</name>
+    <message>
+        <source>&amp;Remark</source>
+        <translation>&amp;Ремарка</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Добавить</translation>
+    </message>
+    <message>
+        <source>List of remarks</source>
+        <translation>Список ремарок</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>&amp;Обратить</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>О&amp;чистить</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>У&amp;брать</translation>
+    </message>
+    <message>
+        <source>&amp;Category</source>
+        <translation>&amp;Категория</translation>
+    </message>
+    <message>
+        <source>&amp;Which</source>
+        <translation>&amp;Что</translation>
+    </message>
+    <message>
+        <source>Whe&amp;re</source>
+        <translation>&amp;Где</translation>
+    </message>
+    <message>
+        <source>M&amp;ethod</source>
+        <translation>&amp;Метод</translation>
+    </message>
+    <message>
+        <source>&amp;Daytime</source>
+        <translation>&amp;Время суток</translation>
+    </message>
+    <message>
+        <source>&amp;Season</source>
+        <translation>С&amp;езон</translation>
+    </message>
+    <message>
+        <source>Pi&amp;cture</source>
+        <translation>&amp;Снимок</translation>
+    </message>
+    <message>
+        <source>&amp;Keyword</source>
+        <translation>Ключевое &amp;слово</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Слово</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Присутствует</translation>
+    </message>
+    <message>
+        <source>Absent</source>
+        <translation>Отсутствует</translation>
+    </message>
+    <message>
+        <source>Present words</source>
+        <translation>Присутствующие слова</translation>
+    </message>
+    <message>
+        <source>Absent words</source>
+        <translation>Отсутствующие слова</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Убрать</translation>
+    </message>
+    <message>
+        <source>List of words</source>
+        <translation>Список слов</translation>
+    </message>
+    <message>
+        <source>&amp;Date</source>
+        <translation>&amp;Дата</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;С</translation>
+    </message>
+    <message>
+        <source>&amp;Before</source>
+        <translation>&amp;По</translation>
+    </message>
+    <message>
+        <source>List of dates</source>
+        <translation>Список дат</translation>
+    </message>
+    <message>
+        <source>&amp;Session</source>
+        <translation>С&amp;еанс</translation>
+    </message>
+    <message>
+        <source>&amp;Annotation filter:</source>
+        <translation>&amp;Фильтр аннотаций:</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear filter</source>
+        <translation>Сбросить &amp;фильтр</translation>
+    </message>
+    <message>
+        <source>&amp;Hardcopy</source>
+        <translation>&amp;Отпечаток</translation>
+    </message>
+    <message>
+        <source>Be available</source>
+        <translation>Имеется</translation>
+    </message>
+    <message>
+        <source>Not available</source>
+        <translation>Не имеется</translation>
+    </message>
+    <message>
+        <source>Cap&amp;tion</source>
+        <translation>&amp;Подпись</translation>
+    </message>
+    <message>
+        <source>List of captions</source>
+        <translation>Список подписей</translation>
+    </message>
+    <message>
+        <source>Status of process...</source>
+        <translation>Ход процесса...</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Запустить</translation>
+    </message>
+    <message>
+        <source>Objects found:</source>
+        <translation>Найдено объектов:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>Read the settings...</source>
@@ -2339,6 +2645,68 @@ Sub-folders stay.</source>
     <message>
         <source>Creating Tessary cancelled...</source>
         <translation>Создание Tessary отменено...</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateDialog</name>
+    <message>
+        <source>Template</source>
+        <translation>Шаблон</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>Selected list is very big. The output will be truncated...</source>
+        <translation>Выбранный список очень велик. Вывод будет сокращён...</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateDialogGUI</name>
+    <message>
+        <source>Template</source>
+        <translation>Шаблон</translation>
+    </message>
+    <message>
+        <source>Box is empty...</source>
+        <translation>Коробка пуста...</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation>Пожалуйста, подождите...</translation>
+    </message>
+    <message>
+        <source>Templates not found...</source>
+        <translation>Шаблоны не найдены...</translation>
+    </message>
+    <message>
+        <source>Catalogue:</source>
+        <translation>Каталог:</translation>
+    </message>
+    <message>
+        <source>Stages:</source>
+        <translation>Этапы:</translation>
+    </message>
+    <message>
+        <source>Status of process...</source>
+        <translation>Ход процесса...</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Начать</translation>
+    </message>
+    <message>
+        <source>Be limited to alread&amp;y selected</source>
+        <translation>Только среди уже &amp;выбранных</translation>
+    </message>
+    <message>
+        <source>Objects found:</source>
+        <translation>Найдено объектов:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
     </message>
 </context>
 <context>
@@ -2547,6 +2915,27 @@ Sub-folders stay.</source>
     <message>
         <source>is odd</source>
         <translation>лишний</translation>
+    </message>
+</context>
+<context>
+    <name>WithoutCategoryDialog</name>
+    <message>
+        <source>Without category</source>
+        <translation>Без категории</translation>
+    </message>
+</context>
+<context>
+    <name>WithoutKeywordDialog</name>
+    <message>
+        <source>Without keywords</source>
+        <translation>Без ключевых слов</translation>
+    </message>
+</context>
+<context>
+    <name>WithoutTitleDialog</name>
+    <message>
+        <source>Without caption</source>
+        <translation>Без подписи</translation>
     </message>
 </context>
 </TS>
