@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "anybox.h"
+#include "commandline.h"
 #include "constants.h"
 #include "entry.h"
 #include "myabcfile.h"
@@ -20,8 +21,6 @@
 namespace {
 
 const QString STAGE_PREFIX = QStringLiteral("Stage_");
-// A preview that does not end when asked is killed after this long.
-const int PREVIEW_END_MS = 3000;
 
 } // namespace
 
@@ -265,17 +264,7 @@ void SearchDialog::showStage()
 // tells the companions to end.
 void SearchDialog::closeShowStage()
 {
-    // A process still starting is let reach its program first: a signal sent before that would hit
-    // a copy of this program.
-    if (m_process->state() == QProcess::Starting)
-        m_process->waitForStarted(PREVIEW_END_MS);
-    if (m_process->state() != QProcess::NotRunning) {
-        m_process->terminate();
-        if (!m_process->waitForFinished(PREVIEW_END_MS)) {
-            m_process->kill();
-            m_process->waitForFinished(PREVIEW_END_MS);
-        }
-    }
+    CommandLine::end(m_process);
     if (!m_listFile.isEmpty() && QFile::exists(m_listFile))
         QFile::remove(m_listFile);
     m_listFile.clear();

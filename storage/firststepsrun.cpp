@@ -99,10 +99,8 @@ bool FirstStepsRun::startPreview(QProcess *process) const
 
 void FirstStepsRun::endPreview(QProcess *process) const
 {
-    if (process && process->state() != QProcess::NotRunning) {
-        process->kill();
-        process->waitForFinished(3000);
-    }
+    if (process)
+        CommandLine::end(process);
     if (!m_listPath.isEmpty())
         QFile::remove(m_listPath);
 }

@@ -11,6 +11,7 @@
 
 #include "anybox.h"
 #include "category.h"
+#include "commandline.h"
 #include "constants.h"
 #include "entry.h"
 #include "mymessagebox.h"
@@ -254,16 +255,7 @@ void DescribeDialog::demonstration(Entry *entry)
 
 void DescribeDialog::stopPreview()
 {
-    // A program still starting is let start first: a signal before it runs would hit a copy of this one.
-    if (m_preview->state() == QProcess::Starting)
-        m_preview->waitForStarted(3000);
-    if (m_preview->state() == QProcess::NotRunning)
-        return;
-    m_preview->terminate();
-    if (!m_preview->waitForFinished(3000)) {
-        m_preview->kill();
-        m_preview->waitForFinished(3000);
-    }
+    CommandLine::end(m_preview);
 }
 
 // A missing preview program is said once; describing goes on without it.

@@ -9,6 +9,7 @@
 #include <QTime>
 
 #include "anybox.h"
+#include "commandline.h"
 #include "mymessagebox.h"
 #include "resemblerun.h"
 
@@ -239,17 +240,7 @@ void ResembleDialog::startPreview(int which, const QList<Entry *> &entries)
 
 void ResembleDialog::stopPreview(int which)
 {
-    QProcess *process = m_previews[which];
-    // A program still starting is let start first: a signal before it runs would hit a copy of this one.
-    if (process->state() == QProcess::Starting)
-        process->waitForStarted(3000);
-    if (process->state() == QProcess::NotRunning)
-        return;
-    process->terminate();
-    if (!process->waitForFinished(3000)) {
-        process->kill();
-        process->waitForFinished(3000);
-    }
+    CommandLine::end(m_previews[which]);
 }
 
 // A missing preview program is said once; grouping goes on without it.
