@@ -36,6 +36,8 @@ const int FADE_INTERVAL = 75;
 const int FADE_FLOOR = 32;
 // MPlayer may save its state on "quit"; it is killed only when it has not ended by then.
 const int QUIT_GRACE_MS = 2000;
+// The least time between two starts of MPlayer that ended by themselves.
+const int RESTART_PAUSE_MS = 1000;
 
 int sigTermFd[2] = {-1, -1};
 
@@ -409,12 +411,21 @@ void MainWindow::playMelody()
     m_volume = 100;
     m_rotation = -1;
     changeCurrentMelody(true);
+    if (!m_quitAsked && m_playerClock.isValid() && m_playerClock.elapsed() < RESTART_PAUSE_MS) {
+        QTimer::singleShot(RESTART_PAUSE_MS, this, [this] {
+            if (!m_closing && m_player->state() == QProcess::NotRunning)
+                startMelody();
+        });
+        return;
+    }
     startMelody();
 }
 
 void MainWindow::startMelody()
 {
     m_pending.clear();
+    m_quitAsked = false;
+    m_playerClock.start();
     QStringList arguments;
     if (!m_options.value(SET_OPTION).isEmpty())
         arguments << QStringLiteral("-include") << m_options.value(SET_OPTION);
@@ -428,6 +439,7 @@ void MainWindow::quitPlayer()
 {
     if (m_player->state() == QProcess::NotRunning)
         return;
+    m_quitAsked = true;
     m_player->write("quit\n");
     m_graceTimer->start(QUIT_GRACE_MS);
 }

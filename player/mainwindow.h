@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QMainWindow>
 #include <QMap>
@@ -97,6 +98,10 @@ private:
     bool m_playing = false;
     bool m_fading = false;
     bool m_closing = false;
+    // Whether the running MPlayer was asked to quit, and how long it has run: one that ends by itself
+    // at once (a file it cannot play) is followed after a pause, so the list never spins.
+    bool m_quitAsked = false;
+    QElapsedTimer m_playerClock;
     int m_volume = 100;
     int m_fadeStep = 3;
     QMap<QString, QString> m_information;

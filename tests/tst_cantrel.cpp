@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
@@ -30,6 +31,7 @@ private slots:
     void escapeEndsThePlayerAndTheWindow();
     void aPlayerThatIgnoresQuitIsKilled();
     void idleWindowStillWatchesItsList();
+    void filesThatCannotBePlayedDoNotSpin();
 
     void russianCoversEveryText();
 
@@ -53,7 +55,7 @@ void TestCantrel::init()
     m_record = m_dir->path() + QStringLiteral("/record");
     qputenv("CANTREL_FAKE_RECORD", m_record.toUtf8());
     for (const char *name : {"CANTREL_FAKE_TITLE", "CANTREL_FAKE_ARTIST", "CANTREL_FAKE_ALBUM", "CANTREL_FAKE_YEAR",
-                             "CANTREL_FAKE_LENGTH", "CANTREL_FAKE_IGNORE_QUIT"})
+                             "CANTREL_FAKE_LENGTH", "CANTREL_FAKE_IGNORE_QUIT", "CANTREL_FAKE_EXIT_AT_ONCE"})
         qunsetenv(name);
 }
 
@@ -310,6 +312,26 @@ void TestCantrel::aPlayerThatIgnoresQuitIsKilled()
     QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 5000);
     QVERIFY(processGone(pid));
     QCOMPARE(starts().size(), 1);
+}
+
+// A list of files MPlayer cannot play goes round at most once a second, and deleting the list still ends
+// the window.
+void TestCantrel::filesThatCannotBePlayedDoNotSpin()
+{
+    qputenv("CANTREL_FAKE_EXIT_AT_ONCE", "1");
+    const QString list =
+        writeList({m_dir->path() + QStringLiteral("/aa.mp3"), m_dir->path() + QStringLiteral("/bb.mp3")});
+    MainWindow window(arguments(list));
+    window.show();
+    QTRY_COMPARE(starts().size(), 1);
+    QElapsedTimer clock;
+    clock.start();
+    QTRY_VERIFY_WITH_TIMEOUT(starts().size() >= 3, 10000);
+    QVERIFY2(clock.elapsed() >= 1800, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(starts().at(1).endsWith(QStringLiteral("/bb.mp3")));
+    QVERIFY(starts().at(2).endsWith(QStringLiteral("/aa.mp3")));
+    QVERIFY(QFile::remove(list));
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 5000);
 }
 
 void TestCantrel::idleWindowStillWatchesItsList()

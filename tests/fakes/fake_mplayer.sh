@@ -4,7 +4,7 @@
 # Cantrel sends with MPlayer's answer lines: the metadata from CANTREL_FAKE_TITLE, _ARTIST, _ALBUM
 # and _YEAR, the length from CANTREL_FAKE_LENGTH, and a position that grows by one second per
 # request. "quit" ends it, unless CANTREL_FAKE_IGNORE_QUIT is set. At the end of its input it goes
-# on like a player that is still playing. Its process id goes to "$CANTREL_FAKE_RECORD.pid".
+# on like a player that is still playing. With CANTREL_FAKE_EXIT_AT_ONCE set it ends right after the record. Its process id goes to "$CANTREL_FAKE_RECORD.pid".
 record="$CANTREL_FAKE_RECORD"
 [ -n "$record" ] || exit 1
 line="start"
@@ -13,6 +13,8 @@ for arg in "$@"; do
 done
 echo "$$" > "$record.pid"
 printf '%s\n' "$line" >> "$record"
+# A player that cannot play its file ends at once.
+[ -z "$CANTREL_FAKE_EXIT_AT_ONCE" ] || exit 1
 position=0
 while IFS= read -r command; do
     printf '%s\n' "$command" >> "$record"
