@@ -89,6 +89,8 @@ void MainWindow::setQtTranslator(QTranslator *translator)
 
 void MainWindow::settingsActing()
 {
+    if (frameAtWork())
+        return;
     bool needReboot = false;
     if (!editSettings(m_settings, &needReboot))
         return;
@@ -141,7 +143,8 @@ void MainWindow::firstStepsActing()
 
 void MainWindow::arrangementActing()
 {
-    connect(placeFrame<Arrangement>(), &Arrangement::needUpdateStatus, this, &MainWindow::updateStatusBar);
+    if (auto frame = placeFrame<Arrangement>())
+        connect(frame, &Arrangement::needUpdateStatus, this, &MainWindow::updateStatusBar);
 }
 
 void MainWindow::selectDialogActing()
@@ -251,6 +254,10 @@ void MainWindow::switchLanguage(QAction *action)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (frameAtWork()) {
+        event->ignore();
+        return;
+    }
     const QMessageBox::StandardButton answer =
         MyMessageBox::question(this, tr("Quit from Tessary") + QStringLiteral("..."),
                                tr("Are you sure") + QLatin1Char('?'), QMessageBox::Yes | QMessageBox::No,
@@ -334,8 +341,28 @@ void MainWindow::clearCentralWidget()
     setCentralWidget(m_centralFrame);
 }
 
+// A frame whose run is at work (an arrangement copying files) is neither closed nor replaced: the user
+// is told to wait. Half a run must never be left on the disk.
+bool MainWindow::frameAtWork()
+{
+    if (!m_centralFrame)
+        return false;
+    const QList<QWidget *> frames = m_centralFrame->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (const QWidget *frame : frames) {
+        if (frame->property(Arrangement::PROPERTY_AT_WORK).toBool()) {
+            MyMessageBox::warning(this, tr("Warning"),
+                                  tr("The current work is not finished yet. Please wait until it ends."));
+            return true;
+        }
+    }
+    return false;
+}
+
+// Null when the current frame is at work and stays.
 template <class Frame> Frame *MainWindow::placeFrame()
 {
+    if (frameAtWork())
+        return nullptr;
     clearCentralWidget();
     auto frame = new Frame(m_currentBox, m_centralFrame);
     m_centralFrame->layout()->addWidget(frame);
@@ -344,11 +371,14 @@ template <class Frame> Frame *MainWindow::placeFrame()
 
 void MainWindow::placeEmptyFrame(const QString &frameName)
 {
-    placeFrame<EmptyFrame>()->setObjectName(frameName);
+    if (auto frame = placeFrame<EmptyFrame>())
+        frame->setObjectName(frameName);
 }
 
 void MainWindow::switchBox(const QString &boxName)
 {
+    if (frameAtWork())
+        return;
     m_currentBox = qobject_cast<AnyBox *>(m_tessary->baseFolder()->unit(boxName));
     placeFrame<BoxSelect>();
     updateStatusBar();

@@ -71,6 +71,7 @@ protected:
 private:
     void retranslateUi();
     void clearCentralWidget();
+    bool frameAtWork();
     void createActions();
     void createMenus();
     void createLanguageMenu();
