@@ -696,8 +696,11 @@ bool ArrangementRun::startJournal(const QString &annotation)
         return false;
     }
     const QString written = annotation.simplified().replace(SIGN_INV, QStringLiteral("-"));
-    if (!journal(QStringList({JOURNAL_RUN, m_box->objectName(), m_sessionNumber, written}).join(SIGN_INV))
-        || !AltQFile::syncFolder(m_box->baseUnit()->completeName())) {
+    bool synced = false;
+    const QString base = m_box->baseUnit()->completeName();
+    if (journal(QStringList({JOURNAL_RUN, m_box->objectName(), m_sessionNumber, written}).join(SIGN_INV)))
+        WorkPool::run([&synced, &base] { synced = AltQFile::syncFolder(base); });
+    if (!synced) {
         endJournal();
         return false;
     }
