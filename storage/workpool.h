@@ -2,9 +2,11 @@
 
 #include <functional>
 
-// Work that would hold up the window (checksums, copies synced to disk, catalogue files written) runs
-// on other threads while the calling thread keeps serving its events, so the window repaints and
-// answers. Everything is synchronised with standard mutexes, which the thread sanitizer sees.
+// The program's objects live on the GUI thread and are used only there. Work that would hold up the
+// window (checksums, copies synced to disk, catalogue files written and synced) runs on other threads
+// while the calling thread keeps serving its events, so the window repaints and answers; the metadata
+// extractor is a process watched through the event loop. Everything shared is guarded by standard
+// mutexes, which the thread sanitizer sees.
 //
 // The jobs must not touch what the calling thread may change while it serves its events: they get
 // paths and plain values, and write only their own results.
