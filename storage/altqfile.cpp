@@ -153,7 +153,8 @@ bool AltQFile::copy(const QString &newName)
     const bool done = copyData(source, target) && ::futimens(target, times) == 0
                       && ::fchmod(target, status.st_mode & 07777) == 0 && ::fdatasync(target) == 0;
     closeKeepingErrno(source);
-    if (::close(target) == 0 && done)
+    // The copy's own folder entry goes to the disk too, so that a copy reported made survives a power cut.
+    if (::close(target) == 0 && done && syncFolder(QFileInfo(newName).absolutePath()))
         return true;
     ::unlink(targetName.constData());
     return false;

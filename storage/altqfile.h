@@ -14,8 +14,8 @@ public:
     static bool exists(const QString &name);
 
     // Copies the file to newName inside this process: the copy keeps the modification time and the
-    // permissions, and its data is on the disk when this returns true. An existing newName is never
-    // replaced; a copy that fails part way is removed again.
+    // permissions, and its data and folder entry are on the disk when this returns true. An existing
+    // newName is never replaced; a copy that fails part way is removed again.
     bool copy(const QString &newName);
 
     // Makes the entries of a folder (files created, renamed or removed in it) durable. False when the

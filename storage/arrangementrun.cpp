@@ -454,7 +454,7 @@ void ArrangementRun::placeFile(MySourceFile *file)
         }
         const QString oldPrime = original ? original->getField(2) : QString();
         if (!journal(QStringList({JOURNAL_PLACE, remark.remark(), QString::number(file->size()),
-                                  QString::number(file->modifiedNs()), oldPrime, file->name()})
+                                  QString::number(file->modifiedNs()), oldPrime, journalName(file->name())})
                          .join(SIGN_INV))) {
             log(tr("(!) Try is not success..."));
             return;
@@ -680,6 +680,12 @@ void ArrangementRun::finish()
 
 // ---- the journal ------------------------------------------------------------------------------
 
+// A file name may hold any character but "/", line ends and "~" included: the journal keeps it encoded.
+QString ArrangementRun::journalName(const QString &name)
+{
+    return QString::fromLatin1(name.toUtf8().toPercentEncoding(QByteArray(), SIGN_INV.toLatin1()));
+}
+
 QString ArrangementRun::journalPath() const
 {
     return m_box->baseUnit()->completeName() + QLatin1Char('/') + JOURNAL_NAME;
@@ -794,8 +800,9 @@ bool ArrangementRun::recover()
             kept.insert(parts.at(1));
         if (parts.size() < 6 || parts.at(0) != JOURNAL_PLACE)
             continue;
+        const QString sourceName = QString::fromUtf8(QByteArray::fromPercentEncoding(parts.at(5).toLatin1()));
         const JournalPlace place{Remark(parts.at(1)), parts.at(2).toLongLong(), parts.at(3).toLongLong(),
-                                 parts.at(4), parts.mid(5).join(SIGN_INV)};
+                                 parts.at(4), sourceName};
         if (place.remark.Ok())
             places << place;
     }
@@ -822,6 +829,7 @@ bool ArrangementRun::recover()
     bool stored = true;
     for (MyAbcFile *abcFile : qAsConst(modified)) {
         if (abcFile->store()) {
+            crashPoint();
             syncFolder(abcFile->path());
         } else {
             log(tr("(!) Can not store entry file %1").arg(abcFile->completeName()));
@@ -835,8 +843,11 @@ bool ArrangementRun::recover()
     // The killed run placed new objects under its session number, which it may not have recorded.
     const unsigned number = session.toUInt();
     if (newObjects > 0 && number > 0 && m_sssFile->sessionDateCreation(number).isEmpty()
-        && m_sssFile->currentSessionNumber() == number && !m_sssFile->add(box->objectName(), annotation))
-        log(tr("(!) Can not record session %1").arg(session));
+        && m_sssFile->currentSessionNumber() == number) {
+        if (!m_sssFile->add(box->objectName(), annotation))
+            log(tr("(!) Can not record session %1").arg(session));
+        crashPoint();
+    }
 
     if (!QFile::remove(journalPath())) {
         log(tr("(!) Can not remove file %1").arg(journalPath()));
@@ -868,10 +879,19 @@ void ArrangementRun::undoPlace(AnyBox *box, const JournalPlace &place, const QSe
     // The description is written after the copy: whatever lies beside a copy of ours is ours too.
     QFile::remove(copy.path() + QLatin1Char('/') + place.remark.rk() + QLatin1Char('.') + SUB_FILE_EXT);
     QFile::setPermissions(copyPath, QFile::ReadOwner | QFile::WriteOwner);
+    // A whole copy whose source has gone meanwhile is the only one left: it waits in the source folder
+    // again instead.
+    const QString sourcePath = m_srcFolder->completeName() + QLatin1Char('/') + place.sourceName;
+    if (!QFileInfo::exists(sourcePath) && copy.size() == place.size && QFile::rename(copyPath, sourcePath)) {
+        log(tr("(!) Put back into the source folder: %1").arg(sourcePath));
+        crashPoint();
+        return;
+    }
     if (QFile::remove(copyPath))
         log(tr("(!) Taken back: %1").arg(copyPath));
     else
         log(tr("(!) Can not remove file %1").arg(copyPath));
+    crashPoint();
 }
 
 // The entry is on the disk: the source goes if it is still the file that was copied, and the group
@@ -892,6 +912,7 @@ void ArrangementRun::finishPlace(AnyBox *box, const JournalPlace &place, QSet<My
         log(tr("(!) Removed source file %1, it is in the box as %2").arg(sourcePath, place.remark.remark()));
     else
         log(tr("(!) Can not remove source file %1").arg(sourcePath));
+    crashPoint();
 }
 
 void ArrangementRun::relink(AnyBox *box, const QString &from, const QString &to, QSet<MyAbcFile *> &modified)

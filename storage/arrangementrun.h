@@ -128,6 +128,7 @@ private:
     QList<MyAbcFile *> abcFiles() const;
     QList<MyAbcFile *> abcFiles(AnyBox *box) const;
     QString journalPath() const;
+    static QString journalName(const QString &name);
     bool startJournal(const QString &annotation);
     bool journal(const QString &line);
     void endJournal();
@@ -200,7 +201,7 @@ private:
     QString m_annotation;
     // The journal while this run keeps one open.
     QFile *m_journal = nullptr;
-    // Test builds kill the run at this file-system step (TESSARY_TEST_CRASH_STEP); 0 never.
+    // Tests kill the run at this file-system step (environment TESSARY_TEST_CRASH_STEP); 0 never.
     int m_crashStep = 0;
     int m_step = 0;
 };

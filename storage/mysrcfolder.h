@@ -35,7 +35,7 @@ public:
     QList<MySourceFile *> getInConformityExt(const QSet<QString> &extensions) const;
     QList<MySourceFile *> sourceFiles() const;
     // The files of the last listing whose names cannot be decoded in the locale's encoding, so that
-    // no path can name them; each shown with its undecodable bytes as \xNN.
+    // no path can name them; each shown with its bytes outside printable ASCII as \xNN.
     QStringList unreadableNames() const { return m_unreadableNames; }
 
 signals:

@@ -1,6 +1,7 @@
 // An arrangement killed at each of its file-system steps in turn, in a child process, and the next run
-// in this process that has to set things right. The child is this very program, started again with
-// TESSARY_CRASH_CHILD naming its folder and TESSARY_TEST_CRASH_STEP the step at which it is killed.
+// in this process that has to set things right (after a second child, killed while it sets things
+// right). The child is this very program, started again with TESSARY_CRASH_CHILD naming its folder and
+// TESSARY_TEST_CRASH_STEP the step at which it is killed.
 
 #include <QApplication>
 #include <QDir>
@@ -169,7 +170,8 @@ void TestArrangementCrash::checkAfterRecovery(const QTemporaryDir &dir, int step
     while (it.hasNext()) {
         const QString path = it.next();
         const QString relative = QDir(box).relativeFilePath(path);
-        if (QFileInfo(path).fileName() == NAME_ABC_FILE || relative == FOREIGN || OLD_OBJECTS.values().contains(relative))
+        if (QFileInfo(path).fileName() == NAME_ABC_FILE || relative == FOREIGN
+            || OLD_OBJECTS.values().contains(relative))
             continue;
         const QString remark = relative.left(2) + relative.mid(3, 2) + relative.mid(6, 2);
         QVERIFY2(entries.contains(remark), qPrintable("no entry names " + relative + at));
@@ -233,6 +235,7 @@ void TestArrangementCrash::killedAtEveryStepIsSetRightByTheNextRun()
 {
     int killed = 0;
     int journalsLeft = 0;
+    int killedTwice = 0;
     for (int step = 1; step < 100; ++step) {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
@@ -253,11 +256,20 @@ void TestArrangementCrash::killedAtEveryStepIsSetRightByTheNextRun()
             QCOMPARE(child.exitCode(), 0);
             QVERIFY2(killed >= 15, qPrintable(QStringLiteral("only %1 steps").arg(killed)));
             QVERIFY(journalsLeft >= killed - 1);
+            QVERIFY(killedTwice >= killed / 2);
             break;
         }
         ++killed;
-        if (QFileInfo::exists(TestSupport::baseDir(dir) + QLatin1Char('/') + ArrangementRun::JOURNAL_NAME))
+        if (QFileInfo::exists(TestSupport::baseDir(dir) + QLatin1Char('/') + ArrangementRun::JOURNAL_NAME)) {
             ++journalsLeft;
+            // The run that sets things right is killed too, at one of its first steps.
+            environment.insert(STEP_VARIABLE, QString::number(1 + step % 4));
+            child.setProcessEnvironment(environment);
+            child.start(QCoreApplication::applicationFilePath(), QStringList());
+            QVERIFY(child.waitForFinished(120000));
+            if (child.exitStatus() == QProcess::CrashExit)
+                ++killedTwice;
+        }
 
         QVERIFY2(runOnce(dir), qPrintable(QStringLiteral("run after a kill at step %1").arg(step)));
         checkAfterRecovery(dir, step);

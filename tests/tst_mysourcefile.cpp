@@ -22,6 +22,7 @@ private slots:
     void namesAndExtension_data();
     void namesAndExtension();
     void modificationTimeIsTheStartingDate();
+    void changeAfterListingIsNoticed();
     void checksumOfKnownContent_data();
     void checksumOfKnownContent();
     void unreadableFileHasEmptyChecksum();
@@ -87,6 +88,29 @@ void TestMySourceFile::modificationTimeIsTheStartingDate()
     file.setExifTime(QTime(14, 30));
     QCOMPARE(file.exifDate(), QDate(2021, 7, 10));
     QCOMPARE(file.exifTime(), QTime(14, 30));
+}
+
+// The size and time are those from before the checksum; a file written to afterwards no longer
+// matches them, even when the size stays.
+void TestMySourceFile::changeAfterListingIsNoticed()
+{
+    const QDateTime modified(QDate(2020, 3, 1), QTime(9, 0, 0));
+    QVERIFY(StorageSupport::writeFileAt(filePath("a.jpg"), "content", modified));
+    MySourceFile file(QStringLiteral("a.jpg"), m_folder);
+    QCOMPARE(file.size(), qint64(7));
+    QCOMPARE(file.modifiedNs(), modified.toMSecsSinceEpoch() * 1000000);
+    QVERIFY(file.unchanged());
+
+    QVERIFY(StorageSupport::writeFileAt(filePath("a.jpg"), "CONTENT", modified.addSecs(1)));
+    QVERIFY(!file.unchanged());
+    QVERIFY(StorageSupport::writeFileAt(filePath("a.jpg"), "content and more", modified));
+    QVERIFY(!file.unchanged());
+    QVERIFY(QFile::remove(filePath("a.jpg")));
+    QVERIFY(!file.unchanged());
+
+    MySourceFile missing(QStringLiteral("missing.jpg"), m_folder);
+    QCOMPARE(missing.size(), qint64(-1));
+    QVERIFY(!missing.unchanged());
 }
 
 void TestMySourceFile::checksumOfKnownContent_data()

@@ -8,7 +8,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "basefolder.h"
 #include "constants.h"
@@ -37,6 +39,7 @@ private slots:
     void sameBaseNamesGiveSameObjectName();
     void conformityIgnoresExtensionCase();
     void unreadableAndSpecialEntries();
+    void undecodableNamesAreCounted();
     void extractorOutputIsParsed();
     void extractorThatPrintsNothing();
     void extractorWithDashFields();
@@ -192,6 +195,34 @@ void TestMySrcFolder::unreadableAndSpecialEntries()
     QCOMPARE(names(files), QStringList({"bad.jpg", "good.jpg"}));
     QCOMPARE(files.at(0)->checkSum(), QString());
     QCOMPARE(files.at(1)->checkSum(), QStringLiteral("900150983cd24fb0d6963f7d28e17f72"));
+}
+
+// A name that does not decode in the locale's encoding (here UTF-8) is never listed as a source file,
+// but it is known, shown with its bytes escaped; a name in proper UTF-8 is listed as usual.
+void TestMySrcFolder::undecodableNamesAreCounted()
+{
+    QVERIFY(TestSupport::writeFile(inSrc("café.jpg"), "fine"));
+    const QByteArray raw = QFile::encodeName(srcPath()) + "/caf\xe9 \xff.jpg";
+    const int fd = ::open(raw.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    QVERIFY(fd >= 0);
+    ::close(fd);
+    // Neither a folder nor a hidden file with such a name is a file waiting to be placed.
+    QCOMPARE(::mkdir((QFile::encodeName(srcPath()) + "/dir\xff").constData(), 0755), 0);
+    const int hidden = ::open((QFile::encodeName(srcPath()) + "/.hidden\xff").constData(), O_WRONLY | O_CREAT, 0644);
+    QVERIFY(hidden >= 0);
+    ::close(hidden);
+
+    auto folder = makeFolder(StorageSupport::fake("fake_extractor.sh"));
+    QCOMPARE(names(folder->sourceFiles()), QStringList({"café.jpg"}));
+    QCOMPARE(folder->unreadableNames(), QStringList({"caf\\xe9 \\xff.jpg"}));
+
+    // The next listing forgets a name that is gone.
+    QCOMPARE(::unlink(raw.constData()), 0);
+    folder->refresh();
+    QCOMPARE(folder->unreadableNames(), QStringList());
+    // The temporary folder's own removal would not see these names either.
+    QCOMPARE(::rmdir((QFile::encodeName(srcPath()) + "/dir\xff").constData()), 0);
+    QCOMPARE(::unlink((QFile::encodeName(srcPath()) + "/.hidden\xff").constData()), 0);
 }
 
 void TestMySrcFolder::extractorOutputIsParsed()

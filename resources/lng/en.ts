@@ -211,6 +211,10 @@ cannot be written. The files meant for it stay in the source folder.</source>
         <source>(!) Removed source file %1, it is in the box as %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>(!) Put back into the source folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BookBox</name>

@@ -213,6 +213,10 @@ cannot be written. The files meant for it stay in the source folder.</source>
         <source>(!) Removed source file %1, it is in the box as %2</source>
         <translation>(!) Удалён исходный файл %1, он уже в хранилище как %2</translation>
     </message>
+    <message>
+        <source>(!) Put back into the source folder: %1</source>
+        <translation>(!) Возвращён в исходную папку: %1</translation>
+    </message>
 </context>
 <context>
     <name>BookBox</name>
