@@ -925,6 +925,14 @@ cannot be written. The files meant for it stay in the source folder.</source>
         <source>&amp;%1 %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The current work is not finished yet. Please wait until it ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MusicBox</name>

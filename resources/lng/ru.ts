@@ -927,6 +927,14 @@ cannot be written. The files meant for it stay in the source folder.</source>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>The current work is not finished yet. Please wait until it ends.</source>
+        <translation>Текущая работа ещё не закончена. Пожалуйста, дождитесь её окончания.</translation>
+    </message>
 </context>
 <context>
     <name>MusicBox</name>
