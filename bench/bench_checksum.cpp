@@ -72,7 +72,9 @@ int main(int argc, char *argv[])
     const qint64 mibEach = args.size() > 2 ? args.at(2).toLongLong() : 256;
     const int rounds = args.size() > 3 ? args.at(3).toInt() : 5;
     QTextStream out(stdout);
-    out << QStringLiteral("%1 cores, pool of %2 threads\n").arg(QThread::idealThreadCount()).arg(WorkPool::threadCount());
+    out << QStringLiteral("%1 cores, pool of %2 threads\n")
+               .arg(QThread::idealThreadCount())
+               .arg(WorkPool::threadCount());
 
     QTemporaryDir dir;
     QStringList paths;
@@ -112,7 +114,8 @@ int main(int argc, char *argv[])
                 md5sum << totalMiB * 1e9 / double(qMax<qint64>(timer.nsecsElapsed(), 1));
                 md5sumCpu << cpuSeconds(RUSAGE_CHILDREN) - before;
                 theirDigests.clear();
-                for (const QString &line : QString::fromLatin1(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts))
+                const QString output = QString::fromLatin1(process.readAllStandardOutput());
+                for (const QString &line : output.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
                     theirDigests << line.section(QLatin1Char(' '), 0, 0);
                 continue;
             }

@@ -189,7 +189,8 @@ void ArrangementRun::readSourceFolder()
 {
     const QList<MySourceFile *> files = m_srcFolder->getInConformityExt(m_box->ext());
     // All side by side on the pool; the decisions below still follow the listing order.
-    const auto connection = connect(m_srcFolder, &MySrcFolder::checkSumProgress, this, &ArrangementRun::readingProgress);
+    const auto connection =
+        connect(m_srcFolder, &MySrcFolder::checkSumProgress, this, &ArrangementRun::readingProgress);
     m_srcFolder->computeCheckSums(files);
     disconnect(connection);
     for (MySourceFile *file : files) {

@@ -374,7 +374,8 @@ void TestArrangementPool::closingMidRunIsRefusedAndNothingIsHalfDone()
     QVERIFY(tried);
     QCOMPARE(refusals, 2);
     QVERIFY(stillThere);
-    QCOMPARE(MyMessageBox::lastText(), QStringLiteral("The current work is not finished yet. Please wait until it ends."));
+    QCOMPARE(MyMessageBox::lastText(),
+             QStringLiteral("The current work is not finished yet. Please wait until it ends."));
     QCOMPARE(window->findChild<Arrangement *>(), frame);
 
     // Each file is waiting, or stored with its entry and its whole content; none is both or neither.
