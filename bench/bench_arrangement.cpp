@@ -1,28 +1,30 @@
-// Arranging incoming files into an empty photo box through the run the frame uses, against md5sum
-// plus cp -p plus sync of the same files measured in the same run: the run puts every copy on the disk
-// before it deletes its source, so the shell loop it is compared with syncs too.
-// Usage: bench_arrangement [files] [MiB per file] [rounds] (default 200 5 3).
+// Arranging incoming files into an empty photo box as a user meets it: the unit tree built from a
+// settings file as at start-up while the files wait in the source folder, then the run the frame uses.
+// Against md5sum plus cp -p plus sync of the same files measured in the same round: the run puts every
+// copy on the disk before it deletes its source, so the shell loop it is compared with syncs too.
+// Usage: bench_arrangement [files] [MiB per file] [rounds] [threads] (default 200 5 3, threads: the
+// machine's cores).
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStringList>
+#include <QThread>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 
+#include "anybox.h"
 #include "arrangementrun.h"
 #include "basefolder.h"
 #include "constants.h"
-#include "mylogfile.h"
-#include "mysrcfolder.h"
-#include "mysssfile.h"
-#include "photobox.h"
+#include "mysettings.h"
+#include "tessary.h"
+#include "workpool.h"
 
 namespace {
 
@@ -78,35 +80,43 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // A box holds a picture, which needs the GUI application object.
-    QGuiApplication app(argc, argv);
+    // A box holds a picture and the box set is a widget, which need the widget application object.
+    QApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     const int count = arguments.size() > 1 ? arguments.at(1).toInt() : 200;
     const qint64 size = (arguments.size() > 2 ? arguments.at(2).toLongLong() : 5) * 1024 * 1024;
     const int rounds = arguments.size() > 3 ? arguments.at(3).toInt() : 3;
+    if (arguments.size() > 4)
+        WorkPool::setThreadCount(arguments.at(4).toInt());
+    std::printf("%d cores, pool of %d threads\n", QThread::idealThreadCount(), WorkPool::threadCount());
 
     double bestRatio = 0;
     for (int round = 1; round <= rounds; ++round) {
         QTemporaryDir dir;
-        auto base = std::make_unique<BaseFolder>(dir.path() + QLatin1Char('/'), QStringLiteral("base"));
-        auto box = new PhotoBox(NAME_PHOTO, base.get());
-        box->setExt(PHOTO_EXT);
+        const QString basePath = dir.path() + QStringLiteral("/base");
+        const QString srcPath = basePath + QLatin1Char('/') + NAME_SRC_FOLDER;
+        QDir().mkpath(srcPath);
+        MySettings settings(dir.path() + QStringLiteral("/tessary.ini"), MySettings::builtInDefaults());
+        settings.setValue(KEY_GENERAL + KEY_BOX_DIR, basePath);
         // An extractor that does nothing: the dates are not what is measured.
-        auto srcFolder = new MySrcFolder(QStringLiteral("true"), NAME_SRC_FOLDER, base.get());
-        new MySssFile(NAME_SSS_FILE, base.get());
-        new MyLogFile(NAME_LOG_FILE, base.get());
-        if (!writeFiles(srcFolder->completeName(), count, size)) {
+        settings.setValue(KEY_GENERAL + KEY_EXTRACT_META_APP, QStringLiteral("true"));
+        settings.sync();
+        if (!writeFiles(srcPath, count, size)) {
             std::fprintf(stderr, "cannot write the incoming files\n");
             return 1;
         }
 
         // Both sides start with nothing left to write back.
         QProcess::execute(QStringLiteral("sync"), {});
-        const double reference = referenceSeconds(srcFolder->completeName(), dir.path() + QStringLiteral("/copies"));
+        const double reference = referenceSeconds(srcPath, dir.path() + QStringLiteral("/copies"));
         QProcess::execute(QStringLiteral("sync"), {});
-        ArrangementRun run(box);
         QElapsedTimer clock;
         clock.start();
+        // Start-up builds the unit tree while the files wait; then the user starts the arrangement.
+        Tessary tessary(&settings);
+        const double startUp = clock.nsecsElapsed() / 1e9;
+        auto box = qobject_cast<AnyBox *>(tessary.baseFolder()->unit(NAME_PHOTO));
+        ArrangementRun run(box);
         run.run(QStringLiteral("bench"));
         const double arranged = clock.nsecsElapsed() / 1e9;
         if (run.addedCount() != count) {
@@ -115,8 +125,10 @@ int main(int argc, char *argv[])
         }
         const double ratio = arranged / reference;
         bestRatio = round == 1 ? ratio : std::min(bestRatio, ratio);
-        std::printf("round %d: %d files of %lld MiB: arrangement %.2f s, md5sum + cp -p + sync %.2f s, ratio %.2f\n",
-                    round, count, size / (1024 * 1024), arranged, reference, ratio);
+        std::printf("round %d: %d files of %lld MiB: start-up %.3f s, start-up and arrangement %.2f s, "
+                    "md5sum + cp -p + sync %.2f s, ratio %.2f\n",
+                    round, count, size / (1024 * 1024), startUp, arranged, reference, ratio);
+        std::fflush(stdout);
     }
     std::printf("best ratio %.2f\n", bestRatio);
     return 0;

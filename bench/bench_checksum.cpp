@@ -1,7 +1,8 @@
-// Times the source-file checksum against md5sum on the same files in the same run, page cache
-// warm, and prints the throughput of both in MiB/s.
+// Times the checksums of incoming files computed side by side on the work pool against md5sum over the
+// same files in the same run, page cache warm, and prints the throughput of both in MiB/s; the pool
+// with a single thread shows what one file after another gives.
 //
-//   bench_checksum [FILES [MIB_EACH [ROUNDS]]]      defaults: 4 files of 512 MiB, 5 rounds
+//   bench_checksum [FILES [MIB_EACH [ROUNDS]]]      defaults: 8 files of 256 MiB, 5 rounds
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -10,10 +11,14 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QThread>
 
 #include <algorithm>
 
+#include <sys/resource.h>
+
 #include "mysourcefile.h"
+#include "workpool.h"
 
 static bool makeFile(const QString &path, qint64 mib)
 {
@@ -43,14 +48,33 @@ static void warm(const QStringList &paths)
     }
 }
 
+// CPU seconds used so far by this process (who) or by its waited-for children.
+static double cpuSeconds(int who)
+{
+    struct rusage usage;
+    if (::getrusage(who, &usage) != 0)
+        return 0;
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+static double bestOf(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.last();
+}
+
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const int files = args.size() > 1 ? args.at(1).toInt() : 4;
-    const qint64 mibEach = args.size() > 2 ? args.at(2).toLongLong() : 512;
+    const int files = args.size() > 1 ? args.at(1).toInt() : 8;
+    const qint64 mibEach = args.size() > 2 ? args.at(2).toLongLong() : 256;
     const int rounds = args.size() > 3 ? args.at(3).toInt() : 5;
     QTextStream out(stdout);
+    out << QStringLiteral("%1 cores, pool of %2 threads\n")
+               .arg(QThread::idealThreadCount())
+               .arg(WorkPool::threadCount());
 
     QTemporaryDir dir;
     QStringList paths;
@@ -64,56 +88,71 @@ int main(int argc, char *argv[])
     warm(paths);
     const double totalMiB = double(files) * double(mibEach);
 
-    // Each file is hashed by both sides back to back, in alternating order, so that a burst of
-    // load from elsewhere on the machine hits both alike; the best round of each side counts.
-    QList<double> ours;
-    QList<double> theirs;
-    QStringList ourDigests;
+    // The three contenders take turns within each round, in an order that changes from round to round,
+    // so that a burst of load from elsewhere on the machine hits all alike; the best round of each counts.
+    QList<double> pool;
+    QList<double> single;
+    QList<double> md5sum;
+    // CPU seconds per round of the pool and of md5sum: on a machine whose cores are taken by others the
+    // wall-clock figures say more about the load than about either side.
+    QList<double> poolCpu;
+    QList<double> md5sumCpu;
     QStringList theirDigests;
     for (int round = 0; round < rounds; ++round) {
-        qint64 ourMs = 0;
-        qint64 theirMs = 0;
-        ourDigests.clear();
-        theirDigests.clear();
-        for (int i = 0; i < paths.size(); ++i) {
-            for (int side = 0; side < 2; ++side) {
-                const bool runOurs = (side == 0) == ((round + i) % 2 == 0);
-                QElapsedTimer timer;
-                timer.start();
-                if (runOurs) {
-                    ourDigests << MySourceFile::computeCheckSum(paths.at(i));
-                    ourMs += timer.elapsed();
-                    continue;
-                }
-                QProcess md5sum;
-                md5sum.start(QStringLiteral("md5sum"), {paths.at(i)});
-                if (!md5sum.waitForFinished(-1) || md5sum.exitCode() != 0) {
+        for (int turn = 0; turn < 3; ++turn) {
+            const int side = (turn + round) % 3;
+            QElapsedTimer timer;
+            timer.start();
+            if (side == 2) {
+                const double before = cpuSeconds(RUSAGE_CHILDREN);
+                QProcess process;
+                process.start(QStringLiteral("md5sum"), paths);
+                if (!process.waitForFinished(-1) || process.exitCode() != 0) {
                     out << "md5sum failed\n";
                     return 1;
                 }
-                theirMs += timer.elapsed();
-                theirDigests << QString::fromLatin1(md5sum.readAllStandardOutput()).section(QLatin1Char(' '), 0, 0);
+                md5sum << totalMiB * 1e9 / double(qMax<qint64>(timer.nsecsElapsed(), 1));
+                md5sumCpu << cpuSeconds(RUSAGE_CHILDREN) - before;
+                theirDigests.clear();
+                const QString output = QString::fromLatin1(process.readAllStandardOutput());
+                for (const QString &line : output.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+                    theirDigests << line.section(QLatin1Char(' '), 0, 0);
+                continue;
+            }
+            WorkPool::setThreadCount(side == 0 ? 0 : 1);
+            const double before = cpuSeconds(RUSAGE_SELF);
+            const QStringList digests = MySourceFile::computeCheckSums(paths);
+            (side == 0 ? pool : single) << totalMiB * 1e9 / double(qMax<qint64>(timer.nsecsElapsed(), 1));
+            if (side == 0)
+                poolCpu << cpuSeconds(RUSAGE_SELF) - before;
+            WorkPool::setThreadCount(0);
+            if (!theirDigests.isEmpty() && digests != theirDigests) {
+                out << "digests differ from md5sum\n";
+                return 1;
             }
         }
-        ours << totalMiB * 1000.0 / double(qMax<qint64>(ourMs, 1));
-        theirs << totalMiB * 1000.0 / double(qMax<qint64>(theirMs, 1));
-        out << QStringLiteral("round %1: ours %2 MiB/s, md5sum %3 MiB/s\n")
+        out << QStringLiteral("round %1: pool %2 MiB/s, one thread %3 MiB/s, md5sum %4 MiB/s, pool/md5sum %5\n")
                    .arg(round + 1)
-                   .arg(ours.last(), 0, 'f', 1)
-                   .arg(theirs.last(), 0, 'f', 1);
+                   .arg(pool.last(), 0, 'f', 1)
+                   .arg(single.last(), 0, 'f', 1)
+                   .arg(md5sum.last(), 0, 'f', 1)
+                   .arg(pool.last() / md5sum.last(), 0, 'f', 2);
         out.flush();
     }
-    if (ourDigests != theirDigests) {
-        out << "digests differ from md5sum\n";
-        return 1;
-    }
-    std::sort(ours.begin(), ours.end());
-    std::sort(theirs.begin(), theirs.end());
-    const double bestOurs = ours.last();
-    const double bestTheirs = theirs.last();
-    out << QStringLiteral("%1 files x %2 MiB, %3 rounds, best round\n").arg(files).arg(mibEach).arg(rounds);
-    out << QStringLiteral("MySourceFile::computeCheckSum: %1 MiB/s\n").arg(bestOurs, 0, 'f', 1);
-    out << QStringLiteral("md5sum:                        %1 MiB/s\n").arg(bestTheirs, 0, 'f', 1);
-    out << QStringLiteral("ratio: %1 %\n").arg(100.0 * bestOurs / bestTheirs, 0, 'f', 1);
+    const double bestPool = bestOf(pool);
+    const double bestSingle = bestOf(single);
+    const double bestMd5sum = bestOf(md5sum);
+    out << QStringLiteral("%1 files x %2 MiB, %3 rounds, best round of each\n").arg(files).arg(mibEach).arg(rounds);
+    out << QStringLiteral("MySourceFile::computeCheckSums, pool:       %1 MiB/s\n").arg(bestPool, 0, 'f', 1);
+    out << QStringLiteral("MySourceFile::computeCheckSums, one thread: %1 MiB/s\n").arg(bestSingle, 0, 'f', 1);
+    out << QStringLiteral("md5sum:                                     %1 MiB/s\n").arg(bestMd5sum, 0, 'f', 1);
+    out << QStringLiteral("pool / md5sum: %1x\n").arg(bestPool / bestMd5sum, 0, 'f', 2);
+    // MiB hashed per CPU second: equal figures mean that with a free core each, the pool of n threads
+    // would reach n times md5sum's throughput.
+    std::sort(poolCpu.begin(), poolCpu.end());
+    std::sort(md5sumCpu.begin(), md5sumCpu.end());
+    out << QStringLiteral("MiB per CPU second (best round): pool %1, md5sum %2\n")
+               .arg(totalMiB / qMax(poolCpu.first(), 1e-9), 0, 'f', 1)
+               .arg(totalMiB / qMax(md5sumCpu.first(), 1e-9), 0, 'f', 1);
     return 0;
 }

@@ -102,6 +102,8 @@ void MainWindow::setQtTranslator(QTranslator *translator)
 
 void MainWindow::settingsActing()
 {
+    if (frameAtWork())
+        return;
     bool needReboot = false;
     if (!editSettings(m_settings, &needReboot))
         return;
@@ -154,35 +156,32 @@ void MainWindow::firstStepsActing()
 
 void MainWindow::arrangementActing()
 {
-    connect(placeFrame<Arrangement>(), &Arrangement::needUpdateStatus, this, &MainWindow::updateStatusBar);
+    placeFrameWithStatus<Arrangement>();
 }
 
 void MainWindow::selectDialogActing()
 {
-    connect(placeFrame<SearchDialog>(), &SearchDialog::needUpdateStatus, this, &MainWindow::updateStatusBar);
+    placeFrameWithStatus<SearchDialog>();
 }
 
 void MainWindow::selectTemplateActing()
 {
-    connect(placeFrame<TemplateDialog>(), &TemplateDialog::needUpdateStatus, this, &MainWindow::updateStatusBar);
+    placeFrameWithStatus<TemplateDialog>();
 }
 
 void MainWindow::selectOutCategoryActing()
 {
-    connect(placeFrame<WithoutCategoryDialog>(), &WithoutCategoryDialog::needUpdateStatus, this,
-            &MainWindow::updateStatusBar);
+    placeFrameWithStatus<WithoutCategoryDialog>();
 }
 
 void MainWindow::selectOutKeywordActing()
 {
-    connect(placeFrame<WithoutKeywordDialog>(), &WithoutKeywordDialog::needUpdateStatus, this,
-            &MainWindow::updateStatusBar);
+    placeFrameWithStatus<WithoutKeywordDialog>();
 }
 
 void MainWindow::selectOutTitleActing()
 {
-    connect(placeFrame<WithoutTitleDialog>(), &WithoutTitleDialog::needUpdateStatus, this,
-            &MainWindow::updateStatusBar);
+    placeFrameWithStatus<WithoutTitleDialog>();
 }
 
 void MainWindow::displayActing()
@@ -192,7 +191,7 @@ void MainWindow::displayActing()
 
 void MainWindow::addSimilarActing()
 {
-    connect(placeFrame<ResembleDialog>(), &ResembleDialog::needUpdateStatus, this, &MainWindow::updateStatusBar);
+    placeFrameWithStatus<ResembleDialog>();
 }
 
 void MainWindow::restoringForEditingActing()
@@ -267,6 +266,10 @@ void MainWindow::switchLanguage(QAction *action)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (frameAtWork()) {
+        event->ignore();
+        return;
+    }
     const QMessageBox::StandardButton answer =
         MyMessageBox::question(this, tr("Quit from Tessary") + QStringLiteral("..."),
                                tr("Are you sure") + QLatin1Char('?'), QMessageBox::Yes | QMessageBox::No,
@@ -350,16 +353,45 @@ void MainWindow::clearCentralWidget()
     setCentralWidget(m_centralFrame);
 }
 
+// A frame whose run is at work (an arrangement copying files) is neither closed nor replaced: the user
+// is told to wait. Half a run must never be left on the disk.
+bool MainWindow::frameAtWork()
+{
+    if (!m_centralFrame)
+        return false;
+    const QList<QWidget *> frames = m_centralFrame->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (const QWidget *frame : frames) {
+        if (frame->property(Arrangement::PROPERTY_AT_WORK).toBool()) {
+            MyMessageBox::warning(this, tr("Warning"),
+                                  tr("The current work is not finished yet. Please wait until it ends."));
+            return true;
+        }
+    }
+    return false;
+}
+
+// Null when the current frame is at work and stays.
 template <class Frame> Frame *MainWindow::placeFrame()
 {
+    if (frameAtWork())
+        return nullptr;
     clearCentralWidget();
     auto frame = new Frame(m_currentBox, m_centralFrame);
     m_centralFrame->layout()->addWidget(frame);
     return frame;
 }
 
+// For frames that change the selection or the contents of the box.
+template <class Frame> void MainWindow::placeFrameWithStatus()
+{
+    if (auto frame = placeFrame<Frame>())
+        connect(frame, &Frame::needUpdateStatus, this, &MainWindow::updateStatusBar);
+}
+
 void MainWindow::switchBox(const QString &boxName)
 {
+    if (frameAtWork())
+        return;
     m_currentBox = qobject_cast<AnyBox *>(m_tessary->baseFolder()->unit(boxName));
     placeFrame<BoxSelect>();
     updateStatusBar();

@@ -71,6 +71,7 @@ protected:
 private:
     void retranslateUi();
     void clearCentralWidget();
+    bool frameAtWork();
     void createActions();
     void createMenus();
     void createLanguageMenu();
@@ -79,6 +80,8 @@ private:
 
     // Clears the central area and puts a new frame for the current box in it.
     template <class Frame> Frame *placeFrame();
+    // The same, with the frame's needUpdateStatus() refreshing the status line.
+    template <class Frame> void placeFrameWithStatus();
     void switchBox(const QString &boxName);
 
     Tessary *m_tessary = nullptr;

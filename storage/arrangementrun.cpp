@@ -16,6 +16,7 @@
 #include "mysourcefile.h"
 #include "mysrcfolder.h"
 #include "mysssfile.h"
+#include "workpool.h"
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -127,7 +128,9 @@ void ArrangementRun::crashPoint()
 
 void ArrangementRun::syncFolder(const QString &path)
 {
-    if (!AltQFile::syncFolder(path))
+    bool synced = false;
+    WorkPool::run([&synced, &path] { synced = AltQFile::syncFolder(path); });
+    if (!synced)
         log(tr("(!) Can not sync folder %1").arg(path));
 }
 
@@ -150,13 +153,15 @@ bool ArrangementRun::run(const QString &annotation)
         return true;
     }
     emit readingStarted();
-    m_srcFolder->refresh();
+    // The extractor works while the checksums are computed; its dates are needed from the copy stage on.
+    m_srcFolder->refresh(false);
     log(tr("Total sessions: %1").arg(m_sssFile->countSessions()));
     log(tr("Current session number: %1").arg(m_sessionNumber));
     m_capacityBefore = m_box->getCount();
 
     logUnreadableNames();
     readSourceFolder();
+    m_srcFolder->waitForExtractor();
     emit readingFinished(m_found);
     searchDuplicates();
     searchVacantSpace();
@@ -183,6 +188,11 @@ void ArrangementRun::logUnreadableNames()
 void ArrangementRun::readSourceFolder()
 {
     const QList<MySourceFile *> files = m_srcFolder->getInConformityExt(m_box->ext());
+    // All side by side on the pool; the decisions below still follow the listing order.
+    const auto connection =
+        connect(m_srcFolder, &MySrcFolder::checkSumProgress, this, &ArrangementRun::readingProgress);
+    m_srcFolder->computeCheckSums(files);
+    disconnect(connection);
     for (MySourceFile *file : files) {
         // An empty checksum means the file could not be read to its end.
         const QString checkSum = file->checkSum();
@@ -451,7 +461,11 @@ void ArrangementRun::placeFile(MySourceFile *file)
             return;
         }
         crashPoint();
-        if (AltQFile(file->completeName()).copy(copyPath))
+        // The copy and its sync to disk happen beside the window.
+        bool copied = false;
+        const QString sourcePath = file->completeName();
+        WorkPool::run([&copied, &sourcePath, &copyPath] { copied = AltQFile(sourcePath).copy(copyPath); });
+        if (copied)
             break;
         // A failed copy removes what it wrote; a file there now came from elsewhere and is kept.
         if (!placeTaken(copyPath)) {
@@ -547,7 +561,7 @@ void ArrangementRun::storeAbcFiles()
     QSet<MyAbcFile *> storeAgain;
     QList<MyAbcFile *> settled;
     for (MyAbcFile *abcFile : qAsConst(order)) {
-        if (abcFile->store()) {
+        if (storeOffThread(abcFile)) {
             crashPoint();
             // The folder holds both the catalogue file and the copies it names.
             syncFolder(abcFile->path());
@@ -561,7 +575,7 @@ void ArrangementRun::storeAbcFiles()
     }
     // Only a taken-back edited version makes a file already written change once more.
     for (MyAbcFile *abcFile : qAsConst(storeAgain)) {
-        if (abcFile->store())
+        if (storeOffThread(abcFile))
             syncFolder(abcFile->path());
         else
             log(tr("(!) Can not store entry file %1").arg(abcFile->completeName()));
@@ -571,6 +585,14 @@ void ArrangementRun::storeAbcFiles()
     // A source that came back after a power cut would be reported as a duplicate for ever.
     if (!settled.isEmpty())
         syncFolder(m_srcFolder->completeName());
+}
+
+// Writing a catalogue file syncs it to disk; the window is served meanwhile and changes nothing.
+bool ArrangementRun::storeOffThread(MyAbcFile *abcFile)
+{
+    bool stored = false;
+    WorkPool::run([&stored, abcFile] { stored = abcFile->store(); });
+    return stored;
 }
 
 // The first-level folders of the places and the box folder, in which this run may have made folders.
@@ -681,8 +703,11 @@ bool ArrangementRun::startJournal(const QString &annotation)
         return false;
     }
     const QString written = annotation.simplified().replace(SIGN_INV, QStringLiteral("-"));
-    if (!journal(QStringList({JOURNAL_RUN, m_box->objectName(), m_sessionNumber, written}).join(SIGN_INV))
-        || !AltQFile::syncFolder(m_box->baseUnit()->completeName())) {
+    bool synced = false;
+    const QString base = m_box->baseUnit()->completeName();
+    if (journal(QStringList({JOURNAL_RUN, m_box->objectName(), m_sessionNumber, written}).join(SIGN_INV)))
+        WorkPool::run([&synced, &base] { synced = AltQFile::syncFolder(base); });
+    if (!synced) {
         endJournal();
         return false;
     }
@@ -699,7 +724,10 @@ bool ArrangementRun::journal(const QString &line)
     if (m_journal->write(data) != data.size())
         return false;
 #ifdef Q_OS_UNIX
-    return ::fdatasync(m_journal->handle()) == 0;
+    const int handle = m_journal->handle();
+    bool synced = false;
+    WorkPool::run([&synced, handle] { synced = ::fdatasync(handle) == 0; });
+    return synced;
 #else
     return m_journal->flush();
 #endif

@@ -23,6 +23,11 @@ class QFile;
 // One arrangement run: places the files waiting in the source folder into a box. Widget-free, so the
 // frame and the benchmark run the same code; the frame follows the stages through the signals.
 //
+// The run's decisions are taken on the calling (GUI) thread in the same order as ever; what takes long
+// (checksums, the extractor, copies and catalogue files synced to disk) runs beside it on the work pool
+// while the calling thread keeps serving its events, so the window repaints and answers. Results are the
+// same whatever the pool's size.
+//
 // A source file is deleted only after its copy's data, the stored abc file that holds its entry and the
 // folder entries of both are on the disk. Should a store fail, the copies of that abc file are taken
 // out of the box again and their sources stay, so every incoming file is either still waiting or in the
@@ -78,6 +83,8 @@ public:
 
 signals:
     void readingStarted();
+    // done of total checksums of incoming files computed.
+    void readingProgress(int done, int total);
     void readingFinished(int found);
     void duplicateStageStarted(int maximum);
     void duplicateProgress(int value);
@@ -151,6 +158,7 @@ private:
     Entry editedEntry(const Entry &original, const Remark &remark, MySourceFile *file) const;
     void updateResembling();
     void storeAbcFiles();
+    bool storeOffThread(MyAbcFile *abcFile);
     void syncFolder(const QString &path);
     void settle(MyAbcFile *abcFile);
     void takeBack(MyAbcFile *abcFile, QSet<MyAbcFile *> &stored, QSet<MyAbcFile *> &storeAgain);

@@ -6,6 +6,9 @@
 #include <QFileInfo>
 
 #include <memory>
+#include <vector>
+
+#include "workpool.h"
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -20,13 +23,42 @@ MySourceFile::MySourceFile(const QString &fileName, MyUnit *parent)
     const QFileInfo info(completeName());
     setObjectName(info.completeBaseName());
     setInitOk(true);
-    // Taken before the checksum, so that a file still being written shows as changed afterwards.
+    // Taken before the checksum, so that a file still being written shows as changed afterwards. The
+    // checksum itself waits until the arrangement needs it: listing the folder stays quick.
     fileStamp(completeName(), m_size, m_modifiedNs);
-    m_checkSum = computeCheckSum(completeName());
     const QDateTime modified = info.lastModified();
     m_exifDate = modified.date();
     m_exifTime = modified.time();
     m_ext = info.suffix();
+}
+
+QString MySourceFile::checkSum() const
+{
+    if (!m_checkSumKnown) {
+        m_checkSum = computeCheckSum(completeName());
+        m_checkSumKnown = true;
+    }
+    return m_checkSum;
+}
+
+void MySourceFile::setCheckSum(const QString &checkSum)
+{
+    m_checkSum = checkSum;
+    m_checkSumKnown = true;
+}
+
+QStringList MySourceFile::computeCheckSums(const QStringList &fileNames, const std::function<void(int)> &progress)
+{
+    // Each job writes only its own slot.
+    std::vector<QString> sums(size_t(fileNames.size()));
+    WorkPool::forEach(
+        fileNames.size(), [&sums, &fileNames](int i) { sums[size_t(i)] = computeCheckSum(fileNames.at(i)); },
+        progress);
+    QStringList result;
+    result.reserve(fileNames.size());
+    for (const QString &sum : sums)
+        result << sum;
+    return result;
 }
 
 QString MySourceFile::computeCheckSum(const QString &fileName)

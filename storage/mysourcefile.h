@@ -2,7 +2,10 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QTime>
+
+#include <functional>
 
 #include "myunit.h"
 
@@ -16,7 +19,10 @@ class MySourceFile : public MyUnit
 public:
     MySourceFile(const QString &fileName, MyUnit *parent);
 
-    QString checkSum() const { return m_checkSum; }
+    // Computed here on first use when the folder has not computed it on the pool yet.
+    QString checkSum() const;
+    bool checkSumKnown() const { return m_checkSumKnown; }
+    void setCheckSum(const QString &checkSum);
     QDate exifDate() const { return m_exifDate; }
     QTime exifTime() const { return m_exifTime; }
     QString ext() const { return m_ext; }
@@ -33,13 +39,19 @@ public:
     // MD5 of the whole content as 32 lower-case hexadecimal digits; empty when the file cannot
     // be read to its end.
     static QString computeCheckSum(const QString &fileName);
+    // The checksums of many files, computed side by side on the work pool (each file streamed in blocks
+    // as above), in the order of the paths. progress(done) is called in the calling thread, which
+    // serves its events meanwhile.
+    static QStringList computeCheckSums(const QStringList &fileNames,
+                                        const std::function<void(int)> &progress = std::function<void(int)>());
     // Size and modification time in nanoseconds of a file; false when it cannot be looked at.
     static bool fileStamp(const QString &fileName, qint64 &size, qint64 &modifiedNs);
 
 private:
     QDate m_exifDate;
     QTime m_exifTime;
-    QString m_checkSum;
+    mutable QString m_checkSum;
+    mutable bool m_checkSumKnown = false;
     QString m_ext;
     qint64 m_size = -1;
     qint64 m_modifiedNs = -1;

@@ -1,5 +1,7 @@
 #include "mysrcfolder.h"
 
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -24,11 +26,14 @@ MySrcFolder::MySrcFolder(const QString &extractApp, const QString &name, MyUnit 
     connect(m_process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
             &MySrcFolder::setDateAndTime);
     addFiles();
-    runExtractor();
+    // Start-up goes on meanwhile; until the extractor has finished the files carry their modification
+    // times.
+    startExtractor();
 }
 
 MySrcFolder::~MySrcFolder()
 {
+    stopExtractor();
     delete m_process;
 }
 
@@ -43,11 +48,32 @@ void MySrcFolder::setExtractApp(const QString &extractApp)
     m_arguments = CommandLine::argumentsEndingWithPath(extractApp, m_folderPath);
 }
 
-void MySrcFolder::refresh()
+void MySrcFolder::refresh(bool waitForDates)
 {
+    // The dates of an earlier listing are of no use any more.
+    stopExtractor();
     qDeleteAll(sourceFiles());
     addFiles();
-    runExtractor();
+    startExtractor();
+    if (waitForDates)
+        waitForExtractor();
+}
+
+void MySrcFolder::computeCheckSums(const QList<MySourceFile *> &files)
+{
+    QList<MySourceFile *> waiting;
+    QStringList paths;
+    for (MySourceFile *file : files) {
+        if (!file->checkSumKnown()) {
+            waiting << file;
+            paths << file->completeName();
+        }
+    }
+    const int total = paths.size();
+    const QStringList sums =
+        MySourceFile::computeCheckSums(paths, [this, total](int done) { emit checkSumProgress(done, total); });
+    for (int i = 0; i < waiting.size(); ++i)
+        waiting.at(i)->setCheckSum(sums.at(i));
 }
 
 QList<MySourceFile *> MySrcFolder::sourceFiles() const
@@ -103,15 +129,41 @@ void MySrcFolder::findUnreadableNames()
 #endif
 }
 
-// The extractor runs to its end however long it takes; a command that cannot start ends the
-// wait at once and the files keep their modification times.
-void MySrcFolder::runExtractor()
+// The extractor runs beside the window; setDateAndTime() takes its output when it has finished.
+void MySrcFolder::startExtractor()
 {
     if (!CommandLine::start(m_process, m_arguments))
         return;
     // Nothing is ever written to the extractor; a closed input keeps one that reads it from
     // blocking the wait forever.
     m_process->closeWriteChannel();
+}
+
+bool MySrcFolder::extractorRunning() const
+{
+    return m_process->state() != QProcess::NotRunning;
+}
+
+// It runs to its end however long it takes; a command that cannot start ends the wait at once and the
+// files keep their modification times.
+void MySrcFolder::waitForExtractor()
+{
+    // Without an event loop to serve (a thread of its own), the process is waited for directly.
+    if (!QCoreApplication::instance() || !QAbstractEventDispatcher::instance()) {
+        m_process->waitForFinished(-1);
+        return;
+    }
+    while (extractorRunning())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+// An extractor of an earlier listing is ended without its output being taken.
+void MySrcFolder::stopExtractor()
+{
+    if (!extractorRunning())
+        return;
+    const QSignalBlocker blocker(m_process);
+    m_process->kill();
     m_process->waitForFinished(-1);
 }
 

@@ -53,8 +53,8 @@ static QFile::Permissions modeOf(const QString &path)
 // Every widget of the frame below the Start row, which the run shows stage by stage.
 static const QStringList STAGE_WIDGETS = {
     "label_R", "unreadableLabel",
-    "label_O", "label_B", "variousLabel", "label_C", "duplicateProgress", "label_D", "label_E", "newLabel",
-    "label_F", "duplicateLabel", "label_G", "arrangementProgress", "label_Q", "label_P", "resembleProgress",
+    "label_O", "readingProgress", "label_B", "variousLabel", "label_C", "duplicateProgress", "label_D", "label_E",
+    "newLabel", "label_F", "duplicateLabel", "label_G", "arrangementProgress", "label_Q", "label_P", "resembleProgress",
     "label_H", "label_I", "totalLabel", "label_J", "addLabel", "label_K", "remainsLabel", "label_L", "beforeLabel",
     "label_M", "afterLabel", "label_N", "timeLabel"};
 static const QStringList RESULT_WIDGETS = {"label_H", "label_I", "totalLabel", "label_J", "addLabel", "label_K",

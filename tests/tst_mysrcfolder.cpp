@@ -1,4 +1,6 @@
+#include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QScopedPointer>
@@ -16,6 +18,7 @@
 #include "mysrcfolder.h"
 #include "storagesupport.h"
 #include "testsupport.h"
+#include "workpool.h"
 
 // The default extractor command line in its Linux form.
 static const QString EXIFTOOL_COMMAND =
@@ -43,6 +46,8 @@ private slots:
     void missingExtractorKeepsModificationTimes();
     void refreshListsAgainWithNewCommand();
     void exiftoolGivesDateTaken();
+    void listingWaitsNeitherForExtractorNorChecksums();
+    void checkSumsOnThePoolMatchOneByOne();
 
 private:
     QString srcPath() const { return m_base->completeName() + QLatin1Char('/') + NAME_SRC_FOLDER; }
@@ -82,9 +87,12 @@ QStringList TestMySrcFolder::recordedArguments() const
     return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
+// The folder as start-up makes it, once its extractor has finished.
 MySrcFolder *TestMySrcFolder::makeFolder(const QString &command)
 {
-    return new MySrcFolder(command, NAME_SRC_FOLDER, m_base.data());
+    auto folder = new MySrcFolder(command, NAME_SRC_FOLDER, m_base.data());
+    folder->waitForExtractor();
+    return folder;
 }
 
 QStringList TestMySrcFolder::names(const QList<MySourceFile *> &files)
@@ -349,5 +357,74 @@ void TestMySrcFolder::exiftoolGivesDateTaken()
     }
 }
 
+
+// Start-up lists the folder without reading any file and without waiting for the extractor; the
+// dates arrive when the extractor has finished, while the event loop runs.
+void TestMySrcFolder::listingWaitsNeitherForExtractorNorChecksums()
+{
+    QVERIFY(StorageSupport::writeFileAt(inSrc("a.jpg"), "first", m_modified));
+    const QString slow = m_dir->path() + QStringLiteral("/slow.sh");
+    QVERIFY(TestSupport::writeFile(slow, "#!/bin/sh\nsleep 3\necho 'a.jpg|10.07.2021|09:30'\n"));
+    QVERIFY(QFile::setPermissions(slow, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+
+    QElapsedTimer clock;
+    clock.start();
+    auto folder = new MySrcFolder(slow + QStringLiteral(" %1"), NAME_SRC_FOLDER, m_base.data());
+    QVERIFY(clock.elapsed() < 2000);
+    QVERIFY(folder->extractorRunning());
+    QCOMPARE(folder->sourceFiles().size(), 1);
+    MySourceFile *file = folder->sourceFiles().first();
+    QVERIFY(!file->checkSumKnown());
+    QCOMPARE(file->exifDate(), m_modified.date());
+
+    QTRY_VERIFY_WITH_TIMEOUT(!folder->extractorRunning(), 20000);
+    QCOMPARE(file->exifDate(), QDate(2021, 7, 10));
+    QCOMPARE(file->exifTime(), QTime(9, 30));
+    // Asked for one by one, the checksum is computed there and then.
+    QCOMPARE(file->checkSum(), QString::fromLatin1(QCryptographicHash::hash("first", QCryptographicHash::Md5).toHex()));
+    QVERIFY(file->checkSumKnown());
+}
+
+// Files of very different sizes hashed side by side give what one-by-one hashing gives, in listing
+// order; a file that cannot be read among them gets an empty checksum and the others are not touched.
+void TestMySrcFolder::checkSumsOnThePoolMatchOneByOne()
+{
+    const QList<int> sizes = {0, 1, 4096, 1024 * 1024 + 7, 3 * 1024 * 1024, 17, 65536};
+    for (int i = 0; i < sizes.size(); ++i) {
+        QByteArray content(sizes.at(i), Qt::Uninitialized);
+        for (int j = 0; j < content.size(); ++j)
+            content[j] = char((j * 31 + i) & 0xff);
+        QVERIFY(TestSupport::writeFile(inSrc(QStringLiteral("f%1.jpg").arg(i)), content));
+    }
+    // Listed like a file, refused on reading: the process's own memory at offset 0.
+    QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), inSrc("f3a.jpg")));
+    auto folder = makeFolder(QStringLiteral("true"));
+    const QList<MySourceFile *> files = folder->sourceFiles();
+    QCOMPARE(files.size(), sizes.size() + 1);
+
+    QSignalSpy progress(folder, &MySrcFolder::checkSumProgress);
+    WorkPool::setThreadCount(3);
+    folder->computeCheckSums(files);
+    WorkPool::setThreadCount(0);
+    // Jobs that finish together are reported together: the count only rises, up to all of them.
+    QVERIFY(!progress.isEmpty());
+    for (int i = 1; i < progress.size(); ++i)
+        QVERIFY(progress.at(i).at(0).toInt() > progress.at(i - 1).at(0).toInt());
+    QCOMPARE(progress.last().at(0).toInt(), files.size());
+    QCOMPARE(progress.last().at(1).toInt(), files.size());
+    for (MySourceFile *file : files) {
+        QVERIFY(file->checkSumKnown());
+        if (file->name() == QLatin1String("f3a.jpg")) {
+            QVERIFY(file->checkSum().isEmpty());
+            continue;
+        }
+        QFile content(file->completeName());
+        QVERIFY(content.open(QIODevice::ReadOnly));
+        QCOMPARE(file->checkSum(),
+                 QString::fromLatin1(QCryptographicHash::hash(content.readAll(), QCryptographicHash::Md5).toHex()));
+    }
+}
+
 QTEST_GUILESS_MAIN(TestMySrcFolder)
+
 #include "tst_mysrcfolder.moc"

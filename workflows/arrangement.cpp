@@ -25,8 +25,8 @@ Arrangement::Arrangement(AnyBox *box, QFrame *parent)
     sessionLabel->setText(m_run->sessionNumber());
     annotationEdit->setFocus();
     // Everything below the Start row appears stage by stage during the run.
-    setShown({label_O, label_B, variousLabel, label_C, duplicateProgress, label_D, label_E, newLabel, label_F,
-              duplicateLabel, label_G, arrangementProgress, label_Q, label_P, resembleProgress, label_H, label_I,
+    setShown({label_O, readingProgress, label_B, variousLabel, label_C, duplicateProgress, label_D, label_E, newLabel,
+              label_F, duplicateLabel, label_G, arrangementProgress, label_Q, label_P, resembleProgress, label_H, label_I,
               totalLabel, label_J, addLabel, label_K, remainsLabel, label_L, beforeLabel, label_M, afterLabel, label_N,
               timeLabel, label_R, unreadableLabel},
              false);
@@ -34,6 +34,7 @@ Arrangement::Arrangement(AnyBox *box, QFrame *parent)
     connect(startButton, &QPushButton::clicked, this, &Arrangement::pressStartButton);
 
     connect(m_run, &ArrangementRun::readingStarted, this, &Arrangement::showReading);
+    connect(m_run, &ArrangementRun::readingProgress, this, &Arrangement::showReadingProgress);
     connect(m_run, &ArrangementRun::readingFinished, this, &Arrangement::showFound);
     connect(m_run, &ArrangementRun::duplicateStageStarted, this, &Arrangement::showDuplicateStage);
     connect(m_run, &ArrangementRun::duplicateProgress, this, &Arrangement::showDuplicateProgress);
@@ -96,7 +97,10 @@ void Arrangement::pressStartButton()
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The window answers during the run; the main window asks this before it closes or replaces the frame.
+    setProperty(PROPERTY_AT_WORK, true);
     const bool ran = m_run->run(annotationEdit->text());
+    setProperty(PROPERTY_AT_WORK, false);
     if (ran) {
         showResult();
         if (!m_run->recovered()) {
@@ -134,9 +138,17 @@ void Arrangement::showReading()
     repaintNow();
 }
 
+void Arrangement::showReadingProgress(int done, int total)
+{
+    readingProgress->setRange(0, qMax(total, 1));
+    readingProgress->setValue(total > 0 ? done : 1);
+    readingProgress->show();
+}
+
 void Arrangement::showFound(int found)
 {
     label_O->hide();
+    readingProgress->hide();
     variousLabel->setText(QString::number(found));
     setShown({label_B, variousLabel}, true);
     repaintNow();
@@ -224,8 +236,9 @@ void Arrangement::setShown(const QList<QWidget *> &widgets, bool shown)
         widget->setVisible(shown);
 }
 
-// Labels and bars repaint; clicks and keys wait until the run is over, so that no other command can
-// replace this frame in the middle of a run.
+// Labels and bars repaint between the steps that the run takes on this thread; the long steps serve
+// every event while they wait. No other command can replace this frame in the middle of a run: the main
+// window refuses while the frame is at work.
 void Arrangement::repaintNow()
 {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

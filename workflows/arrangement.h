@@ -19,6 +19,9 @@ class Arrangement : public QFrame, private Ui::ArrangementDialogGUI
     Q_OBJECT
 
 public:
+    // The dynamic property that is true while the frame's run is at work.
+    static constexpr const char *PROPERTY_AT_WORK = "atWork";
+
     Arrangement(AnyBox *box, QFrame *parent);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -38,6 +41,7 @@ protected:
 
 private slots:
     void showReading();
+    void showReadingProgress(int done, int total);
     void showFound(int found);
     void showDuplicateStage(int maximum);
     void showDuplicateProgress(int value);

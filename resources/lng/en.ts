@@ -1411,6 +1411,14 @@ They stay applied and are stored again on saving or closing.</source>
         <source>&amp;%1 %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The current work is not finished yet. Please wait until it ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MusicBox</name>

@@ -1423,6 +1423,14 @@ They stay applied and are stored again on saving or closing.</source>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Внимание</translation>
+    </message>
+    <message>
+        <source>The current work is not finished yet. Please wait until it ends.</source>
+        <translation>Текущая работа ещё не закончена. Пожалуйста, дождитесь её окончания.</translation>
+    </message>
 </context>
 <context>
     <name>MusicBox</name>
