@@ -47,13 +47,14 @@ void MySourceFile::setCheckSum(const QString &checkSum)
     m_checkSumKnown = true;
 }
 
-QStringList MySourceFile::computeCheckSums(const QStringList &fileNames, const std::function<void(int)> &progress)
+QStringList MySourceFile::computeCheckSums(const QStringList &fileNames, const std::function<void(int)> &progress,
+                                           QEventLoop::ProcessEventsFlags flags)
 {
     // Each job writes only its own slot.
     std::vector<QString> sums(size_t(fileNames.size()));
     WorkPool::forEach(
         fileNames.size(), [&sums, &fileNames](int i) { sums[size_t(i)] = computeCheckSum(fileNames.at(i)); },
-        progress);
+        progress, flags);
     QStringList result;
     result.reserve(fileNames.size());
     for (const QString &sum : sums)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QEventLoop>
 #include <QString>
 #include <QStringList>
 #include <QTime>
@@ -41,9 +42,10 @@ public:
     static QString computeCheckSum(const QString &fileName);
     // The checksums of many files, computed side by side on the work pool (each file streamed in blocks
     // as above), in the order of the paths. progress(done) is called in the calling thread, which
-    // serves its events meanwhile.
+    // serves its events meanwhile (as flags allow).
     static QStringList computeCheckSums(const QStringList &fileNames,
-                                        const std::function<void(int)> &progress = std::function<void(int)>());
+                                        const std::function<void(int)> &progress = std::function<void(int)>(),
+                                        QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents);
     // Size and modification time in nanoseconds of a file; false when it cannot be looked at.
     static bool fileStamp(const QString &fileName, qint64 &size, qint64 &modifiedNs);
 

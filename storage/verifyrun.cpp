@@ -86,10 +86,22 @@ void VerifyRun::scan()
                 readAbc(abcPath);
                 emit fileScanned(++m_fileCount);
             }
+            // The folder's stored files are hashed side by side on the work pool; the window repaints
+            // meanwhile, but clicks and keys wait, so nothing can replace the frame during the scan.
+            QStringList names;
+            QStringList hashed;
             for (const QString &name : files) {
                 if (name == NAME_ABC_FILE)
                     continue;
-                scanStoredFile(abcPath, folder, name);
+                names << name;
+                if (!isSubFile(name))
+                    hashed << folder + QLatin1Char('/') + name;
+            }
+            const QStringList digests =
+                MySourceFile::computeCheckSums(hashed, std::function<void(int)>(), QEventLoop::ExcludeUserInputEvents);
+            int next = 0;
+            for (const QString &name : names) {
+                scanStoredFile(abcPath, folder, name, isSubFile(name) ? QString() : digests.at(next++));
                 emit fileScanned(++m_fileCount);
             }
         }
@@ -157,7 +169,14 @@ void VerifyRun::readAbc(const QString &path)
     }
 }
 
-void VerifyRun::scanStoredFile(const QString &abcPath, const QString &folderPath, const QString &fileName)
+bool VerifyRun::isSubFile(const QString &fileName) const
+{
+    return m_box->useSubFile() && QFileInfo(fileName).suffix() == SUB_FILE_EXT;
+}
+
+// digest is the stored file's checksum, empty for a sub file or a file that cannot be read.
+void VerifyRun::scanStoredFile(const QString &abcPath, const QString &folderPath, const QString &fileName,
+                               const QString &digest)
 {
     const QString path = folderPath + QLatin1Char('/') + fileName;
     const QFileInfo folder(folderPath);
@@ -167,14 +186,12 @@ void VerifyRun::scanStoredFile(const QString &abcPath, const QString &folderPath
     const auto entry = entries.constFind(remark);
     const bool hasEntry = entry != entries.constEnd();
 
-    if (m_box->useSubFile() && QFileInfo(fileName).suffix() == SUB_FILE_EXT) {
+    if (isSubFile(fileName)) {
         if (hasEntry) {
             m_backupList << path;
             return;
         }
     } else {
-        // Streamed through the digest block by block, so a file of any size costs the same memory.
-        const QString digest = MySourceFile::computeCheckSum(path);
         if (hasEntry && !digest.isEmpty() && entry->getField(3) == digest) {
             m_goodFiles[remark] << digest;
             m_backupList << path;

@@ -61,7 +61,9 @@ private:
     void readWrd();
     void readSss();
     void readAbc(const QString &path);
-    void scanStoredFile(const QString &abcPath, const QString &folderPath, const QString &fileName);
+    bool isSubFile(const QString &fileName) const;
+    void scanStoredFile(const QString &abcPath, const QString &folderPath, const QString &fileName,
+                        const QString &digest);
     QString entryFindings(const QString &abcPath, const QString &folderA, const QString &folderB,
                           const Entry &entry) const;
     static QStringList readLines(const QString &path);

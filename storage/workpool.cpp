@@ -36,7 +36,8 @@ struct Batch
 
 } // namespace
 
-void WorkPool::forEach(int count, const std::function<void(int)> &job, const std::function<void(int)> &progress)
+void WorkPool::forEach(int count, const std::function<void(int)> &job, const std::function<void(int)> &progress,
+                       QEventLoop::ProcessEventsFlags flags)
 {
     if (count <= 0)
         return;
@@ -88,7 +89,7 @@ void WorkPool::forEach(int count, const std::function<void(int)> &job, const std
             break;
         // Returns as soon as a worker wakes it, or with any event of the window.
         if (dispatcher)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            QCoreApplication::processEvents(flags | QEventLoop::WaitForMoreEvents);
     }
     for (std::thread &thread : threads)
         thread.join();

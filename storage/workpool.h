@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QEventLoop>
+
 #include <functional>
 
 // The program's objects live on the GUI thread and are used only there. Work that would hold up the
@@ -20,9 +22,11 @@ public:
 
     // Runs job(0) ... job(count - 1), each once, on up to threadCount() threads, taking the indexes in
     // order. The calling thread serves its events while it waits (when it has an event loop) and calls
-    // progress(done) there as jobs finish. Returns when every job has run.
+    // progress(done) there as jobs finish. Returns when every job has run. A caller that must not be
+    // replaced meanwhile leaves clicks and keys waiting (QEventLoop::ExcludeUserInputEvents).
     static void forEach(int count, const std::function<void(int)> &job,
-                        const std::function<void(int)> &progress = std::function<void(int)>());
+                        const std::function<void(int)> &progress = std::function<void(int)>(),
+                        QEventLoop::ProcessEventsFlags flags = QEventLoop::AllEvents);
 
     // Runs one job on another thread and waits for it as forEach does.
     static void run(const std::function<void()> &job);
