@@ -48,7 +48,8 @@ ArrangementRun::ArrangementRun(AnyBox *box, QObject *parent)
 
 bool ArrangementRun::usable() const
 {
-    return m_box && m_srcFolder && m_sssFile && m_logFile;
+    // Without a session number left, the entries would get session 0.
+    return m_box && m_srcFolder && m_sssFile && m_logFile && m_sssFile->sessionNumberLeft();
 }
 
 QString ArrangementRun::sessionNumber() const

@@ -107,7 +107,8 @@ void TestDisplayDialog::listsOfTheBoxFilledRowByRowAndPresented()
     // Newest, but a music list: not offered for photos.
     QVERIFY(writeList("songs.apl", {"qwerty"}, now));
     QVERIFY(TestSupport::writeFile(basePath() + '/' + NAME_TMP_FILE,
-                                   "<photo:summer trip:Summer trip>\n\t\tA:1\n\t:search\n\n<music:songs:Loud>\n\t:search\n"));
+                                   "<photo:summer trip:Summer trip>\n\t\tA:1\n\t:search\n\n"
+                                   "<music:songs:Loud>\n\t:search\n"));
 
     m_central.reset(new QFrame);
     auto box = dynamic_cast<AnyBox *>(m_tessary->baseFolder()->unit(NAME_PHOTO));

@@ -10,6 +10,7 @@
 
 #include "anybox.h"
 #include "arrangement.h"
+#include "arrangementrun.h"
 #include "arrangementsupport.h"
 #include "basefolder.h"
 #include "constants.h"
@@ -272,6 +273,10 @@ void TestHostileNames::largestSessionNumberRefusedByFrame()
              QStringLiteral("The arrangement cannot start.\nNo session number is left: the session file\n%1\n"
                             "already holds the largest number, 4294967295.")
                  .arg(base + QLatin1Char('/') + NAME_SSS_FILE));
+    // The run itself refuses too, for callers without the frame.
+    ArrangementRun run(box);
+    QVERIFY(!run.usable());
+    QVERIFY(!run.run(QStringLiteral("more")));
     QCOMPARE(TestSupport::readFile(base + QLatin1Char('/') + NAME_SSS_FILE), sessions);
     QCOMPARE(fileNames(base + QStringLiteral("/_src")), QStringList({"a.jpg"}));
     QVERIFY(storedEntries(base + QLatin1Char('/') + NAME_PHOTO).isEmpty());

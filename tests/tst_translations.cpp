@@ -179,7 +179,8 @@ void TestTranslations::settingsLabelsMatchTheBoxes()
     for (const Message &m : messages) {
         if (!boxes.contains(m.context) || !m.finished || !settingsLabels.contains(m.source))
             continue;
-        QVERIFY2(settingsLabels.value(m.source) == m.translation, qPrintable(m.context + QLatin1String(": ") + m.source));
+        QVERIFY2(settingsLabels.value(m.source) == m.translation,
+                 qPrintable(m.context + QLatin1String(": ") + m.source));
         ++compared;
     }
     QVERIFY(compared > 20);

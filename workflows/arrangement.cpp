@@ -25,10 +25,10 @@ Arrangement::Arrangement(AnyBox *box, QFrame *parent)
     sessionLabel->setText(m_run->sessionNumber());
     annotationEdit->setFocus();
     // Everything below the Start row appears stage by stage during the run.
-    setShown({label_O, readingProgress, label_B, variousLabel, label_C, duplicateProgress, label_D, label_E, newLabel,
-              label_F, duplicateLabel, label_G, arrangementProgress, label_Q, label_P, resembleProgress, label_H, label_I,
-              totalLabel, label_J, addLabel, label_K, remainsLabel, label_L, beforeLabel, label_M, afterLabel, label_N,
-              timeLabel, label_R, unreadableLabel},
+    setShown({label_O, readingProgress, label_B, variousLabel, label_C, duplicateProgress, label_D, label_E,
+              newLabel, label_F, duplicateLabel, label_G, arrangementProgress, label_Q, label_P, resembleProgress,
+              label_H, label_I, totalLabel, label_J, addLabel, label_K, remainsLabel, label_L, beforeLabel, label_M,
+              afterLabel, label_N, timeLabel, label_R, unreadableLabel},
              false);
     annotationEdit->installEventFilter(this);
     connect(startButton, &QPushButton::clicked, this, &Arrangement::pressStartButton);

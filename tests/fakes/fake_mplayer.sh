@@ -4,7 +4,8 @@
 # Cantrel sends with MPlayer's answer lines: the metadata from CANTREL_FAKE_TITLE, _ARTIST, _ALBUM
 # and _YEAR, the length from CANTREL_FAKE_LENGTH, and a position that grows by one second per
 # request. "quit" ends it, unless CANTREL_FAKE_IGNORE_QUIT is set. At the end of its input it goes
-# on like a player that is still playing. With CANTREL_FAKE_EXIT_AT_ONCE set it ends right after the record. Its process id goes to "$CANTREL_FAKE_RECORD.pid".
+# on like a player that is still playing; with CANTREL_FAKE_EXIT_AT_ONCE set it ends right after the
+# record, as MPlayer does with a file it cannot play. Its process id goes to "$CANTREL_FAKE_RECORD.pid".
 record="$CANTREL_FAKE_RECORD"
 [ -n "$record" ] || exit 1
 line="start"
