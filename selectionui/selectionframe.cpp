@@ -86,6 +86,17 @@ int SelectionFrame::stageNumber() const
 
 // ---- lists and buttons -------------------------------------------------------------------
 
+// Each criterion list with its Clear and Remove buttons.
+QList<SelectionFrame::ListButtons> SelectionFrame::listButtons() const
+{
+    return {{remarkList, remarkClearButton, remarkRemoveButton},
+            {titleList, titleClearButton, titleRemoveButton},
+            {dateList, dateClearButton, dateRemoveButton},
+            {wordList, wordClearButton, wordRemoveButton},
+            {wordPresentList, wordPresentClearButton, wordPresentRemoveButton},
+            {wordAbsentList, wordAbsentClearButton, wordAbsentRemoveButton}};
+}
+
 void SelectionFrame::setupLists()
 {
     connect(remarkAddButton, &QPushButton::clicked, this, &SelectionFrame::pressRemarkAddButton);
@@ -98,17 +109,7 @@ void SelectionFrame::setupLists()
     connect(titleEdit, &QLineEdit::returnPressed, titleAddButton, &QPushButton::click);
     wordEdit->installEventFilter(this);
 
-    const struct
-    {
-        QListWidget *list;
-        QPushButton *clear;
-        QPushButton *remove;
-    } lists[] = {{remarkList, remarkClearButton, remarkRemoveButton},
-                 {titleList, titleClearButton, titleRemoveButton},
-                 {dateList, dateClearButton, dateRemoveButton},
-                 {wordList, wordClearButton, wordRemoveButton},
-                 {wordPresentList, wordPresentClearButton, wordPresentRemoveButton},
-                 {wordAbsentList, wordAbsentClearButton, wordAbsentRemoveButton}};
+    const QList<ListButtons> lists = listButtons();
     for (const auto &item : lists) {
         QListWidget *list = item.list;
         connect(item.clear, &QPushButton::clicked, this, [this, list]() {
@@ -245,17 +246,7 @@ void SelectionFrame::setModeButtons()
     const bool newWord = !key.isEmpty() && !m_presentKeys.contains(key) && !m_absentKeys.contains(key);
     wordPresentButton->setEnabled(newWord);
     wordAbsentButton->setEnabled(newWord);
-    const struct
-    {
-        QListWidget *list;
-        QPushButton *clear;
-        QPushButton *remove;
-    } lists[] = {{remarkList, remarkClearButton, remarkRemoveButton},
-                 {titleList, titleClearButton, titleRemoveButton},
-                 {dateList, dateClearButton, dateRemoveButton},
-                 {wordList, wordClearButton, wordRemoveButton},
-                 {wordPresentList, wordPresentClearButton, wordPresentRemoveButton},
-                 {wordAbsentList, wordAbsentClearButton, wordAbsentRemoveButton}};
+    const QList<ListButtons> lists = listButtons();
     for (const auto &item : lists) {
         item.clear->setEnabled(item.list->count() > 0);
         item.remove->setEnabled(!item.list->selectedItems().isEmpty());

@@ -61,6 +61,14 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    struct ListButtons
+    {
+        QListWidget *list;
+        QPushButton *clear;
+        QPushButton *remove;
+    };
+
+    QList<ListButtons> listButtons() const;
     void setupLists();
     void fillSessionTable();
     QStringList sessionHeaders() const;

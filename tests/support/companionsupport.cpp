@@ -3,6 +3,7 @@
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
+#include <QXmlStreamReader>
 #include <QtMath>
 
 namespace CompanionSupport {
@@ -45,6 +46,24 @@ QByteArray wavTone(int seconds, int sampleRate)
     for (quint32 i = 0; i < samples; ++i)
         out << qint16(8000 * qSin(2 * M_PI * 440 * i / sampleRate));
     return wav;
+}
+
+int finishedTranslationCount(const QString &tsPath)
+{
+    QFile source(tsPath);
+    if (!source.open(QIODevice::ReadOnly))
+        return -1;
+    QXmlStreamReader xml(&source);
+    int messages = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("translation")) {
+            ++messages;
+            if (!xml.attributes().value(QLatin1String("type")).isEmpty() || xml.readElementText().isEmpty())
+                return -1;
+        }
+    }
+    return xml.hasError() ? -1 : messages;
 }
 
 } // namespace CompanionSupport

@@ -15,5 +15,8 @@ qint64 recordedPid(const QString &path);
 bool processGone(qint64 pid);
 // A mono 16-bit PCM WAV file of a 440 Hz tone lasting the given number of seconds.
 QByteArray wavTone(int seconds, int sampleRate = 8000);
+// The number of messages in a translation source when every one has a finished, non-empty
+// translation; -1 when one has not or the file cannot be read.
+int finishedTranslationCount(const QString &tsPath);
 
 } // namespace CompanionSupport
