@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QApplication>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStringList>
@@ -23,7 +23,7 @@
 #include "basefolder.h"
 #include "constants.h"
 #include "mysettings.h"
-#include "tessary.h"
+#include "unittree.h"
 #include "workpool.h"
 
 namespace {
@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // A box holds a picture and the box set is a widget, which need the widget application object.
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     const int count = arguments.size() > 1 ? arguments.at(1).toInt() : 200;
     const qint64 size = (arguments.size() > 2 ? arguments.at(2).toLongLong() : 5) * 1024 * 1024;
@@ -113,9 +113,9 @@ int main(int argc, char *argv[])
         QElapsedTimer clock;
         clock.start();
         // Start-up builds the unit tree while the files wait; then the user starts the arrangement.
-        Tessary tessary(&settings);
+        UnitTree tree(&settings);
         const double startUp = clock.nsecsElapsed() / 1e9;
-        auto box = qobject_cast<AnyBox *>(tessary.baseFolder()->unit(NAME_PHOTO));
+        auto box = qobject_cast<AnyBox *>(tree.baseFolder()->unit(NAME_PHOTO));
         ArrangementRun run(box);
         run.run(QStringLiteral("bench"));
         const double arranged = clock.nsecsElapsed() / 1e9;

@@ -5,7 +5,7 @@
 //
 //   bench_verify [OBJECTS [MIB_EACH [ROUNDS]]]      defaults: 200 objects of 5 MiB, 3 rounds
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
@@ -22,7 +22,7 @@
 #include "basefolder.h"
 #include "constants.h"
 #include "mysettings.h"
-#include "tessary.h"
+#include "unittree.h"
 #include "verifyrun.h"
 
 // Random content, so that neither side is flattered by sparse or repetitive data. Returns the MD5.
@@ -79,7 +79,7 @@ int main(int argc, char *argv[])
     // The box set is a widget; no window is ever shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     const int objects = args.size() > 1 ? args.at(1).toInt() : 200;
     const qint64 mibEach = args.size() > 2 ? args.at(2).toLongLong() : 5;
@@ -120,8 +120,8 @@ int main(int argc, char *argv[])
         writeText(it.key() + QLatin1Char('/') + NAME_ABC_FILE, it.value().join(QLatin1Char('\n')) + QLatin1Char('\n'));
     writeText(basePath + QLatin1Char('/') + NAME_SSS_FILE, QStringLiteral("1~05.12.2026 21:14:06~photo~bench\n"));
 
-    Tessary tessary(&settings);
-    auto box = dynamic_cast<AnyBox *>(tessary.baseFolder()->unit(NAME_PHOTO));
+    UnitTree tree(&settings);
+    auto box = dynamic_cast<AnyBox *>(tree.baseFolder()->unit(NAME_PHOTO));
     if (!box) {
         out << "no photo box\n";
         return 1;

@@ -103,5 +103,5 @@ QString Entry::remarkFileName() const
 
 QString Entry::originalFileName() const
 {
-    return getField(7);
+    return getField(Entry::OriginalField);
 }

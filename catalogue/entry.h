@@ -10,6 +10,19 @@
 class Entry
 {
 public:
+    // The fields in their order on the line.
+    enum Field {
+        SessionField = 0,
+        RemarkField = 1,
+        ResembleField = 2, // the remark of the group's prime
+        ChecksumField = 3,
+        HardcopyField = 4,
+        CategoryField = 5,
+        KeywordField = 6, // keyword keys joined by ","
+        OriginalField = 7,
+        CaptionField = 8, // title "," author
+        DateField = 9,
+    };
     static const int FIELD_COUNT = 10;
 
     Entry() = default;

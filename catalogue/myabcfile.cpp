@@ -126,7 +126,7 @@ QStringList MyAbcFile::getUsedName() const
 // belongs to another file or this file has no entry under its key.
 Entry *MyAbcFile::storedEntry(const Entry &entry)
 {
-    const Remark remark(entry.getField(1));
+    const Remark remark(entry.getField(Entry::RemarkField));
     if (!remark.Ok() || remark.rema() != m_rema)
         return nullptr;
     const auto it = m_entries.find(remark.rk());

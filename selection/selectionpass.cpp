@@ -12,7 +12,6 @@
 
 namespace {
 
-const int ResembleField = 2;
 // Well below the 100 ms after which a window feels stuck.
 const qint64 EVENTS_EVERY_MS = 50;
 
@@ -113,7 +112,7 @@ QString SelectionPass::remarkToResemble(const AnyBox *box, const QString &remark
     const auto file = box->findChild<MyAbcFile *>(NAME_ABC_FILE + QLatin1Char('_') + parsed.rema());
     if (!file)
         return remark;
-    const QString link = file->getEntryPart(parsed.rk(), ResembleField);
+    const QString link = file->getEntryPart(parsed.rk(), Entry::ResembleField);
     return link.isEmpty() ? remark : link;
 }
 

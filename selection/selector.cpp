@@ -2,21 +2,10 @@
 
 #include <QRegularExpression>
 
+#include "constants.h"
 #include "entry.h"
 
 namespace {
-
-// Entry field indexes.
-enum Field {
-    SessionField = 0,
-    RemarkField = 1,
-    ResembleField = 2,
-    HardcopyField = 4,
-    CategoryField = 5,
-    KeywordField = 6,
-    TitleField = 8,
-    DateField = 9
-};
 
 // The number of category positions: which, where, daytime, season, picture, method.
 const int POSITIONS = 6;
@@ -24,7 +13,6 @@ const int POSITIONS = 6;
 const int A_CAPACITY = 9;
 const int DATE_CACHE_LIMIT = 100000;
 
-const QString UNKNOWN = QStringLiteral("unknown");
 
 } // namespace
 
@@ -160,23 +148,23 @@ bool Selector::match(const Entry *entry) const
 {
     if (!entry || !entry->Ok())
         return false;
-    const QString remark = entry->getField(RemarkField);
-    if (entry->getField(ResembleField) != remark)
+    const QString remark = entry->getField(Entry::RemarkField);
+    if (entry->getField(Entry::ResembleField) != remark)
         return false;
     // A criterion without conditions passes anyway; its field need not be read.
     if (!m_remarkSet.isEmpty() && !cmp_remark(remark))
         return false;
-    if (m_categoryTest.active && !cmp_category(entry->getField(CategoryField)))
+    if (m_categoryTest.active && !cmp_category(entry->getField(Entry::CategoryField)))
         return false;
-    if (!m_sessionSet.isEmpty() && !cmp_session(entry->getField(SessionField)))
+    if (!m_sessionSet.isEmpty() && !cmp_session(entry->getField(Entry::SessionField)))
         return false;
-    if (!m_alternatives[Hardcopies].isEmpty() && !cmp_print(entry->getField(HardcopyField)))
+    if (!m_alternatives[Hardcopies].isEmpty() && !cmp_print(entry->getField(Entry::HardcopyField)))
         return false;
-    if (!m_titleMatchers.isEmpty() && !cmp_title(entry->getField(TitleField)))
+    if (!m_titleMatchers.isEmpty() && !cmp_title(entry->getField(Entry::CaptionField)))
         return false;
-    if (!m_expressions.isEmpty() && !cmp_keyword(entry->getField(KeywordField)))
+    if (!m_expressions.isEmpty() && !cmp_keyword(entry->getField(Entry::KeywordField)))
         return false;
-    if (!m_dateTemplates.isEmpty() && !cmp_date(entry->getField(DateField)))
+    if (!m_dateTemplates.isEmpty() && !cmp_date(entry->getField(Entry::DateField)))
         return false;
     return true;
 }
@@ -322,15 +310,15 @@ bool Selector::check_category(unsigned value) const
 
 bool Selector::withoutCategory(const Entry *entry, const Category &category)
 {
-    return entry && category.isEmpty(categoryValue(entry->getField(CategoryField)));
+    return entry && category.isEmpty(categoryValue(entry->getField(Entry::CategoryField)));
 }
 
 bool Selector::withoutKeyword(const Entry *entry)
 {
-    return entry && entry->getField(KeywordField).contains(UNKNOWN, Qt::CaseInsensitive);
+    return entry && entry->getField(Entry::KeywordField).contains(SIGN_UNKNOWN, Qt::CaseInsensitive);
 }
 
 bool Selector::withoutTitle(const Entry *entry)
 {
-    return entry && entry->getField(TitleField).contains(UNKNOWN, Qt::CaseInsensitive);
+    return entry && entry->getField(Entry::CaptionField).contains(SIGN_UNKNOWN, Qt::CaseInsensitive);
 }

@@ -4,9 +4,12 @@
 #include <QDir>
 #include <QEvent>
 
+#include <memory>
+
 #include "anybox.h"
 #include "constants.h"
 #include "entry.h"
+#include "frameatwork.h"
 #include "mylogfile.h"
 #include "mymessagebox.h"
 #include "restorerun.h"
@@ -104,9 +107,11 @@ void RestoreDialog::pressClearButton()
     if (answer != QMessageBox::Yes)
         return;
     clearButton->setEnabled(false);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int failed = m_run->clearDestination();
-    QApplication::restoreOverrideCursor();
+    int failed = 0;
+    {
+        FrameAtWork atWork(this);
+        failed = m_run->clearDestination();
+    }
     destinationStatus->setText(getStatus());
     setModeClearButton();
     if (failed > 0) {
@@ -120,7 +125,7 @@ void RestoreDialog::pressStartButton()
     if (m_started || !m_run)
         return;
     m_started = true;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto atWork = std::make_unique<FrameAtWork>(this);
     label_F->setEnabled(true);
     currentRemark->setEnabled(true);
     clearButton->setEnabled(false);
@@ -135,7 +140,7 @@ void RestoreDialog::pressStartButton()
     destinationStatus->setEnabled(false);
     clearButton->setEnabled(false);
     time->setText(RestoreRun::elapsedText(m_run->elapsedMs()));
-    QApplication::restoreOverrideCursor();
+    atWork.reset();
     // The user learns what did not come out instead of reading leftover counters.
     if (m_run->failedCount() > 0) {
         MyMessageBox::warning(this, tr("Warning"),

@@ -75,8 +75,8 @@ void SearchDialog::gatherSessions()
     for (const MyAbcFile *file : files) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         for (const Entry &entry : file->getAll()) {
-            const unsigned session = entry.getField(0).toUInt(nullptr, 10);
-            const QDate date = QDate::fromString(entry.getField(9), format);
+            const unsigned session = entry.getField(Entry::SessionField).toUInt(nullptr, 10);
+            const QDate date = QDate::fromString(entry.getField(Entry::DateField), format);
             m_sessionNumbers.insert(session);
             ++m_sessionCounts[session];
             if (!date.isValid())

@@ -7,6 +7,7 @@
 #include "anybox.h"
 #include "backuprun.h"
 #include "basefolder.h"
+#include "frameatwork.h"
 #include "verifyrun.h"
 
 VerifyDialog::VerifyDialog(AnyBox *box, QFrame *parent)
@@ -127,7 +128,7 @@ void VerifyDialog::pressBackupButton()
     if (m_backupState != BackupRun::NotRun || m_backupStage != 0)
         return;
     backupButton->setEnabled(false);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    FrameAtWork atWork(this);
     BackupRun backup(m_box, m_backupDir, m_run->backupList());
     connect(&backup, &BackupRun::folderStageStarted, this, &VerifyDialog::showFolderStage);
     connect(&backup, &BackupRun::folderShown, this, &VerifyDialog::showFolder);
@@ -141,7 +142,6 @@ void VerifyDialog::pressBackupButton()
     else
         curFile->setText(QDir::toNativeSeparators(backup.failedPath()));
     setCopyStatusLabel();
-    QApplication::restoreOverrideCursor();
 }
 
 void VerifyDialog::showFolderScanned()

@@ -31,6 +31,8 @@ inline const QString NAME_BOOK_PLAYLIST_EXT = QStringLiteral("tpl");
 inline const QString SUB_FILE_EXT = QStringLiteral("sub");
 
 inline const QString SIGN_INV = QStringLiteral("~");
+// Marks undescribed keywords and caption parts in an entry.
+inline const QString SIGN_UNKNOWN = QStringLiteral("unknown");
 
 inline const QString KEY_GENERAL = QStringLiteral("main");
 inline const QString KEY_PHOTO = QStringLiteral("photo");

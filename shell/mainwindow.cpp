@@ -24,6 +24,7 @@
 #include "describedialog.h"
 #include "displaydialog.h"
 #include "firstdialog.h"
+#include "frameatwork.h"
 #include "mymessagebox.h"
 #include "mysetdialog.h"
 #include "mysettings.h"
@@ -353,7 +354,7 @@ void MainWindow::clearCentralWidget()
     setCentralWidget(m_centralFrame);
 }
 
-// A frame whose run is at work (an arrangement copying files) is neither closed nor replaced: the user
+// A frame whose run is at work (an arrangement or a restore copying files, a backup) is neither closed nor replaced: the user
 // is told to wait. Half a run must never be left on the disk.
 bool MainWindow::frameAtWork()
 {
@@ -361,7 +362,7 @@ bool MainWindow::frameAtWork()
         return false;
     const QList<QWidget *> frames = m_centralFrame->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
     for (const QWidget *frame : frames) {
-        if (frame->property(Arrangement::PROPERTY_AT_WORK).toBool()) {
+        if (FrameAtWork::isAtWork(frame)) {
             MyMessageBox::warning(this, tr("Warning"),
                                   tr("The current work is not finished yet. Please wait until it ends."));
             return true;

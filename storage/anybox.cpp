@@ -279,11 +279,11 @@ bool AnyBox::storeMarkedEntries()
 
 QString AnyBox::objectPath(const Entry &entry) const
 {
-    const Remark remark(entry.getField(1));
+    const Remark remark(entry.getField(Entry::RemarkField));
     const QString separator = QDir::separator();
     // The extension the object came in with: after the last "." of its original name, or the
     // whole name when it has none.
-    const QString extension = entry.getField(7).section(QLatin1Char('.'), -1);
+    const QString extension = entry.getField(Entry::OriginalField).section(QLatin1Char('.'), -1);
     return completeName() + separator + remark.re() + separator + remark.ma() + separator + remark.rk()
            + QLatin1Char('.') + extension;
 }

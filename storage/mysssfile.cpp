@@ -6,7 +6,6 @@
 
 #include "constants.h"
 
-static const QString UNKNOWN = QStringLiteral("unknown");
 
 MySssFile::MySssFile(const QString &name, MyUnit *parent)
     : MyFile(name, parent)
@@ -30,7 +29,7 @@ void MySssFile::read()
         if (n == 0 || fields.at(1).isEmpty() || fields.at(2).isEmpty())
             continue;
         m_dates[n] = fields.at(1);
-        m_annotations[n] = fields.at(3).contains(UNKNOWN, Qt::CaseInsensitive) ? QString() : fields.at(3);
+        m_annotations[n] = fields.at(3).contains(SIGN_UNKNOWN, Qt::CaseInsensitive) ? QString() : fields.at(3);
         ++m_countSessions;
         largest = qMax(largest, n);
     }
@@ -50,7 +49,7 @@ bool MySssFile::add(const QString &boxName, const QString &annotation)
     QString simplified = annotation;
     simplified.replace(SIGN_INV, QStringLiteral("-"));
     simplified = simplified.simplified();
-    const QString written = simplified.isEmpty() ? UNKNOWN : simplified;
+    const QString written = simplified.isEmpty() ? SIGN_UNKNOWN : simplified;
     if (!initOk() || !sessionNumberLeft())
         return false;
 

@@ -2,13 +2,12 @@
 
 #include <QWidget>
 
-class AnyBox;
 class BaseFolder;
 class MySettings;
-class MySrcFolder;
+class UnitTree;
 
-// The box set: builds the whole unit tree from the settings and keeps it for the run. It is never
-// shown; it is a widget so that its messages have a translation context of their own.
+// The box set: the unit tree of the run, owned for the main window. It is never shown; it is a widget
+// so that its messages have a translation context of their own.
 class Tessary : public QWidget
 {
     Q_OBJECT
@@ -17,19 +16,12 @@ public:
     explicit Tessary(MySettings *settings);
     ~Tessary() override;
 
-    BaseFolder *baseFolder() const { return m_baseFolder; }
+    UnitTree *unitTree() const { return m_tree; }
+    BaseFolder *baseFolder() const;
     bool initStatus(QString &status);
     void updateSettings();
     void setWelcomeLabels();
 
 private:
-    void readBoxSettings(AnyBox *box, const QString &group);
-
-    MySettings *m_settings;
-    BaseFolder *m_baseFolder = nullptr;
-    AnyBox *m_photoBox = nullptr;
-    AnyBox *m_bookBox = nullptr;
-    AnyBox *m_clipBox = nullptr;
-    AnyBox *m_musicBox = nullptr;
-    MySrcFolder *m_srcFolder = nullptr;
+    UnitTree *m_tree;
 };

@@ -192,5 +192,5 @@ void TestAltQFile::copyFromAnotherFileSystem()
     QCOMPARE(QFileInfo(copy).lastModified(), QFileInfo(original).lastModified());
 }
 
-QTEST_MAIN(TestAltQFile)
+QTEST_GUILESS_MAIN(TestAltQFile)
 #include "tst_altqfile.moc"

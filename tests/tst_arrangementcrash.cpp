@@ -3,7 +3,7 @@
 // right). The child is this very program, started again with TESSARY_CRASH_CHILD naming its folder and
 // TESSARY_TEST_CRASH_STEP the step at which it is killed.
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -21,7 +21,7 @@
 #include "entry.h"
 #include "mysettings.h"
 #include "storagesupport.h"
-#include "tessary.h"
+#include "unittree.h"
 #include "testsupport.h"
 
 using namespace ArrangementSupport;
@@ -52,7 +52,7 @@ static MySettings *childSettings(const QString &folder)
 static int runChild(const QString &folder)
 {
     QScopedPointer<MySettings> settings(childSettings(folder));
-    Tessary tessary(settings.data());
+    UnitTree tessary(settings.data());
     QString status;
     if (!tessary.initStatus(status))
         return 3;
@@ -126,7 +126,7 @@ void TestArrangementCrash::prepare(const QTemporaryDir &dir)
 bool TestArrangementCrash::runOnce(const QTemporaryDir &dir, int *added)
 {
     QScopedPointer<MySettings> settings(childSettings(dir.path()));
-    Tessary tessary(settings.data());
+    UnitTree tessary(settings.data());
     QString status;
     if (!tessary.initStatus(status))
         return false;
@@ -288,7 +288,7 @@ void TestArrangementCrash::killedAtEveryStepIsSetRightByTheNextRun()
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     const QString childFolder = qEnvironmentVariable(CHILD_VARIABLE);
     if (!childFolder.isEmpty())
         return runChild(childFolder);

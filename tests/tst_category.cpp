@@ -266,5 +266,5 @@ void TestCategory::emptinessFollowsRequiredAxes()
     QVERIFY(two.isEmpty(1u << 9));
 }
 
-QTEST_MAIN(TestCategory)
+QTEST_GUILESS_MAIN(TestCategory)
 #include "tst_category.moc"

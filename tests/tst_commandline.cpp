@@ -218,5 +218,5 @@ void TestCommandLine::nothingToStart()
     QCOMPARE(process.error(), QProcess::UnknownError); // never started
 }
 
-QTEST_MAIN(TestCommandLine)
+QTEST_GUILESS_MAIN(TestCommandLine)
 #include "tst_commandline.moc"

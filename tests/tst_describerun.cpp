@@ -11,7 +11,7 @@
 #include "entry.h"
 #include "mysettings.h"
 #include "mywrdfile.h"
-#include "tessary.h"
+#include "unittree.h"
 #include "testsupport.h"
 
 // The describing work without the frame: how a stored description reads, and what Apply writes.
@@ -34,7 +34,7 @@ private:
 
     QScopedPointer<QTemporaryDir> m_dir;
     QScopedPointer<MySettings> m_settings;
-    QScopedPointer<Tessary> m_tessary;
+    QScopedPointer<UnitTree> m_tessary;
     AnyBox *m_box = nullptr;
 };
 
@@ -57,7 +57,7 @@ void TestDescribeRun::openBox(const QStringList &lines)
 {
     QVERIFY(AbcSupport::writeAbc(basePath() + "/" + NAME_PHOTO, "qwer", (lines.join('\n') + '\n').toUtf8()));
     m_settings.reset(TestSupport::makeSettings(*m_dir));
-    m_tessary.reset(new Tessary(m_settings.data()));
+    m_tessary.reset(new UnitTree(m_settings.data()));
     QString status;
     QVERIFY(m_tessary->initStatus(status));
     m_box = qobject_cast<AnyBox *>(m_tessary->baseFolder()->unit(NAME_PHOTO));

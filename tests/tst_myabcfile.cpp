@@ -667,5 +667,5 @@ void TestMyAbcFile::marksSurviveChangesOfTheMap()
     QVERIFY(file->store());
 }
 
-QTEST_MAIN(TestMyAbcFile)
+QTEST_GUILESS_MAIN(TestMyAbcFile)
 #include "tst_myabcfile.moc"

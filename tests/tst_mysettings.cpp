@@ -85,5 +85,5 @@ void TestMySettings::defaultValues()
     QCOMPARE(hand.text(KEY_PHOTO + KEY_EXT), QStringLiteral("jpg,png,raf"));
 }
 
-QTEST_MAIN(TestMySettings)
+QTEST_GUILESS_MAIN(TestMySettings)
 #include "tst_mysettings.moc"

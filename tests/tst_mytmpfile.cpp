@@ -8,7 +8,7 @@
 #include "mysettings.h"
 #include "mytmpfile.h"
 #include "mywrdfile.h"
-#include "tessary.h"
+#include "unittree.h"
 #include "testsupport.h"
 
 namespace {
@@ -19,7 +19,7 @@ class BoxSet
 public:
     BoxSet()
         : settings(TestSupport::makeSettings(dir))
-        , boxes(new Tessary(settings.data()))
+        , boxes(new UnitTree(settings.data()))
     {
         tmp = dynamic_cast<MyTmpFile *>(boxes->baseFolder()->unit(NAME_TMP_FILE));
         wrd = dynamic_cast<MyWrdFile *>(boxes->baseFolder()->unit(NAME_WRD_FILE));
@@ -31,7 +31,7 @@ public:
 
     QTemporaryDir dir;
     QScopedPointer<MySettings> settings;
-    QScopedPointer<Tessary> boxes;
+    QScopedPointer<UnitTree> boxes;
     MyTmpFile *tmp = nullptr;
     MyWrdFile *wrd = nullptr;
 };

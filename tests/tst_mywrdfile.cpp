@@ -393,5 +393,5 @@ void TestMyWrdFile::failedWritesKeepPendingState()
     QVERIFY(!v.words->storeWords());
 }
 
-QTEST_MAIN(TestMyWrdFile)
+QTEST_GUILESS_MAIN(TestMyWrdFile)
 #include "tst_mywrdfile.moc"

@@ -262,5 +262,5 @@ void TestRecords::setFieldOutsideTheFields()
     QCOMPARE(empty.fieldCount(), 0);
 }
 
-QTEST_MAIN(TestRecords)
+QTEST_GUILESS_MAIN(TestRecords)
 #include "tst_records.moc"

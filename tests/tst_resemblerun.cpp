@@ -12,7 +12,7 @@
 #include "myabcfile.h"
 #include "mysettings.h"
 #include "resemblerun.h"
-#include "tessary.h"
+#include "unittree.h"
 #include "testsupport.h"
 
 // The grouping work without the frame: whatever the user does, every Apply leaves each entry of the
@@ -38,7 +38,7 @@ private:
 
     QScopedPointer<QTemporaryDir> m_dir;
     QScopedPointer<MySettings> m_settings;
-    QScopedPointer<Tessary> m_tessary;
+    QScopedPointer<UnitTree> m_tessary;
     AnyBox *m_box = nullptr;
 };
 
@@ -68,7 +68,7 @@ void TestResembleRun::openBox(const QMap<QString, QString> &links)
         QVERIFY(AbcSupport::writeAbc(boxPath(), it.key(), (it.value().join('\n') + '\n').toUtf8()));
     m_settings.reset(TestSupport::makeSettings(*m_dir));
     m_settings->setValue(KEY_PHOTO + KEY_PREVIEW_APP, QStringLiteral("true %1"));
-    m_tessary.reset(new Tessary(m_settings.data()));
+    m_tessary.reset(new UnitTree(m_settings.data()));
     QString status;
     QVERIFY(m_tessary->initStatus(status));
     m_box = qobject_cast<AnyBox *>(m_tessary->baseFolder()->unit(NAME_PHOTO));

@@ -493,5 +493,5 @@ void TestSelector::withoutTests()
     QVERIFY(!Selector::withoutKeyword(nullptr));
 }
 
-QTEST_MAIN(TestSelector)
+QTEST_GUILESS_MAIN(TestSelector)
 #include "tst_selector.moc"

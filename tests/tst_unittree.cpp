@@ -9,7 +9,7 @@
 #include "constants.h"
 #include "myfile.h"
 #include "mysettings.h"
-#include "tessary.h"
+#include "unittree.h"
 #include "testsupport.h"
 
 class TestUnitTree : public QObject
@@ -31,7 +31,7 @@ void TestUnitTree::emptyBaseFolderGetsWholeLayout()
 {
     QTemporaryDir dir;
     QScopedPointer<MySettings> settings(TestSupport::makeSettings(dir));
-    Tessary boxes(settings.data());
+    UnitTree boxes(settings.data());
     QString status;
     QVERIFY(boxes.initStatus(status));
     QCOMPARE(status, QStringLiteral("Tessary is ready..."));
@@ -56,7 +56,7 @@ void TestUnitTree::regularFileWhereFolderExpected()
     const QString dst = TestSupport::baseDir(dir) + QLatin1Char('/') + NAME_DST_FOLDER;
     QVERIFY(TestSupport::writeFile(dst, "not a folder"));
 
-    Tessary boxes(settings.data());
+    UnitTree boxes(settings.data());
     QString status;
     QVERIFY(!boxes.initStatus(status));
     QCOMPARE(status, QStringLiteral("Directory '%1'\n cannot be created...").arg(dst));
@@ -73,7 +73,7 @@ void TestUnitTree::directoryWhereFileExpected()
     const QString log = TestSupport::baseDir(dir) + QLatin1Char('/') + NAME_LOG_FILE;
     QVERIFY(QDir().mkpath(log));
 
-    Tessary boxes(settings.data());
+    UnitTree boxes(settings.data());
     QString status;
     QVERIFY(!boxes.initStatus(status));
     QCOMPARE(status, QStringLiteral("File '%1'\n cannot be created...").arg(log));
@@ -85,7 +85,7 @@ void TestUnitTree::trailingSeparatorGivesSameTree()
     QTemporaryDir dir;
     QScopedPointer<MySettings> settings(TestSupport::makeSettings(dir));
     settings->setValue(KEY_GENERAL + KEY_BOX_DIR, TestSupport::baseDir(dir) + QLatin1Char('/'));
-    Tessary boxes(settings.data());
+    UnitTree boxes(settings.data());
     QString status;
     QVERIFY(boxes.initStatus(status));
     QCOMPARE(boxes.baseFolder()->name(), QStringLiteral("base"));
@@ -101,7 +101,7 @@ void TestUnitTree::existingFilesAreNeverTruncated()
     QVERIFY(TestSupport::writeFile(base + NAME_LOG_FILE, "--- old line ---\n"));
     QVERIFY(TestSupport::writeFile(base + NAME_TMP_FILE, "kept\r\n"));
     {
-        Tessary boxes(settings.data());
+        UnitTree boxes(settings.data());
         QString status;
         QVERIFY(boxes.initStatus(status));
     }
@@ -113,7 +113,7 @@ void TestUnitTree::unitLookup()
 {
     QTemporaryDir dir;
     QScopedPointer<MySettings> settings(TestSupport::makeSettings(dir));
-    Tessary boxes(settings.data());
+    UnitTree boxes(settings.data());
     MyUnit *root = boxes.baseFolder();
     QVERIFY(dynamic_cast<AnyBox *>(root->unit(NAME_MUSIC)));
     QCOMPARE(root->unit(NAME_MUSIC)->name(), NAME_MUSIC);
@@ -129,7 +129,7 @@ void TestUnitTree::boxSettingsAreRead()
     QTemporaryDir dir;
     QScopedPointer<MySettings> settings(TestSupport::makeSettings(dir));
     settings->setValue(KEY_MUSIC + KEY_EXT, QStringLiteral("MP3,,wav, Mp3"));
-    Tessary boxes(settings.data());
+    UnitTree boxes(settings.data());
     auto photo = dynamic_cast<AnyBox *>(boxes.baseFolder()->unit(NAME_PHOTO));
     auto music = dynamic_cast<AnyBox *>(boxes.baseFolder()->unit(NAME_MUSIC));
     QVERIFY(photo && music);

@@ -8,6 +8,7 @@
 
 #include "anybox.h"
 #include "arrangementrun.h"
+#include "frameatwork.h"
 #include "constants.h"
 #include "mylogfile.h"
 #include "mymessagebox.h"
@@ -96,21 +97,21 @@ void Arrangement::pressStartButton()
         MyMessageBox::warning(this, tr("Warning"), tr("The arrangement cannot start.\n%1").arg(problem));
         return;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     // The window answers during the run; the main window asks this before it closes or replaces the frame.
-    setProperty(PROPERTY_AT_WORK, true);
-    const bool ran = m_run->run(annotationEdit->text());
-    setProperty(PROPERTY_AT_WORK, false);
-    if (ran) {
-        showResult();
-        if (!m_run->recovered()) {
-            MyMessageBox::warning(this, tr("Warning"),
-                                  tr("An interrupted arrangement cannot be finished, so no file is placed. The log "
-                                     "tells what stands in the way."));
+    bool ran = false;
+    {
+        FrameAtWork atWork(this);
+        ran = m_run->run(annotationEdit->text());
+        if (ran) {
+            showResult();
+            if (!m_run->recovered()) {
+                MyMessageBox::warning(this, tr("Warning"),
+                                      tr("An interrupted arrangement cannot be finished, so no file is placed. The "
+                                         "log tells what stands in the way."));
+            }
+            emit needUpdateStatus();
         }
-        emit needUpdateStatus();
     }
-    QApplication::restoreOverrideCursor();
     if (!ran)
         MyMessageBox::warning(this, tr("Warning"), tr("The arrangement cannot start."));
 }

@@ -20,7 +20,6 @@ class Arrangement : public QFrame, private Ui::ArrangementDialogGUI
 
 public:
     // The dynamic property that is true while the frame's run is at work.
-    static constexpr const char *PROPERTY_AT_WORK = "atWork";
 
     Arrangement(AnyBox *box, QFrame *parent);
 

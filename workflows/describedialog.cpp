@@ -290,12 +290,12 @@ void DescribeDialog::showOriginal(const Entry *entry)
     const QString category = categoryDescription(m_original.category);
     const QString caption = DescribeRun::titleOf(m_original.caption) + QStringLiteral(", ")
                             + DescribeRun::authorOf(m_original.caption);
-    originalBrowser->setHtml(m_template.arg(entry->getField(1).toHtmlEscaped(), caption.toHtmlEscaped(),
+    originalBrowser->setHtml(m_template.arg(entry->getField(Entry::RemarkField).toHtmlEscaped(), caption.toHtmlEscaped(),
                                             m_original.date.toString(m_run->box()->dateFormat()),
                                             category.toHtmlEscaped(),
                                             m_run->keywordDisplay(m_original.keywords).toHtmlEscaped(),
-                                            QString::number(m_original.hardcopy), entry->getField(0).toHtmlEscaped(),
-                                            entry->getField(7).toHtmlEscaped(), entry->getField(3).toHtmlEscaped()));
+                                            QString::number(m_original.hardcopy), entry->getField(Entry::SessionField).toHtmlEscaped(),
+                                            entry->getField(Entry::OriginalField).toHtmlEscaped(), entry->getField(Entry::ChecksumField).toHtmlEscaped()));
 }
 
 QString DescribeDialog::setCategory(unsigned value)
@@ -415,8 +415,8 @@ void DescribeDialog::setTitle(const QString &caption)
     const QString author = DescribeRun::authorOf(caption);
     const bool wasUpdating = m_updating;
     m_updating = true;
-    titleLineEdit->setText(title == DescribeRun::UNKNOWN ? QString() : title);
-    authorLineEdit->setText(author == DescribeRun::UNKNOWN ? QString() : author);
+    titleLineEdit->setText(title == SIGN_UNKNOWN ? QString() : title);
+    authorLineEdit->setText(author == SIGN_UNKNOWN ? QString() : author);
     m_updating = wasUpdating;
 }
 

@@ -9,6 +9,7 @@
 
 #include "anybox.h"
 #include "firststepsrun.h"
+#include "frameatwork.h"
 #include "mymessagebox.h"
 
 static const char *const ICON_TICKED = ":img/checkMark.png";
@@ -282,7 +283,7 @@ void FirstDialog::selectAgree()
 {
     if (!selectFrame->isVisible() || m_selected == 0)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    FrameAtWork atWork(this);
     selectFrame->hide();
     label_F->show();
     copyProgress->setRange(0, m_selected);
@@ -303,7 +304,6 @@ void FirstDialog::selectAgree()
     selectFilesResult->setText(QString::number(m_selected));
     copyFilesResult->setText(QString::number(m_selected - failed));
     resultFrame->show();
-    QApplication::restoreOverrideCursor();
 }
 
 // The Up key on the first row and the Down key on the last row go nowhere.

@@ -23,10 +23,10 @@ ResembleRun::ResembleRun(AnyBox *box, QObject *parent)
     // no prime of the box stands for itself, and the next Apply makes it its own prime.
     QSet<QString> candidates;
     for (const Entry *entry : marked) {
-        const QString remark = entry->getField(1);
-        const QString link = entry->getField(2);
+        const QString remark = entry->getField(Entry::RemarkField);
+        const QString link = entry->getField(Entry::ResembleField);
         const Entry *prime = m_entries.value(link, nullptr);
-        if (prime && prime->getField(2) == link)
+        if (prime && prime->getField(Entry::ResembleField) == link)
             candidates.insert(link);
         else if (m_entries.contains(remark))
             candidates.insert(remark);
@@ -34,7 +34,7 @@ ResembleRun::ResembleRun(AnyBox *box, QObject *parent)
     for (const QString &prime : qAsConst(candidates))
         m_groups.insert(prime, QSet<QString>());
     for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
-        const QString link = it.value()->getField(2);
+        const QString link = it.value()->getField(Entry::ResembleField);
         if (link != it.key() && !candidates.contains(it.key()) && candidates.contains(link))
             m_groups[link].insert(it.key());
     }
@@ -60,7 +60,7 @@ void ResembleRun::indexBox()
         const QStringList keys = file->getUsedName();
         for (const QString &key : keys) {
             Entry *entry = file->getEntry(key);
-            const QString remark = entry->getField(1);
+            const QString remark = entry->getField(Entry::RemarkField);
             m_entries.insert(remark, entry);
             m_files.insert(remark, file);
         }
@@ -226,8 +226,8 @@ bool ResembleRun::apply()
     int value = 0;
     for (auto it = links.cbegin(); it != links.cend(); ++it) {
         Entry *entry = m_entries.value(it.key());
-        previous.insert(it.key(), entry->getField(2));
-        entry->setField(2, it.value());
+        previous.insert(it.key(), entry->getField(Entry::ResembleField));
+        entry->setField(Entry::ResembleField, it.value());
         MyAbcFile *file = m_files.value(it.key());
         files.insert(file->rema(), file);
         emit progress(++value);
@@ -242,7 +242,7 @@ bool ResembleRun::apply()
     }
     if (!m_failedPaths.isEmpty()) {
         for (auto it = previous.cbegin(); it != previous.cend(); ++it)
-            m_entries.value(it.key())->setField(2, it.value());
+            m_entries.value(it.key())->setField(Entry::ResembleField, it.value());
         for (MyAbcFile *file : qAsConst(written)) {
             if (!file->store())
                 m_failedPaths << file->completeName();
@@ -306,7 +306,7 @@ void ResembleRun::finish()
     }
     for (const QString &remark : qAsConst(m_rows)) {
         Entry *entry = m_entries.value(remark);
-        if (entry->getField(2) != remark)
+        if (entry->getField(Entry::ResembleField) != remark)
             m_files.value(remark)->unmarkEntry(entry, 0);
     }
 }

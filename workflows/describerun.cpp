@@ -10,7 +10,6 @@
 #include "myabcfile.h"
 #include "mywrdfile.h"
 
-const QString DescribeRun::UNKNOWN = QStringLiteral("unknown");
 
 DescribeRun::DescribeRun(AnyBox *box, QObject *parent)
     : QObject(parent)
@@ -28,7 +27,7 @@ DescribeRun::DescribeRun(AnyBox *box, QObject *parent)
     }
     // The sets hand the entries out in no particular order; the user meets them in remark order.
     std::sort(once.begin(), once.end(),
-              [](const Entry *a, const Entry *b) { return a->getField(1) < b->getField(1); });
+              [](const Entry *a, const Entry *b) { return a->getField(Entry::RemarkField) < b->getField(Entry::RemarkField); });
     m_uncorrected = once;
     const QSet<MyAbcFile *> files = m_box->markedAbcFiles();
     for (MyAbcFile *file : files) {
@@ -84,9 +83,9 @@ QString DescribeRun::captionOf(const QString &title, const QString &author)
     QString cleanTitle = cleanPart(title);
     QString cleanAuthor = cleanPart(author);
     if (cleanTitle.isEmpty())
-        cleanTitle = UNKNOWN;
+        cleanTitle = SIGN_UNKNOWN;
     if (cleanAuthor.isEmpty())
-        cleanAuthor = UNKNOWN;
+        cleanAuthor = SIGN_UNKNOWN;
     return cleanTitle + QLatin1Char(',') + cleanAuthor;
 }
 
@@ -95,27 +94,27 @@ Description DescribeRun::read(const Entry *entry) const
     Description description;
     if (!entry)
         return description;
-    description.category = entry->getField(5).toUInt();
+    description.category = entry->getField(Entry::CategoryField).toUInt();
 
     // Only keys the vocabulary knows: "unknown" and keys since removed vanish.
     QStringList keys;
-    const QStringList stored = entry->getField(6).split(QLatin1Char(','));
+    const QStringList stored = entry->getField(Entry::KeywordField).split(QLatin1Char(','));
     for (const QString &key : stored) {
         if (m_vocabulary && m_vocabulary->getWords().contains(key) && !keys.contains(key))
             keys << key;
     }
     description.keywords = keys.join(QLatin1Char(','));
 
-    const QStringList parts = entry->getField(8).split(QLatin1Char(','));
+    const QStringList parts = entry->getField(Entry::CaptionField).split(QLatin1Char(','));
     QString title = parts.value(0);
     QString author = parts.size() > 1 ? QStringList(parts.mid(1)).join(QLatin1Char(' ')) : QString();
     description.caption = captionOf(title, author);
 
     // An unreadable date is shown, and on Apply stored, as today.
-    description.date = QDate::fromString(entry->getField(9), m_box->dateFormat());
+    description.date = QDate::fromString(entry->getField(Entry::DateField), m_box->dateFormat());
     if (!description.date.isValid())
         description.date = QDate::currentDate();
-    description.hardcopy = entry->getField(4).toUInt();
+    description.hardcopy = entry->getField(Entry::HardcopyField).toUInt();
     return description;
 }
 
@@ -133,7 +132,7 @@ bool DescribeRun::apply(Entry *entry, const Description &description)
         m_uncorrected.removeAt(at);
         m_corrected.append(entry);
     }
-    entry->setField(5, QString::number(description.category));
+    entry->setField(Entry::CategoryField, QString::number(description.category));
     // Keys are four letters from the vocabulary; anything else is dropped.
     QStringList keys;
     const QStringList given = description.keywords.split(QLatin1Char(','), Qt::SkipEmptyParts);
@@ -141,14 +140,14 @@ bool DescribeRun::apply(Entry *entry, const Description &description)
         if (m_vocabulary && m_vocabulary->getWords().contains(key) && !keys.contains(key))
             keys << key;
     }
-    entry->setField(6, keys.isEmpty() ? UNKNOWN : keys.join(QLatin1Char(',')));
-    entry->setField(8, captionOf(titleOf(description.caption), authorOf(description.caption)));
+    entry->setField(Entry::KeywordField, keys.isEmpty() ? SIGN_UNKNOWN : keys.join(QLatin1Char(',')));
+    entry->setField(Entry::CaptionField, captionOf(titleOf(description.caption), authorOf(description.caption)));
     const QDate date = description.date.isValid() ? description.date : QDate::currentDate();
-    entry->setField(9, date.toString(m_box->dateFormat()));
-    entry->setField(4, QString::number(description.hardcopy));
+    entry->setField(Entry::DateField, date.toString(m_box->dateFormat()));
+    entry->setField(Entry::HardcopyField, QString::number(description.hardcopy));
     if (m_box->useSubFile())
-        m_box->makeSubFile(entry->getField(1) + QLatin1Char('\n') + entry->getField(8) + QLatin1Char('\n')
-                           + entry->getField(9));
+        m_box->makeSubFile(entry->getField(Entry::RemarkField) + QLatin1Char('\n') + entry->getField(Entry::CaptionField) + QLatin1Char('\n')
+                           + entry->getField(Entry::DateField));
 
     m_failedPaths.clear();
     const bool words = storeVocabulary();

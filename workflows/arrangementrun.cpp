@@ -233,7 +233,7 @@ void ArrangementRun::checkAbcFile(MyAbcFile *abcFile, int &progress, int &duplic
     const QList<Entry> entries = abcFile->getAll();
     for (const Entry &entry : entries) {
         if (entry.Ok())
-            stored.insert(entry.getField(3), entry.getField(1));
+            stored.insert(entry.getField(Entry::ChecksumField), entry.getField(Entry::RemarkField));
     }
     // The bar moves once per file: a repaint per entry would cost more than the search itself.
     progress += entries.size();
@@ -385,16 +385,16 @@ const Entry *ArrangementRun::editedOriginal(const QString &baseName) const
 Entry ArrangementRun::newEntry(const Remark &remark, MySourceFile *file) const
 {
     Entry entry(QString(Entry::FIELD_COUNT - 1, SIGN_INV.at(0)));
-    entry.setField(0, m_sessionNumber);
-    entry.setField(1, remark.remark());
-    entry.setField(2, remark.remark());
-    entry.setField(3, file->checkSum());
-    entry.setField(4, QStringLiteral("0"));
-    entry.setField(5, QString::number(m_box->startValueCategory(file)));
-    entry.setField(6, QStringLiteral("unknown"));
-    entry.setField(7, file->name());
-    entry.setField(8, QStringLiteral("unknown,unknown"));
-    entry.setField(9, file->exifDate().toString(m_box->dateFormat()));
+    entry.setField(Entry::SessionField, m_sessionNumber);
+    entry.setField(Entry::RemarkField, remark.remark());
+    entry.setField(Entry::ResembleField, remark.remark());
+    entry.setField(Entry::ChecksumField, file->checkSum());
+    entry.setField(Entry::HardcopyField, QStringLiteral("0"));
+    entry.setField(Entry::CategoryField, QString::number(m_box->startValueCategory(file)));
+    entry.setField(Entry::KeywordField, SIGN_UNKNOWN);
+    entry.setField(Entry::OriginalField, file->name());
+    entry.setField(Entry::CaptionField, SIGN_UNKNOWN + QLatin1Char(',') + SIGN_UNKNOWN);
+    entry.setField(Entry::DateField, file->exifDate().toString(m_box->dateFormat()));
     return entry;
 }
 
@@ -402,10 +402,10 @@ Entry ArrangementRun::newEntry(const Remark &remark, MySourceFile *file) const
 Entry ArrangementRun::editedEntry(const Entry &original, const Remark &remark, MySourceFile *file) const
 {
     Entry entry(original);
-    entry.setField(1, remark.remark());
-    entry.setField(2, remark.remark());
-    entry.setField(3, file->checkSum());
-    entry.setField(7, file->name());
+    entry.setField(Entry::RemarkField, remark.remark());
+    entry.setField(Entry::ResembleField, remark.remark());
+    entry.setField(Entry::ChecksumField, file->checkSum());
+    entry.setField(Entry::OriginalField, file->name());
     return entry;
 }
 
@@ -454,7 +454,7 @@ void ArrangementRun::placeFile(MySourceFile *file)
             dropChangedCopy(file, QString());
             return;
         }
-        const QString oldPrime = original ? original->getField(2) : QString();
+        const QString oldPrime = original ? original->getField(Entry::ResembleField) : QString();
         if (!journal(QStringList({JOURNAL_PLACE, remark.remark(), QString::number(file->size()),
                                   QString::number(file->modifiedNs()), oldPrime, journalName(file->name())})
                          .join(SIGN_INV))) {
@@ -487,14 +487,14 @@ void ArrangementRun::placeFile(MySourceFile *file)
 
     const Entry entry = original ? editedEntry(*original, remark, file) : newEntry(remark, file);
     if (!original) {
-        m_box->makeSubFile(remark.remark() + QLatin1Char('\n') + entry.getField(8) + QLatin1Char('\n')
-                           + entry.getField(9));
+        m_box->makeSubFile(remark.remark() + QLatin1Char('\n') + entry.getField(Entry::CaptionField) + QLatin1Char('\n')
+                           + entry.getField(Entry::DateField));
     }
     crashPoint();
     abcFile->update(entry);
     // Only a copy that made it relinks the group: a failed one would leave it pointing at nothing.
     if (original)
-        m_resembleMap.insert(original->getField(2), remark.remark());
+        m_resembleMap.insert(original->getField(Entry::ResembleField), remark.remark());
     if (!m_modified.contains(abcFile))
         m_modified << abcFile;
     // The source is deleted only once the abc file holding this entry is stored.
@@ -529,10 +529,10 @@ void ArrangementRun::updateResembling()
             continue;
         const QList<Entry> entries = abcFile->getAll();
         for (Entry entry : entries) {
-            const auto newPrime = m_resembleMap.constFind(entry.getField(2));
+            const auto newPrime = m_resembleMap.constFind(entry.getField(Entry::ResembleField));
             if (entry.Ok() && newPrime != m_resembleMap.constEnd()) {
-                m_relinks << Relink{abcFile, entry.simpleName(), entry.getField(2), *newPrime};
-                entry.setField(2, *newPrime);
+                m_relinks << Relink{abcFile, entry.simpleName(), entry.getField(Entry::ResembleField), *newPrime};
+                entry.setField(Entry::ResembleField, *newPrime);
                 abcFile->update(entry);
                 if (!m_modified.contains(abcFile))
                     m_modified << abcFile;
@@ -646,8 +646,8 @@ void ArrangementRun::takeBack(MyAbcFile *abcFile, QSet<MyAbcFile *> &stored, QSe
             if (relink.newPrime != placement.remark.remark() || !relink.abcFile->entryExist(relink.key))
                 continue;
             Entry *entry = relink.abcFile->getEntry(relink.key);
-            if (entry->Ok() && entry->getField(2) == relink.newPrime) {
-                entry->setField(2, relink.oldPrime);
+            if (entry->Ok() && entry->getField(Entry::ResembleField) == relink.newPrime) {
+                entry->setField(Entry::ResembleField, relink.oldPrime);
                 if (stored.contains(relink.abcFile) && relink.abcFile != abcFile)
                     storeAgain.insert(relink.abcFile);
             }
@@ -814,7 +814,7 @@ bool ArrangementRun::recover()
     QList<JournalPlace> undone;
     for (const JournalPlace &place : qAsConst(places)) {
         auto abcFile = box->findChild<MyAbcFile *>(NAME_ABC_FILE + QLatin1Char('_') + place.remark.rema());
-        if (abcFile && abcFile->getEntryPart(place.remark.rk(), 1) == place.remark.remark())
+        if (abcFile && abcFile->getEntryPart(place.remark.rk(), Entry::RemarkField) == place.remark.remark())
             done << place;
         else
             undone << place;
@@ -908,7 +908,7 @@ void ArrangementRun::finishPlace(AnyBox *box, const JournalPlace &place, QSet<My
     qint64 modifiedNs = 0;
     if (!MySourceFile::fileStamp(sourcePath, size, modifiedNs) || size != place.size
         || modifiedNs != place.modifiedNs
-        || MySourceFile::computeCheckSum(sourcePath) != abcFile->getEntryPart(place.remark.rk(), 3))
+        || MySourceFile::computeCheckSum(sourcePath) != abcFile->getEntryPart(place.remark.rk(), Entry::ChecksumField))
         return;
     if (QFile::remove(sourcePath))
         log(tr("(!) Removed source file %1, it is in the box as %2").arg(sourcePath, place.remark.remark()));
@@ -923,8 +923,8 @@ void ArrangementRun::relink(AnyBox *box, const QString &from, const QString &to,
         if (!abcFile->initOk())
             continue;
         for (Entry entry : abcFile->getAll()) {
-            if (entry.Ok() && entry.getField(2) == from) {
-                entry.setField(2, to);
+            if (entry.Ok() && entry.getField(Entry::ResembleField) == from) {
+                entry.setField(Entry::ResembleField, to);
                 abcFile->update(entry);
                 modified.insert(abcFile);
             }

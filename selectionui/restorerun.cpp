@@ -14,7 +14,6 @@
 #include "remark.h"
 
 static const QString LOG_TITLE = QStringLiteral("RESTORE");
-static const QString UNKNOWN = QStringLiteral("unknown");
 static const QFile::Permissions EVERYONE_READ_WRITE = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
                                                       | QFile::WriteUser | QFile::ReadGroup | QFile::WriteGroup
                                                       | QFile::ReadOther | QFile::WriteOther;
@@ -56,7 +55,7 @@ bool RestoreRun::run()
     const QList<Entry *> entries = m_box->markedEntries();
     int done = 0;
     for (Entry *entry : entries) {
-        const QString remark = entry->getField(1);
+        const QString remark = entry->getField(Entry::RemarkField);
         emit entryStarted(remark);
         if (restoreEntry(entry, m_restored + 1))
             emit entryRestored(entry);
@@ -102,8 +101,8 @@ bool RestoreRun::restoreEntry(Entry *entry, int number)
     m_restoredBytes += QFileInfo(source).size();
     log(QStringLiteral("    %1 Copy %2 to %3").arg(number).arg(source, target));
     if (m_countHardcopies) {
-        const unsigned hardcopies = entry->getField(4).toUInt();
-        entry->setField(4, QString::number(hardcopies + 1));
+        const unsigned hardcopies = entry->getField(Entry::HardcopyField).toUInt();
+        entry->setField(Entry::HardcopyField, QString::number(hardcopies + 1));
     }
     return true;
 }
@@ -129,15 +128,15 @@ int RestoreRun::clearDestination()
 // "unknown" stands for an undescribed part and gives an empty label field.
 static QString labelPart(const QString &part)
 {
-    return part == UNKNOWN ? QString() : part;
+    return part == SIGN_UNKNOWN ? QString() : part;
 }
 
 QString RestoreRun::labelLine(const Entry &entry)
 {
-    const QStringList title = entry.getField(8).split(QLatin1Char(','), Qt::KeepEmptyParts);
+    const QStringList title = entry.getField(Entry::CaptionField).split(QLatin1Char(','), Qt::KeepEmptyParts);
     const QString first = labelPart(title.value(0));
     const QString second = title.size() == 2 ? labelPart(title.at(1)) : QString();
-    return QStringList({entry.getField(1), entry.getField(9), first, second}).join(QLatin1Char('~'));
+    return QStringList({entry.getField(Entry::RemarkField), entry.getField(Entry::DateField), first, second}).join(QLatin1Char('~'));
 }
 
 bool RestoreRun::writeLabels(const QString &path) const

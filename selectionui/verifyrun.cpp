@@ -125,7 +125,7 @@ void VerifyRun::readWrd()
             m_keys.insert(key);
         }
     }
-    m_keys.insert(QStringLiteral("unknown"));
+    m_keys.insert(SIGN_UNKNOWN);
 }
 
 void VerifyRun::readSss()
@@ -158,10 +158,10 @@ void VerifyRun::readAbc(const QString &path)
         if (!entry.Ok())
             continue;
         bool ok = false;
-        const unsigned session = entry.getField(0).toUInt(&ok, 10);
+        const unsigned session = entry.getField(Entry::SessionField).toUInt(&ok, 10);
         if (!ok || !m_sessions.contains(session))
-            m_absentSessions.insert(entry.getField(0));
-        const QString remark = entry.getField(1);
+            m_absentSessions.insert(entry.getField(Entry::SessionField));
+        const QString remark = entry.getField(Entry::RemarkField);
         if (entries.contains(remark))
             m_multipleUse.insert(remark);
         else
@@ -192,7 +192,7 @@ void VerifyRun::scanStoredFile(const QString &abcPath, const QString &folderPath
             return;
         }
     } else {
-        if (hasEntry && !digest.isEmpty() && entry->getField(3) == digest) {
+        if (hasEntry && !digest.isEmpty() && entry->getField(Entry::ChecksumField) == digest) {
             m_goodFiles[remark] << digest;
             m_backupList << path;
             return;
@@ -310,27 +310,27 @@ bool VerifyRun::abcOk(const QString &path, QString &report) const
 QString VerifyRun::entryFindings(const QString &abcPath, const QString &folderA, const QString &folderB,
                                  const Entry &entry) const
 {
-    const Remark remark(entry.getField(1));
+    const Remark remark(entry.getField(Entry::RemarkField));
     if (remark.rema() != folderA + folderB)
         return finding(tr("not belong"));
 
     QStringList found;
-    const QString checkSum = entry.getField(3);
+    const QString checkSum = entry.getField(Entry::ChecksumField);
     if (!m_goodFiles.contains(remark.remark()) && !m_oddRemarks.contains(remark.remark()))
         found << finding(tr("linked file is absent"));
     else if (!m_goodFiles.value(remark.remark()).contains(checkSum))
         found << finding(tr("checksum wrong"));
 
-    if (!QDate::fromString(entry.getField(9), m_box->dateFormat()).isValid())
+    if (!QDate::fromString(entry.getField(Entry::DateField), m_box->dateFormat()).isValid())
         found << finding(tr("date is wrong"));
 
-    for (const QString &key : entry.getField(6).split(QLatin1Char(','))) {
+    for (const QString &key : entry.getField(Entry::KeywordField).split(QLatin1Char(','))) {
         if (!m_keys.contains(key))
             found << finding(tr("index of keyword '%1' is unknown").arg(key));
     }
 
     // The prime's catalogue: this file's path with the two folder names of the link.
-    const Remark link(entry.getField(2));
+    const Remark link(entry.getField(Entry::ResembleField));
     const QString boxPath = QFileInfo(QFileInfo(QFileInfo(abcPath).path()).path()).path();
     const QString linkAbc = boxPath + QLatin1Char('/') + link.re() + QLatin1Char('/') + link.ma() + QLatin1Char('/')
                             + NAME_ABC_FILE;
@@ -339,7 +339,7 @@ QString VerifyRun::entryFindings(const QString &abcPath, const QString &folderA,
         found << finding(tr("resembling remark is wrong"));
     } else {
         const Entry prime = linkFile->value(link.remark());
-        if (prime.getField(2) != prime.getField(1))
+        if (prime.getField(Entry::ResembleField) != prime.getField(Entry::RemarkField))
             found << finding(tr("resembling remark is not a prime"));
     }
     return found.join(QLatin1Char('\n'));

@@ -75,7 +75,7 @@ DisplayRun::Figures DisplayRun::figures(const QString &path)
         MyAbcFile *abc = abcFile(re + ma);
         if (!abc)
             continue;
-        const QDate date = QDate::fromString(abc->getEntryPart(rk, 9), m_box->dateFormat());
+        const QDate date = QDate::fromString(abc->getEntryPart(rk, Entry::DateField), m_box->dateFormat());
         if (!date.isValid())
             continue;
         if (!result.earliest.isValid() || date < result.earliest)

@@ -76,7 +76,6 @@ public:
     static QString titleOf(const QString &caption);
     static QString authorOf(const QString &caption);
 
-    static const QString UNKNOWN;
 
 private:
     MyAbcFile *fileOf(const Entry *entry) const;

@@ -10,7 +10,6 @@
 #include "myabcfile.h"
 #include "mytmpfile.h"
 
-static const QString UNKNOWN = QStringLiteral("unknown");
 
 BoxInfoRun::BoxInfoRun(AnyBox *box, QObject *parent)
     : QObject(parent)
@@ -39,14 +38,14 @@ void BoxInfoRun::run()
         for (const Entry &entry : file->getAll()) {
             readEntry(entry);
             // Only a group's prime counts as lacking something.
-            if (entry.getField(1) == entry.getField(2)) {
-                if (category.isEmpty(entry.getField(5).toUInt()))
+            if (entry.getField(Entry::RemarkField) == entry.getField(Entry::ResembleField)) {
+                if (category.isEmpty(entry.getField(Entry::CategoryField).toUInt()))
                     ++m_withoutCategory;
-                const QString keywords = entry.getField(6);
-                if (keywords.isEmpty() || keywords.contains(UNKNOWN))
+                const QString keywords = entry.getField(Entry::KeywordField);
+                if (keywords.isEmpty() || keywords.contains(SIGN_UNKNOWN))
                     ++m_withoutKeywords;
-                const QString caption = entry.getField(8);
-                if (caption.isEmpty() || caption.contains(UNKNOWN))
+                const QString caption = entry.getField(Entry::CaptionField);
+                if (caption.isEmpty() || caption.contains(SIGN_UNKNOWN))
                     ++m_withoutCaption;
             }
         }
@@ -68,9 +67,9 @@ void BoxInfoRun::run()
 void BoxInfoRun::readEntry(const Entry &entry)
 {
     ++m_remarks;
-    Session &session = m_sessions[entry.getField(0).toUInt()];
+    Session &session = m_sessions[entry.getField(Entry::SessionField).toUInt()];
     ++session.count;
-    const QDate day = date(entry.getField(9));
+    const QDate day = date(entry.getField(Entry::DateField));
     if (!day.isValid())
         return;
     if (!session.earliest.isValid() || day < session.earliest)

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+class AnyBox;
+class BaseFolder;
+class MySettings;
+class MySrcFolder;
+
+// The whole unit tree built from the settings and kept for the run: the base folder, the four boxes and
+// the shared folders and files. It needs no widget, so the core's tests and the benchmarks build the
+// same tree the program does; the box set `Tessary` wraps it for the main window.
+class UnitTree : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit UnitTree(MySettings *settings, QObject *parent = nullptr);
+    ~UnitTree() override;
+
+    BaseFolder *baseFolder() const { return m_baseFolder; }
+    bool initStatus(QString &status);
+    void updateSettings();
+    void setWelcomeLabels();
+
+private:
+    void readBoxSettings(AnyBox *box, const QString &group);
+
+    MySettings *m_settings;
+    BaseFolder *m_baseFolder = nullptr;
+    AnyBox *m_photoBox = nullptr;
+    AnyBox *m_bookBox = nullptr;
+    AnyBox *m_clipBox = nullptr;
+    AnyBox *m_musicBox = nullptr;
+    MySrcFolder *m_srcFolder = nullptr;
+};
