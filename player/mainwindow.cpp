@@ -131,10 +131,7 @@ MainWindow::MainWindow(const QStringList &arguments, QWidget *parent)
     m_player->setStandardErrorFile(QProcess::nullDevice());
     m_graceTimer = new QTimer(this);
     m_graceTimer->setSingleShot(true);
-    connect(m_graceTimer, &QTimer::timeout, this, [this]() {
-        if (m_player->state() != QProcess::NotRunning)
-            m_player->kill();
-    });
+    connect(m_graceTimer, &QTimer::timeout, this, &MainWindow::killPlayer);
     connect(m_player, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), m_graceTimer, &QTimer::stop);
 
     if (sigTermFd[1] >= 0) {
@@ -178,14 +175,28 @@ MainWindow::MainWindow(const QStringList &arguments, QWidget *parent)
 MainWindow::~MainWindow()
 {
     // Whatever path ends the window, MPlayer does not outlive it.
+    endPlayer();
+}
+
+// MPlayer is asked to quit and killed only when it has not after a grace period.
+void MainWindow::endPlayer()
+{
     m_player->disconnect(this);
-    if (m_player->state() != QProcess::NotRunning) {
-        m_player->write("quit\n");
-        if (!m_player->waitForFinished(QUIT_GRACE_MS)) {
-            m_player->kill();
-            m_player->waitForFinished(-1);
-        }
+    m_graceTimer->disconnect(this);
+    if (m_player->state() == QProcess::NotRunning)
+        return;
+    quitPlayer();
+    if (!m_player->waitForFinished(QUIT_GRACE_MS)) {
+        killPlayer();
+        m_player->waitForFinished(QUIT_GRACE_MS);
     }
+}
+
+// The one place MPlayer is killed: it did not quit within the grace period.
+void MainWindow::killPlayer()
+{
+    if (m_player->state() != QProcess::NotRunning)
+        m_player->kill();
 }
 
 QMap<QString, QString> MainWindow::parseOptions(const QStringList &arguments)
@@ -484,14 +495,7 @@ void MainWindow::handleSigTerm()
     const ssize_t got = ::read(sigTermFd[1], &byte, sizeof byte);
     Q_UNUSED(got)
     m_closing = true;
-    m_player->disconnect(this);
-    if (m_player->state() != QProcess::NotRunning) {
-        m_player->write("quit\n");
-        if (!m_player->waitForFinished(QUIT_GRACE_MS)) {
-            m_player->kill();
-            m_player->waitForFinished(-1);
-        }
-    }
+    endPlayer();
     if (m_fadeLoop)
         m_fadeLoop->quit();
     QCoreApplication::exit(0);

@@ -75,6 +75,9 @@ private:
     void startMelody();
     // Asks MPlayer to quit and kills it when it has not ended after a short grace period.
     void quitPlayer();
+    void killPlayer();
+    // Ends MPlayer before the window goes, waiting at most two grace periods.
+    void endPlayer();
     void navigate(int indexBeforeEnd);
     void showInformation();
     void showPlayState();

@@ -239,13 +239,13 @@ void MainWindow::endViewer()
     // A signal sent before the viewer has replaced the forked copy of this program would reach
     // that copy instead of the viewer.
     if (m_viewer->state() == QProcess::Starting)
-        m_viewer->waitForStarted(-1);
+        m_viewer->waitForStarted(END_GRACE_MS);
     if (m_viewer->state() == QProcess::NotRunning)
         return;
     m_viewer->terminate();
     if (!m_viewer->waitForFinished(END_GRACE_MS)) {
         m_viewer->kill();
-        m_viewer->waitForFinished(-1);
+        m_viewer->waitForFinished(END_GRACE_MS);
     }
 }
 

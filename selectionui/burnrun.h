@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QString>
 
+class HelperProgram;
 class MyLogFile;
 
 // One disc burn: runs the burner command line of the settings over a folder, with the disk label
@@ -19,7 +20,8 @@ public:
     BurnRun(MyLogFile *logFile, QObject *parent = nullptr);
     ~BurnRun() override;
 
-    // Starts the burner without waiting for its end; false (status CannotStart) when it cannot start.
+    // Starts the burner without waiting for it; false (status CannotStart) when there is no program. A
+    // program that cannot start is told by finished() with the status CannotStart.
     bool start(const QString &commandLine, const QString &label, const QString &folder);
     bool running() const;
     Status status() const { return m_status; }
@@ -30,13 +32,16 @@ signals:
 
 private slots:
     void readOutput();
+    void cannotStart();
     void processFinished(int exitCode, QProcess::ExitStatus exitStatus);
 
 private:
     void log(const QString &line);
 
     MyLogFile *m_logFile;
+    HelperProgram *m_burner;
     QProcess *m_process;
+    QString m_commandLine;
     Status m_status = NotBurned;
     int m_exitCode = -1;
     bool m_open = false;

@@ -3,15 +3,14 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 
 #include <algorithm>
 
 #include "anybox.h"
-#include "commandline.h"
 #include "constants.h"
 #include "entry.h"
+#include "helperprogram.h"
 #include "myabcfile.h"
 #include "mymessagebox.h"
 #include "mytmpfile.h"
@@ -27,7 +26,7 @@ const QString STAGE_PREFIX = QStringLiteral("Stage_");
 SearchDialog::SearchDialog(AnyBox *box, QFrame *parent)
     : QFrame(parent)
     , m_box(box)
-    , m_process(new QProcess(this))
+    , m_preview(new HelperProgram(this))
 {
     setupUi(this);
     setObjectName(QStringLiteral("SearchDialog"));
@@ -40,10 +39,7 @@ SearchDialog::SearchDialog(AnyBox *box, QFrame *parent)
     connect(prevStageButton, &QPushButton::clicked, this, &SearchDialog::pressPrevStage);
     connect(nextStageButton, &QPushButton::clicked, this, &SearchDialog::pressNextStage);
     connect(m_box, &AnyBox::showReduce, this, &SearchDialog::warningShowReduce);
-    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            reportPreviewFailure();
-    });
+    connect(m_preview, &HelperProgram::cannotStart, this, &SearchDialog::reportPreviewFailure);
     if (m_box->getCount() == 0)
         return;
     label->hide();
@@ -250,6 +246,11 @@ void SearchDialog::setModeSaveButton()
 
 // ---- preview -----------------------------------------------------------------------------
 
+QString SearchDialog::previewListFile() const
+{
+    return m_preview->listFile();
+}
+
 void SearchDialog::showStage()
 {
     closeShowStage();
@@ -257,17 +258,14 @@ void SearchDialog::showStage()
     if (!stage || stage->getRemarkFoundCount() == 0)
         return;
     m_reduceWarned = false;
-    m_listFile = m_box->previewSelected(stages->currentIndex(), m_process);
+    m_preview->previewSelected(m_box, stages->currentIndex());
 }
 
 // The preview is asked to end and killed when it does not; its list file goes with it, which also
 // tells the companions to end.
 void SearchDialog::closeShowStage()
 {
-    CommandLine::end(m_process);
-    if (!m_listFile.isEmpty() && QFile::exists(m_listFile))
-        QFile::remove(m_listFile);
-    m_listFile.clear();
+    m_preview->close();
 }
 
 void SearchDialog::reportPreviewFailure()

@@ -10,7 +10,7 @@
 
 class AnyBox;
 class QEvent;
-class QProcess;
+class HelperProgram;
 class SelectionFrame;
 
 // The staged search: one SelectionFrame per stage, each working on its own subset of the box (stage n
@@ -32,7 +32,7 @@ public:
     // While a stage searches, nothing else may change the marking.
     void setBusy(bool busy);
     SelectionFrame *currentStage() const;
-    QString previewListFile() const { return m_listFile; }
+    QString previewListFile() const;
 
 signals:
     void needUpdateStatus();
@@ -62,8 +62,7 @@ private:
     void reportPreviewFailure();
 
     AnyBox *m_box;
-    QProcess *m_process;
-    QString m_listFile;
+    HelperProgram *m_preview;
     QSet<unsigned> m_sessionNumbers;
     QMap<unsigned, QDate> m_sessionBegins;
     QMap<unsigned, QDate> m_sessionEnds;

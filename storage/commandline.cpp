@@ -53,22 +53,6 @@ bool CommandLine::endsWithPlace(const QString &command)
     return !split.isEmpty() && split.last().endsWith(PLACE);
 }
 
-void CommandLine::end(QProcess *process)
-{
-    const int graceMs = 3000;
-    // A program still starting is let start first: a signal sent before that would hit the copy of this
-    // program that is about to become it.
-    if (process->state() == QProcess::Starting)
-        process->waitForStarted(graceMs);
-    if (process->state() == QProcess::NotRunning)
-        return;
-    process->terminate();
-    if (!process->waitForFinished(graceMs)) {
-        process->kill();
-        process->waitForFinished(graceMs);
-    }
-}
-
 bool CommandLine::start(QProcess *process, const QStringList &arguments)
 {
     if (!process || arguments.isEmpty() || arguments.first().isEmpty())

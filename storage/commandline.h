@@ -27,7 +27,4 @@ public:
     // Starts the program (the first item) with the rest as its arguments, read-write, without waiting.
     // False when there is no program to start.
     static bool start(QProcess *process, const QStringList &arguments);
-    // Asks a started program to end and kills it only when it has not ended after a grace period, so it
-    // can save its state yet never holds its owner up. Nothing happens to a program that is not running.
-    static void end(QProcess *process);
 };

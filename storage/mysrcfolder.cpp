@@ -9,6 +9,7 @@
 #include <QTextCodec>
 
 #include "commandline.h"
+#include "helperprogram.h"
 #include "mysourcefile.h"
 
 #ifdef Q_OS_UNIX
@@ -20,7 +21,8 @@
 MySrcFolder::MySrcFolder(const QString &extractApp, const QString &name, MyUnit *parent)
     : MyFolder(name, parent)
     , m_folderPath(completeName())
-    , m_process(new QProcess)
+    , m_extractor(new HelperProgram)
+    , m_process(m_extractor->process())
 {
     setExtractApp(extractApp);
     connect(m_process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
@@ -34,7 +36,7 @@ MySrcFolder::MySrcFolder(const QString &extractApp, const QString &name, MyUnit 
 MySrcFolder::~MySrcFolder()
 {
     stopExtractor();
-    delete m_process;
+    delete m_extractor;
 }
 
 // The text shows the line as it runs; the program gets the arguments, in which the folder's path is
@@ -163,8 +165,7 @@ void MySrcFolder::stopExtractor()
     if (!extractorRunning())
         return;
     const QSignalBlocker blocker(m_process);
-    m_process->kill();
-    m_process->waitForFinished(-1);
+    HelperProgram::end(m_process);
 }
 
 // Extractor output is read as UTF-8 when it is valid UTF-8 (exiftool writes file names so), and

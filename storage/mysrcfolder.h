@@ -8,6 +8,7 @@
 #include "myfolder.h"
 
 class MySourceFile;
+class HelperProgram;
 class QProcess;
 
 // The folder of incoming files that the arrangement places into a box. Each listing runs the metadata
@@ -55,6 +56,7 @@ private:
     QString m_command;
     QStringList m_arguments;
     QString m_folderPath;
+    HelperProgram *m_extractor;
     QProcess *m_process;
     QStringList m_unreadableNames;
 };

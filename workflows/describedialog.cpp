@@ -4,16 +4,15 @@
 #include <QEvent>
 #include <QFile>
 #include <QKeyEvent>
-#include <QProcess>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QTime>
 
 #include "anybox.h"
 #include "category.h"
-#include "commandline.h"
 #include "constants.h"
 #include "entry.h"
+#include "helperprogram.h"
 #include "mymessagebox.h"
 #include "mywrdfile.h"
 
@@ -50,7 +49,7 @@ QStringList sortedKeys(const QString &keys)
 DescribeDialog::DescribeDialog(AnyBox *box, QFrame *parent)
     : QFrame(parent)
     , m_run(new DescribeRun(box, this))
-    , m_preview(new QProcess(this))
+    , m_preview(new HelperProgram(this))
 {
     setupUi(this);
     setObjectName(QStringLiteral("DescribeDialog"));
@@ -81,7 +80,7 @@ DescribeDialog::DescribeDialog(AnyBox *box, QFrame *parent)
     nextUncorrButton->setShortcut(QKeySequence(Qt::Key_PageUp));
     prevCorrButton->setShortcut(QKeySequence(Qt::SHIFT + Qt::Key_PageDown));
     nextCorrButton->setShortcut(QKeySequence(Qt::SHIFT + Qt::Key_PageUp));
-    connect(m_preview, &QProcess::errorOccurred, this, &DescribeDialog::previewFailed);
+    connect(m_preview, &HelperProgram::cannotStart, this, &DescribeDialog::previewFailed);
 
     setInfoString();
     if (m_run->total() == 0) {
@@ -150,8 +149,6 @@ DescribeDialog::~DescribeDialog()
 {
     m_preview->disconnect(this);
     stopPreview();
-    if (!m_listFile.isEmpty() && QFile::exists(m_listFile))
-        QFile::remove(m_listFile);
     if (!m_run->storePending())
         MyMessageBox::warning(nullptr, tr("Warning"),
                               tr("The descriptions could not be stored in:\n%1")
@@ -250,20 +247,17 @@ void DescribeDialog::demonstration(Entry *entry)
 {
     if (!entry)
         return;
-    m_listFile = m_run->box()->previewList(m_listBase, {entry}, m_preview);
+    m_preview->preview(m_run->box(), m_listBase, {entry});
 }
 
 void DescribeDialog::stopPreview()
 {
-    CommandLine::end(m_preview);
+    m_preview->end();
 }
 
 // A missing preview program is said once; describing goes on without it.
 void DescribeDialog::previewFailed()
 {
-    if (m_preview->error() != QProcess::FailedToStart || m_previewWarned)
-        return;
-    m_previewWarned = true;
     MyMessageBox::warning(this, tr("Warning"),
                           tr("The preview program cannot be started:\n%1").arg(m_run->box()->execPreview()));
 }

@@ -15,7 +15,7 @@ class Entry;
 class QCheckBox;
 class QEvent;
 class QListWidgetItem;
-class QProcess;
+class HelperProgram;
 class QRadioButton;
 
 // The working frame in which the marked objects are described one after another: category,
@@ -97,9 +97,8 @@ private:
     void connectCategory(bool on);
 
     DescribeRun *m_run;
-    QProcess *m_preview;
+    HelperProgram *m_preview;
     QString m_listBase;
-    QString m_listFile;
     int m_uncorrectedPosition = 0;
     int m_correctedPosition = -1;
     Entry *m_current = nullptr;
@@ -110,7 +109,6 @@ private:
     QStringList m_tabTitles;
     QString m_modifiedMarker;
     QString m_template;
-    bool m_previewWarned = false;
     bool m_updating = false;
 
     QList<QCheckBox *> m_which;

@@ -2,12 +2,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTextStream>
 
 #include "anybox.h"
 #include "commandline.h"
 #include "constants.h"
+#include "helperprogram.h"
 #include "myabcfile.h"
 
 DisplayRun::DisplayRun(AnyBox *box)
@@ -100,9 +100,6 @@ bool DisplayRun::present(const QString &path) const
 {
     if (!m_box)
         return false;
-    QStringList arguments = CommandLine::arguments(m_box->execPresent(), {path});
-    if (arguments.isEmpty())
-        return false;
-    const QString program = arguments.takeFirst();
-    return QProcess::startDetached(program, arguments);
+    // Each presentation is the user's own window and outlives the frame.
+    return HelperProgram::startDetached(CommandLine::arguments(m_box->execPresent(), {path}));
 }

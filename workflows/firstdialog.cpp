@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QProcess>
 
 #include "anybox.h"
 #include "firststepsrun.h"
@@ -22,7 +21,6 @@ FirstDialog::FirstDialog(AnyBox *box, QFrame *parent)
     : QFrame(parent)
     , m_box(box)
     , m_run(new FirstStepsRun(box, this))
-    , m_process(new QProcess(this))
 {
     setupUi(this);
     setObjectName(QStringLiteral("FirstDialog"));
@@ -56,7 +54,7 @@ FirstDialog::FirstDialog(AnyBox *box, QFrame *parent)
 // A running preview ends with the frame, and its list goes with it.
 FirstDialog::~FirstDialog()
 {
-    m_run->endPreview(m_process);
+    m_run->endPreview();
 }
 
 void FirstDialog::detecting()
@@ -196,7 +194,7 @@ void FirstDialog::detectAgree()
         MyMessageBox::warning(this, tr("Warning"),
                               tr("The list for the preview cannot be written:\n%1")
                                   .arg(QDir::toNativeSeparators(m_run->listPath())));
-    } else if (!m_run->startPreview(m_process)) {
+    } else if (!m_run->startPreview()) {
         MyMessageBox::warning(this, tr("Warning"),
                               tr("The preview program cannot be started:\n%1").arg(m_box->execPreview()));
     }

@@ -12,7 +12,6 @@ class AnyBox;
 class FirstStepsRun;
 class QEvent;
 class QListWidgetItem;
-class QProcess;
 
 // The working frame that brings new files from removable devices into the source folder: detect the
 // devices of the setting, tick devices and then files while the box's preview shows them, copy. The
@@ -78,7 +77,6 @@ private:
 
     AnyBox *m_box;
     FirstStepsRun *m_run;
-    QProcess *m_process;
     QList<DeviceRecord> set_D;
     QList<FileRecord> set_F;
     int m_preSelected = 0;

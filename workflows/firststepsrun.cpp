@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSaveFile>
 #include <QTime>
 
@@ -12,6 +11,7 @@
 #include "basefolder.h"
 #include "commandline.h"
 #include "constants.h"
+#include "helperprogram.h"
 #include "mylogfile.h"
 #include "mysourcefile.h"
 #include "wholefilecopy.h"
@@ -20,6 +20,7 @@ FirstStepsRun::FirstStepsRun(AnyBox *box, QObject *parent)
     : QObject(parent)
     , m_box(box)
     , m_log(dynamic_cast<MyLogFile *>(box->baseUnit()->unit(NAME_LOG_FILE)))
+    , m_preview(new HelperProgram(this))
 {
     MyUnit *base = box->baseUnit();
     if (auto baseFolder = dynamic_cast<BaseFolder *>(base))
@@ -89,18 +90,19 @@ bool FirstStepsRun::writeList(const QStringList &nativePaths, int limit) const
     return file.commit();
 }
 
-bool FirstStepsRun::startPreview(QProcess *process) const
+// The frame tells the user at once when the preview did not come up, so its start is confirmed here.
+bool FirstStepsRun::startPreview()
 {
     if (m_listPath.isEmpty())
         return false;
     const QStringList arguments = CommandLine::arguments(m_box->execPreview(), QDir::toNativeSeparators(m_listPath));
-    return CommandLine::start(process, arguments) && process->waitForStarted();
+    return m_preview->start(arguments, m_listPath) && m_preview->confirmStarted();
 }
 
-void FirstStepsRun::endPreview(QProcess *process) const
+void FirstStepsRun::endPreview()
 {
-    if (process)
-        CommandLine::end(process);
+    m_preview->close();
+    // A list written but never handed to a preview goes too.
     if (!m_listPath.isEmpty())
         QFile::remove(m_listPath);
 }

@@ -7,8 +7,8 @@
 #include <QStringList>
 
 class AnyBox;
+class HelperProgram;
 class MyLogFile;
-class QProcess;
 
 // The work of the first steps: the devices of the setting, the box's files on them, the preview list
 // and the copy into the source folder. Widget-free, so the frame and the tests run the same code.
@@ -46,9 +46,9 @@ public:
     bool writeList(const QStringList &nativePaths, int limit = 1000) const;
     // Starts the box's preview command on the list; the list path replaces "%1" inside the arguments,
     // so a path with blanks stays one argument. False when there is no command or it cannot start.
-    bool startPreview(QProcess *process) const;
+    bool startPreview();
     // Ends a running preview and removes its list.
-    void endPreview(QProcess *process) const;
+    void endPreview();
 
     // Copies the files into the source folder in order, with a log block; returns the failed count.
     int copyFiles(const QStringList &files);
@@ -67,6 +67,7 @@ private:
 
     AnyBox *m_box;
     MyLogFile *m_log;
+    HelperProgram *m_preview;
     QString m_firstDir;
     QString m_srcPath;
     QString m_listPath;

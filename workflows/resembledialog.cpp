@@ -5,11 +5,10 @@
 #include <QFile>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QProcess>
 #include <QTime>
 
 #include "anybox.h"
-#include "commandline.h"
+#include "helperprogram.h"
 #include "mymessagebox.h"
 #include "resemblerun.h"
 
@@ -32,9 +31,9 @@ ResembleDialog::ResembleDialog(AnyBox *box, QFrame *parent)
     m_listBases[POOL] = time;
     m_listBases[GROUP] = time + QStringLiteral("_2");
     m_listBases[PRIME] = time + QStringLiteral("_3");
-    for (QProcess *&process : m_previews) {
-        process = new QProcess(this);
-        connect(process, &QProcess::errorOccurred, this, &ResembleDialog::previewFailed);
+    for (HelperProgram *&preview : m_previews) {
+        preview = new HelperProgram(this);
+        connect(preview, &HelperProgram::cannotStart, this, &ResembleDialog::previewFailed);
     }
     retranslateThis();
     label_B->hide();
@@ -75,8 +74,6 @@ ResembleDialog::~ResembleDialog()
     for (int i = 0; i < 3; ++i) {
         m_previews[i]->disconnect(this);
         stopPreview(i);
-        if (!m_listFiles[i].isEmpty() && QFile::exists(m_listFiles[i]))
-            QFile::remove(m_listFiles[i]);
     }
     m_run->finish();
     if (m_run->applied())
@@ -235,19 +232,18 @@ void ResembleDialog::startPreview(int which, const QList<Entry *> &entries)
     stopPreview(which);
     if (entries.isEmpty())
         return;
-    m_listFiles[which] = m_box->previewList(m_listBases[which], entries, m_previews[which]);
+    m_previews[which]->preview(m_box, m_listBases[which], entries);
 }
 
 void ResembleDialog::stopPreview(int which)
 {
-    CommandLine::end(m_previews[which]);
+    m_previews[which]->end();
 }
 
 // A missing preview program is said once; grouping goes on without it.
 void ResembleDialog::previewFailed()
 {
-    auto process = qobject_cast<QProcess *>(sender());
-    if (!process || process->error() != QProcess::FailedToStart || m_previewWarned)
+    if (m_previewWarned)
         return;
     m_previewWarned = true;
     MyMessageBox::warning(this, tr("Warning"),

@@ -10,7 +10,7 @@
 class AnyBox;
 class Entry;
 class QEvent;
-class QProcess;
+class HelperProgram;
 class ResembleRun;
 
 // The working frame in which resembling objects are grouped around a prime. ResembleRun holds the
@@ -53,9 +53,8 @@ private:
 
     AnyBox *m_box;
     ResembleRun *m_run = nullptr;
-    QProcess *m_previews[3];
+    HelperProgram *m_previews[3];
     QString m_listBases[3];
-    QString m_listFiles[3];
     QString m_associate;
     bool m_previewWarned = false;
 };
