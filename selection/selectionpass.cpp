@@ -109,7 +109,7 @@ QString SelectionPass::remarkToResemble(const AnyBox *box, const QString &remark
     const Remark parsed(remark);
     if (!box || !parsed.Ok())
         return remark;
-    const auto file = box->findChild<MyAbcFile *>(NAME_ABC_FILE + QLatin1Char('_') + parsed.rema());
+    const auto file = box->abcFile(parsed);
     if (!file)
         return remark;
     const QString link = file->getEntryPart(parsed.rk(), Entry::ResembleField);

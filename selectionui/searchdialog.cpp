@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -65,33 +64,13 @@ SearchDialog::~SearchDialog()
 
 void SearchDialog::gatherSessions()
 {
-    static const QRegularExpression abcName(QStringLiteral("^") + NAME_ABC_FILE + QStringLiteral("_"));
-    const QString format = m_box->dateFormat();
-    const QList<MyAbcFile *> files = m_box->findChildren<MyAbcFile *>(abcName);
+    m_sessions.setDateFormat(m_box->dateFormat());
+    const QList<MyAbcFile *> files = m_box->abcFiles();
     for (const MyAbcFile *file : files) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        for (const Entry &entry : file->getAll()) {
-            const unsigned session = entry.getField(Entry::SessionField).toUInt(nullptr, 10);
-            const QDate date = QDate::fromString(entry.getField(Entry::DateField), format);
-            m_sessionNumbers.insert(session);
-            ++m_sessionCounts[session];
-            if (!date.isValid())
-                continue;
-            QDate &begin = m_sessionBegins[session];
-            QDate &end = m_sessionEnds[session];
-            if (!begin.isValid() || date < begin)
-                begin = date;
-            if (!end.isValid() || date > end)
-                end = date;
-        }
+        for (const Entry &entry : file->getAll())
+            m_sessions.add(entry);
     }
-}
-
-QList<unsigned> SearchDialog::sessionNumbers() const
-{
-    QList<unsigned> numbers(m_sessionNumbers.cbegin(), m_sessionNumbers.cend());
-    std::sort(numbers.begin(), numbers.end());
-    return numbers;
 }
 
 SelectionFrame *SearchDialog::stageAt(int index) const

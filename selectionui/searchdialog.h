@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QSet>
 
+#include "sessionfigures.h"
 #include "ui_searchdialog.h"
 
 class AnyBox;
@@ -24,10 +25,8 @@ public:
     SearchDialog(AnyBox *box, QFrame *parent);
     ~SearchDialog() override;
 
-    QList<unsigned> sessionNumbers() const;
-    QMap<unsigned, QDate> sessionBegins() const { return m_sessionBegins; }
-    QMap<unsigned, QDate> sessionEnds() const { return m_sessionEnds; }
-    QMap<unsigned, int> sessionCounts() const { return m_sessionCounts; }
+    QList<unsigned> sessionNumbers() const { return m_sessions.numbers(); }
+    const QMap<unsigned, SessionFigures::Session> &sessions() const { return m_sessions.sessions(); }
     bool needSave() const;
     // While a stage searches, nothing else may change the marking.
     void setBusy(bool busy);
@@ -63,10 +62,7 @@ private:
 
     AnyBox *m_box;
     HelperProgram *m_preview;
-    QSet<unsigned> m_sessionNumbers;
-    QMap<unsigned, QDate> m_sessionBegins;
-    QMap<unsigned, QDate> m_sessionEnds;
-    QMap<unsigned, int> m_sessionCounts;
+    SessionFigures m_sessions;
     bool m_reduceWarned = false;
     bool m_busy = false;
 };

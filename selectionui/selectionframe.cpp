@@ -304,12 +304,13 @@ void SelectionFrame::fillSessionTable()
     const QString format = m_box->dateFormat();
     for (int row = 0; row < numbers.size(); ++row) {
         const unsigned number = numbers.at(row);
-        const QDate begin = m_dialog->sessionBegins().value(number);
-        const QDate end = m_dialog->sessionEnds().value(number);
+        const SessionFigures::Session session = m_dialog->sessions().value(number);
+        const QDate begin = session.earliest;
+        const QDate end = session.latest;
         const QString length = begin == end ? begin.toString(format)
                                             : begin.toString(format) + QStringLiteral(" - ") + end.toString(format);
         const QStringList cells = {QString::number(number), sss ? sss->sessionDateCreation(number) : QString(),
-                                   QString::number(m_dialog->sessionCounts().value(number)), length,
+                                   QString::number(session.count), length,
                                    sss ? sss->sessionAnnotation(number) : QString()};
         for (int column = 0; column < cells.size(); ++column)
             sessionTable->setItem(row, column, new QTableWidgetItem(cells.at(column)));

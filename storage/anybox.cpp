@@ -119,6 +119,13 @@ QList<MyAbcFile *> AnyBox::abcFiles() const
     return findChildren<MyAbcFile *>(abcName);
 }
 
+MyAbcFile *AnyBox::abcFile(const Remark &remark) const
+{
+    if (!remark.Ok())
+        return nullptr;
+    return findChild<MyAbcFile *>(NAME_ABC_FILE + QLatin1Char('_') + remark.rema());
+}
+
 // The box holds as many subsets as the longest list of any file; emptied subsets keep their places.
 void AnyBox::syncFile(MyAbcFile *abcFile)
 {

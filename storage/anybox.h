@@ -13,6 +13,7 @@ class Entry;
 class MyAbcFile;
 class MySourceFile;
 class QProcess;
+class Remark;
 
 // One media collection: a directory with two levels of two-letter folders holding the objects and
 // their catalogue, plus everything the program knows about that kind of media. The box is also
@@ -46,6 +47,11 @@ public:
 
     unsigned getCount() const { return m_count; }
     void addCount(unsigned n) { m_count += n; }
+
+    // Every abc file of the box in tree order.
+    QList<MyAbcFile *> abcFiles() const;
+    // The abc file that holds (or would hold) the entry of the remark; null when the box has no such file.
+    MyAbcFile *abcFile(const Remark &remark) const;
 
     // Selection across the abc files; subset 0 is the current selection.
     int countSubsets() const { return m_subsets.size(); }
@@ -101,7 +107,6 @@ protected:
 
 private:
     void scanCatalogue();
-    QList<MyAbcFile *> abcFiles() const;
     void syncFile(MyAbcFile *abcFile);
     void rebuildSubsets();
     QString translated(const char *text) const;

@@ -105,18 +105,6 @@ void ArrangementRun::log(const QString &line)
     *m_logFile << line;
 }
 
-// Every abc file of the box in tree order.
-QList<MyAbcFile *> ArrangementRun::abcFiles() const
-{
-    return abcFiles(m_box);
-}
-
-QList<MyAbcFile *> ArrangementRun::abcFiles(AnyBox *box) const
-{
-    const QRegularExpression abcName(QStringLiteral("^") + NAME_ABC_FILE + QStringLiteral("_"));
-    return box->findChildren<MyAbcFile *>(abcName);
-}
-
 // Tests kill the run at one file-system step after another to see that the next run sets it right.
 void ArrangementRun::crashPoint()
 {
@@ -212,7 +200,7 @@ void ArrangementRun::searchDuplicates()
         emit newCountChanged(newCount(), duplicateCount());
         int progress = 0;
         int duplicateNumber = 0;
-        for (MyAbcFile *abcFile : abcFiles())
+        for (MyAbcFile *abcFile : m_box->abcFiles())
             checkAbcFile(abcFile, progress, duplicateNumber);
     }
     log(tr("Found %1 files: %2 new files and %3 duplicate files").arg(m_found).arg(newCount()).arg(duplicateCount()));
@@ -374,7 +362,7 @@ const Entry *ArrangementRun::editedOriginal(const QString &baseName) const
     const Remark remark(baseName);
     if (!remark.Ok())
         return nullptr;
-    auto abcFile = m_box->findChild<MyAbcFile *>(NAME_ABC_FILE + QLatin1Char('_') + remark.rema());
+    auto abcFile = m_box->abcFile(remark);
     if (!abcFile || !abcFile->entryExist(remark.rk()))
         return nullptr;
     const Entry *original = abcFile->getEntry(remark.rk());
@@ -436,7 +424,7 @@ void ArrangementRun::placeFile(MySourceFile *file)
             return;
         remark = Remark(m_vacant.takeFirst());
         copyPath = copyPathOf(m_box, remark, file->ext());
-        abcFile = m_box->findChild<MyAbcFile *>(NAME_ABC_FILE + QLatin1Char('_') + remark.rema());
+        abcFile = m_box->abcFile(remark);
         if (abcFile && placeTaken(copyPath)) {
             log(tr("(!) The place %1 holds a file that no entry names, another place is taken").arg(copyPath));
             ++m_passedOver;
@@ -524,7 +512,7 @@ void ArrangementRun::updateResembling()
         return;
     emit resembleStageStarted(int(m_box->getCount()) + m_added);
     int progress = 0;
-    for (MyAbcFile *abcFile : abcFiles()) {
+    for (MyAbcFile *abcFile : m_box->abcFiles()) {
         if (!abcFile->initOk())
             continue;
         const QList<Entry> entries = abcFile->getAll();
@@ -813,7 +801,7 @@ bool ArrangementRun::recover()
     QList<JournalPlace> done;
     QList<JournalPlace> undone;
     for (const JournalPlace &place : qAsConst(places)) {
-        auto abcFile = box->findChild<MyAbcFile *>(NAME_ABC_FILE + QLatin1Char('_') + place.remark.rema());
+        auto abcFile = box->abcFile(place.remark);
         if (abcFile && abcFile->getEntryPart(place.remark.rk(), Entry::RemarkField) == place.remark.remark())
             done << place;
         else
@@ -902,7 +890,7 @@ void ArrangementRun::finishPlace(AnyBox *box, const JournalPlace &place, QSet<My
 {
     if (!place.oldPrime.isEmpty())
         relink(box, place.oldPrime, place.remark.remark(), modified);
-    auto abcFile = box->findChild<MyAbcFile *>(NAME_ABC_FILE + QLatin1Char('_') + place.remark.rema());
+    auto abcFile = box->abcFile(place.remark);
     const QString sourcePath = m_srcFolder->completeName() + QLatin1Char('/') + place.sourceName;
     qint64 size = 0;
     qint64 modifiedNs = 0;
@@ -919,7 +907,7 @@ void ArrangementRun::finishPlace(AnyBox *box, const JournalPlace &place, QSet<My
 
 void ArrangementRun::relink(AnyBox *box, const QString &from, const QString &to, QSet<MyAbcFile *> &modified)
 {
-    for (MyAbcFile *abcFile : abcFiles(box)) {
+    for (MyAbcFile *abcFile : box->abcFiles()) {
         if (!abcFile->initOk())
             continue;
         for (Entry entry : abcFile->getAll()) {

@@ -125,8 +125,6 @@ private:
         QString newPrime;
     };
 
-    QList<MyAbcFile *> abcFiles() const;
-    QList<MyAbcFile *> abcFiles(AnyBox *box) const;
     QString journalPath() const;
     static QString journalName(const QString &name);
     bool startJournal(const QString &annotation);

@@ -1,7 +1,6 @@
 #include "boxinforun.h"
 
 #include <QDir>
-#include <QRegularExpression>
 
 #include "anybox.h"
 #include "category.h"
@@ -15,17 +14,8 @@ BoxInfoRun::BoxInfoRun(AnyBox *box, QObject *parent)
     : QObject(parent)
     , m_box(box)
     , m_dateFormat(box ? box->dateFormat() : QString())
+    , m_sessions(m_dateFormat)
 {
-}
-
-QDate BoxInfoRun::date(const QString &text)
-{
-    auto found = m_dates.constFind(text);
-    if (found != m_dates.constEnd())
-        return found.value();
-    const QDate parsed = QDate::fromString(text, m_dateFormat);
-    m_dates.insert(text, parsed);
-    return parsed;
 }
 
 void BoxInfoRun::run()
@@ -33,8 +23,7 @@ void BoxInfoRun::run()
     if (!m_box)
         return;
     const Category category = m_box->category();
-    const QRegularExpression abcName(QLatin1Char('^') + NAME_ABC_FILE + QLatin1Char('_'));
-    for (MyAbcFile *file : m_box->findChildren<MyAbcFile *>(abcName)) {
+    for (MyAbcFile *file : m_box->abcFiles()) {
         for (const Entry &entry : file->getAll()) {
             readEntry(entry);
             // Only a group's prime counts as lacking something.
@@ -67,15 +56,9 @@ void BoxInfoRun::run()
 void BoxInfoRun::readEntry(const Entry &entry)
 {
     ++m_remarks;
-    Session &session = m_sessions[entry.getField(Entry::SessionField).toUInt()];
-    ++session.count;
-    const QDate day = date(entry.getField(Entry::DateField));
+    const QDate day = m_sessions.add(entry);
     if (!day.isValid())
         return;
-    if (!session.earliest.isValid() || day < session.earliest)
-        session.earliest = day;
-    if (!session.latest.isValid() || day > session.latest)
-        session.latest = day;
     if (!m_firstDate.isValid() || day < m_firstDate)
         m_firstDate = day;
     if (!m_lastDate.isValid() || day > m_lastDate)

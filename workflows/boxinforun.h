@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include "sessionfigures.h"
+
 class AnyBox;
 class Entry;
 
@@ -16,12 +18,7 @@ class BoxInfoRun : public QObject
     Q_OBJECT
 
 public:
-    struct Session
-    {
-        int count = 0;
-        QDate earliest;
-        QDate latest;
-    };
+    using Session = SessionFigures::Session;
 
     explicit BoxInfoRun(AnyBox *box, QObject *parent = nullptr);
 
@@ -29,8 +26,8 @@ public:
     void run();
 
     int remarkCount() const { return m_remarks; }
-    const QMap<unsigned, Session> &sessions() const { return m_sessions; }
-    unsigned lastSession() const { return m_sessions.isEmpty() ? 0 : m_sessions.lastKey(); }
+    const QMap<unsigned, Session> &sessions() const { return m_sessions.sessions(); }
+    unsigned lastSession() const { return sessions().isEmpty() ? 0 : sessions().lastKey(); }
     QDate firstDate() const { return m_firstDate; }
     QDate lastDate() const { return m_lastDate; }
     // Groups (counted by their primes) that lack a category, keywords or a caption.
@@ -51,12 +48,11 @@ signals:
 
 private:
     void readEntry(const Entry &entry);
-    QDate date(const QString &text);
 
     AnyBox *m_box;
     QString m_dateFormat;
     int m_remarks = 0;
-    QMap<unsigned, Session> m_sessions;
+    SessionFigures m_sessions;
     QDate m_firstDate;
     QDate m_lastDate;
     int m_withoutCategory = 0;
@@ -64,6 +60,4 @@ private:
     int m_withoutCaption = 0;
     int m_templates = 0;
     int m_albums = 0;
-    // Dates repeat across a box; each distinct text is parsed once.
-    QHash<QString, QDate> m_dates;
 };

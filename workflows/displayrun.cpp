@@ -44,7 +44,7 @@ QString DisplayRun::listPath(const QString &name) const
 MyAbcFile *DisplayRun::abcFile(const QString &rema)
 {
     if (!m_abcFilesKnown) {
-        for (MyAbcFile *file : m_box->findChildren<MyAbcFile *>())
+        for (MyAbcFile *file : m_box->abcFiles())
             m_abcFiles.insert(file->objectName(), file);
         m_abcFilesKnown = true;
     }

@@ -1,6 +1,5 @@
 #include "resemblerun.h"
 
-#include <QRegularExpression>
 
 #include "anybox.h"
 #include "constants.h"
@@ -54,8 +53,7 @@ ResembleRun::ResembleRun(AnyBox *box, QObject *parent)
 
 void ResembleRun::indexBox()
 {
-    const QRegularExpression abcName(QStringLiteral("^") + NAME_ABC_FILE + QStringLiteral("_"));
-    const QList<MyAbcFile *> files = m_box->findChildren<MyAbcFile *>(abcName);
+    const QList<MyAbcFile *> files = m_box->abcFiles();
     for (MyAbcFile *file : files) {
         const QStringList keys = file->getUsedName();
         for (const QString &key : keys) {
