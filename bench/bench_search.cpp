@@ -17,6 +17,7 @@
 
 #include "anybox.h"
 #include "basefolder.h"
+#include "category.h"
 #include "constants.h"
 #include "entry.h"
 #include "photobox.h"
@@ -73,8 +74,8 @@ bool writeBox(const QString &boxPath, int count)
             lastPrime = remark;
         const unsigned present = random.bounded(512u);
         const unsigned major = present & random.bounded(512u);
-        const unsigned value = present | (major << 9) | (random.bounded(2u) << 18) | (random.bounded(4u) << 19)
-            | (random.bounded(4u) << 21) | (random.bounded(16u) << 23) | (random.bounded(2u) << 27);
+        const unsigned value = Category::categoryValue(present, major, random.bounded(2u), random.bounded(4u),
+                                                       random.bounded(4u), random.bounded(16u), random.bounded(2u));
         QStringList keys;
         const int keyCount = random.bounded(5);
         for (int k = 0; k < keyCount; ++k)

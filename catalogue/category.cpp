@@ -127,6 +127,13 @@ QStringList Category::names(Axis axis) const
     return list;
 }
 
+unsigned Category::categoryValue(unsigned present, unsigned major, unsigned c, unsigned d, unsigned e, unsigned f,
+                                 unsigned g)
+{
+    return (present & 511u) | ((major & 511u) << 9) | ((c & 1u) << 18) | ((d & 3u) << 19) | ((e & 3u) << 21)
+           | ((f & 15u) << 23) | ((g & 1u) << 27);
+}
+
 unsigned Category::subCategoryValue_A(unsigned value)
 {
     return value & 511u;

@@ -60,6 +60,10 @@ public:
     QStringList listSubCategoryValues_F() const { return names(AxisF); }
     QStringList listSubCategoryValues_G() const { return names(AxisG); }
 
+    // The encoder: A's present values and their major flags as bit masks of value positions, then the index
+    // of the chosen value of C to G. Each part keeps to its own bits.
+    static unsigned categoryValue(unsigned present, unsigned major, unsigned c, unsigned d, unsigned e, unsigned f,
+                                  unsigned g);
     // Decoders of a category value; they do not depend on the axes' content.
     static unsigned subCategoryValue_A(unsigned value);
     static unsigned subCategoryValue_B(unsigned value);

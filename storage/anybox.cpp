@@ -422,7 +422,7 @@ unsigned AnyBox::dateTakenCategory(const MySourceFile *file)
         else if (time.hour() < 18)
             daytime = 2;
     }
-    return (season << 21) + (daytime << 19);
+    return Category::categoryValue(0, 0, 0, daytime, season, 0, 0);
 }
 
 QString AnyBox::translated(const char *text) const

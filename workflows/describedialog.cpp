@@ -349,20 +349,19 @@ QString DescribeDialog::categoryDescription(unsigned value) const
 
 unsigned DescribeDialog::categoryFromWidgets() const
 {
-    unsigned value = 0;
+    // A partly checked value is present, a checked one present and major.
+    unsigned present = 0;
+    unsigned major = 0;
     for (int i = 0; i < m_which.size(); ++i) {
         const Qt::CheckState state = m_which.at(i)->checkState();
         if (state != Qt::Unchecked)
-            value |= 1u << i;
+            present |= 1u << i;
         if (state == Qt::Checked)
-            value |= 1u << (i + 9);
+            major |= 1u << i;
     }
-    value |= unsigned(checkedIndex(m_where)) << 18;
-    value |= unsigned(checkedIndex(m_daytime)) << 19;
-    value |= unsigned(checkedIndex(m_season)) << 21;
-    value |= unsigned(checkedIndex(m_picture)) << 23;
-    value |= unsigned(checkedIndex(m_method)) << 27;
-    return value;
+    return Category::categoryValue(present, major, unsigned(checkedIndex(m_where)), unsigned(checkedIndex(m_daytime)),
+                                   unsigned(checkedIndex(m_season)), unsigned(checkedIndex(m_picture)),
+                                   unsigned(checkedIndex(m_method)));
 }
 
 void DescribeDialog::setKeyword(const QString &keys)
