@@ -62,6 +62,17 @@ bool AltQFile::exists(const QString &name)
     return false;
 }
 
+
+bool AltQFile::makeWritable(const QString &path)
+{
+    return QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+bool AltQFile::removeReadOnly(const QString &path)
+{
+    makeWritable(path);
+    return QFile::remove(path);
+}
 #ifdef Q_OS_UNIX
 
 namespace {

@@ -8,12 +8,9 @@
 
 #include "anybox.h"
 #include "arrangementrun.h"
-#include "frameatwork.h"
 #include "constants.h"
-#include "mylogfile.h"
+#include "frameatwork.h"
 #include "mymessagebox.h"
-#include "mysrcfolder.h"
-#include "mysssfile.h"
 
 Arrangement::Arrangement(AnyBox *box, QFrame *parent)
     : QFrame(parent)
@@ -119,17 +116,21 @@ void Arrangement::pressStartButton()
 // Why a run cannot start in this box set, or an empty text when it can.
 QString Arrangement::startProblem() const
 {
-    if (!qobject_cast<MySrcFolder *>(m_box->unit(NAME_SRC_FOLDER)))
+    switch (m_run->problem()) {
+    case ArrangementRun::NoProblem:
+    case ArrangementRun::NoBox:
+        break;
+    case ArrangementRun::NoSourceFolder:
         return tr("The source folder \"%1\" is not found in the base folder.").arg(NAME_SRC_FOLDER);
-    auto sessions = dynamic_cast<MySssFile *>(m_box->unit(NAME_SSS_FILE));
-    if (!sessions)
+    case ArrangementRun::NoSessionFile:
         return tr("The session file \"%1\" is not found in the base folder.").arg(NAME_SSS_FILE);
-    if (!dynamic_cast<MyLogFile *>(m_box->unit(NAME_LOG_FILE)))
+    case ArrangementRun::NoLogFile:
         return tr("The log file \"%1\" is not found in the base folder.").arg(NAME_LOG_FILE);
-    if (!sessions->sessionNumberLeft())
+    case ArrangementRun::NoSessionNumberLeft:
         return tr("No session number is left: the session file\n%1\nalready holds the largest number, %2.")
-            .arg(sessions->completeName())
+            .arg(m_box->unit(NAME_SSS_FILE)->completeName())
             .arg(std::numeric_limits<unsigned>::max());
+    }
     return QString();
 }
 

@@ -9,6 +9,7 @@
 
 #include "altqfile.h"
 #include "anybox.h"
+#include "arrangementjournal.h"
 #include "constants.h"
 #include "myabcfile.h"
 #include "myabcfolder.h"
@@ -24,9 +25,6 @@
 #endif
 
 static const QString LOG_TITLE = QStringLiteral("ARRANGEMENT");
-static const QString JOURNAL_RUN = QStringLiteral("run");
-static const QString JOURNAL_PLACE = QStringLiteral("place");
-static const QString JOURNAL_KEEP = QStringLiteral("keep");
 
 const QString ArrangementRun::JOURNAL_NAME = QStringLiteral(".arrangement");
 
@@ -39,6 +37,11 @@ ArrangementRun::ArrangementRun(AnyBox *box, QObject *parent)
     , m_random(quint32(QDateTime::currentMSecsSinceEpoch()))
     , m_crashStep(qEnvironmentVariableIntValue("TESSARY_TEST_CRASH_STEP"))
 {
+    if (usable()) {
+        m_journal = std::make_unique<ArrangementJournal>(
+            m_box, m_srcFolder, m_sssFile, m_logFile,
+            m_box->baseUnit()->completeName() + QLatin1Char('/') + JOURNAL_NAME, [this] { crashPoint(); });
+    }
     if (m_sssFile)
         m_sessionNumber = QString::number(m_sssFile->currentSessionNumber());
     // The marks set before the run come back when it places nothing.
@@ -46,10 +49,22 @@ ArrangementRun::ArrangementRun(AnyBox *box, QObject *parent)
         m_box->memorizeMarked();
 }
 
-bool ArrangementRun::usable() const
+ArrangementRun::~ArrangementRun() = default;
+
+ArrangementRun::Problem ArrangementRun::problem() const
 {
+    if (!m_box)
+        return NoBox;
+    if (!m_srcFolder)
+        return NoSourceFolder;
+    if (!m_sssFile)
+        return NoSessionFile;
+    if (!m_logFile)
+        return NoLogFile;
     // Without a session number left, the entries would get session 0.
-    return m_box && m_srcFolder && m_sssFile && m_logFile && m_sssFile->sessionNumberLeft();
+    if (!m_sssFile->sessionNumberLeft())
+        return NoSessionNumberLeft;
+    return NoProblem;
 }
 
 QString ArrangementRun::sessionNumber() const
@@ -105,6 +120,19 @@ void ArrangementRun::log(const QString &line)
     *m_logFile << line;
 }
 
+// What a killed run left half done is settled first; its session, if it recorded one now, counts.
+bool ArrangementRun::recoverKilledRun()
+{
+    QString number = m_sessionNumber;
+    if (!m_journal->recover(number))
+        return false;
+    if (number != m_sessionNumber) {
+        m_sessionNumber = number;
+        emit sessionNumberChanged(m_sessionNumber);
+    }
+    return true;
+}
+
 // Tests kill the run at one file-system step after another to see that the next run sets it right.
 void ArrangementRun::crashPoint()
 {
@@ -134,7 +162,7 @@ bool ArrangementRun::run(const QString &annotation)
     m_logFile->openLog(LOG_TITLE);
     m_clock.start();
     // What a killed run left half done is settled before anything new is placed.
-    if (!recover()) {
+    if (!recoverKilledRun()) {
         m_recovered = false;
         log(tr("(!) The interrupted arrangement cannot be finished, no file is placed"));
         m_capacityBefore = m_box->getCount();
@@ -345,8 +373,8 @@ void ArrangementRun::copyFiles()
     if (m_newFiles.isEmpty())
         return;
     emit copyStageStarted(m_newFiles.size());
-    if (!m_vacant.isEmpty() && !startJournal(m_annotation)) {
-        log(tr("(!) The journal %1 cannot be written, no file is placed").arg(journalPath()));
+    if (!m_vacant.isEmpty() && !m_journal->start(m_sessionNumber, m_annotation)) {
+        log(tr("(!) The journal %1 cannot be written, no file is placed").arg(m_journal->path()));
         return;
     }
     for (int i = 0; i < m_newFiles.size(); ++i) {
@@ -397,13 +425,6 @@ Entry ArrangementRun::editedEntry(const Entry &original, const Remark &remark, M
     return entry;
 }
 
-QString ArrangementRun::copyPathOf(AnyBox *box, const Remark &remark, const QString &extension) const
-{
-    const QString separator = QDir::separator();
-    return box->completeName() + separator + remark.re() + separator + remark.ma() + separator + remark.rk()
-           + QLatin1Char('.') + extension;
-}
-
 // A vacant place still holds a file that no entry names (left by hand, or by an older program): it is
 // never overwritten, and neither is a description file there.
 bool ArrangementRun::placeTaken(const QString &copyPath) const
@@ -423,7 +444,7 @@ void ArrangementRun::placeFile(MySourceFile *file)
         if (m_vacant.isEmpty() && !refillVacant())
             return;
         remark = Remark(m_vacant.takeFirst());
-        copyPath = copyPathOf(m_box, remark, file->ext());
+        copyPath = ArrangementJournal::copyPathOf(m_box, remark, file->ext());
         abcFile = m_box->abcFile(remark);
         if (abcFile && placeTaken(copyPath)) {
             log(tr("(!) The place %1 holds a file that no entry names, another place is taken").arg(copyPath));
@@ -443,9 +464,7 @@ void ArrangementRun::placeFile(MySourceFile *file)
             return;
         }
         const QString oldPrime = original ? original->getField(Entry::ResembleField) : QString();
-        if (!journal(QStringList({JOURNAL_PLACE, remark.remark(), QString::number(file->size()),
-                                  QString::number(file->modifiedNs()), oldPrime, journalName(file->name())})
-                         .join(SIGN_INV))) {
+        if (!m_journal->place(remark, file->size(), file->modifiedNs(), oldPrime, file->name())) {
             log(tr("(!) Try is not success..."));
             return;
         }
@@ -461,7 +480,7 @@ void ArrangementRun::placeFile(MySourceFile *file)
             log(tr("(!) Try is not success..."));
             return;
         }
-        journal(JOURNAL_KEEP + SIGN_INV + remark.remark());
+        m_journal->keep(remark);
         ++m_passedOver;
         log(tr("(!) The place %1 holds a file that no entry names, another place is taken").arg(copyPath));
     }
@@ -496,11 +515,8 @@ void ArrangementRun::placeFile(MySourceFile *file)
 // The source changed after its checksum was taken: its copy (if any) goes, the source waits.
 void ArrangementRun::dropChangedCopy(MySourceFile *file, const QString &copyPath)
 {
-    if (!copyPath.isEmpty() && !QFile::remove(copyPath)) {
-        QFile::setPermissions(copyPath, QFile::ReadOwner | QFile::WriteOwner);
-        if (!QFile::remove(copyPath))
-            log(tr("(!) Can not remove file %1").arg(copyPath));
-    }
+    if (!copyPath.isEmpty() && !AltQFile::removeReadOnly(copyPath))
+        log(tr("(!) Can not remove file %1").arg(copyPath));
     ++m_changed;
     log(tr("(!) The file changed while it was read, it stays in the source folder: %1").arg(file->completeName()));
 }
@@ -621,9 +637,7 @@ void ArrangementRun::takeBack(MyAbcFile *abcFile, QSet<MyAbcFile *> &stored, QSe
         abcFile->unmarkEntry(abcFile->getEntry(key), 0);
         // There is no removal of a key; an invalid entry is neither written nor counted as used.
         *abcFile->getEntry(key) = Entry();
-        // The copy was made read-only, which some file systems refuse to delete.
-        QFile::setPermissions(placement.copyPath, QFile::ReadOwner | QFile::WriteOwner);
-        if (!QFile::remove(placement.copyPath))
+        if (!AltQFile::removeReadOnly(placement.copyPath))
             log(tr("(!) Can not remove file %1").arg(placement.copyPath));
         QFile::remove(QFileInfo(placement.copyPath).path() + QLatin1Char('/') + key + QLatin1Char('.') + SUB_FILE_EXT);
         log(tr("(!) Not stored, the file stays in the source folder: %1").arg(placement.source->completeName()));
@@ -659,263 +673,11 @@ void ArrangementRun::finish()
         log(tr("(!) Box is full..."));
     // A run that could not settle an interrupted one leaves that journal for the next run.
     if (m_recovered)
-        endJournal();
+        m_journal->end();
     m_elapsedMs = m_clock.elapsed();
     m_box->addCount(unsigned(m_added));
     if (m_added == 0)
         m_box->restoreMarked();
     log(tr("New files added to the box: %1 (Total: %2, remains: %3)").arg(m_added).arg(newCount()).arg(remainsCount()));
     m_logFile->closeLog();
-}
-
-// ---- the journal ------------------------------------------------------------------------------
-
-// A file name may hold any character but "/", line ends and "~" included: the journal keeps it encoded.
-QString ArrangementRun::journalName(const QString &name)
-{
-    return QString::fromLatin1(name.toUtf8().toPercentEncoding(QByteArray(), SIGN_INV.toLatin1()));
-}
-
-QString ArrangementRun::journalPath() const
-{
-    return m_box->baseUnit()->completeName() + QLatin1Char('/') + JOURNAL_NAME;
-}
-
-// The first line names the box, the session and its annotation; it and the journal's folder entry are
-// on the disk before the first copy is made.
-bool ArrangementRun::startJournal(const QString &annotation)
-{
-    m_journal = new QFile(journalPath(), this);
-    if (!m_journal->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        delete m_journal;
-        m_journal = nullptr;
-        return false;
-    }
-    const QString written = annotation.simplified().replace(SIGN_INV, QStringLiteral("-"));
-    bool synced = false;
-    const QString base = m_box->baseUnit()->completeName();
-    if (journal(QStringList({JOURNAL_RUN, m_box->objectName(), m_sessionNumber, written}).join(SIGN_INV)))
-        WorkPool::run([&synced, &base] { synced = AltQFile::syncFolder(base); });
-    if (!synced) {
-        endJournal();
-        return false;
-    }
-    crashPoint();
-    return true;
-}
-
-// One line, synced before the step it announces is taken.
-bool ArrangementRun::journal(const QString &line)
-{
-    if (!m_journal)
-        return false;
-    const QByteArray data = (line + QLatin1Char('\n')).toUtf8();
-    if (m_journal->write(data) != data.size())
-        return false;
-#ifdef Q_OS_UNIX
-    const int handle = m_journal->handle();
-    bool synced = false;
-    WorkPool::run([&synced, handle] { synced = ::fdatasync(handle) == 0; });
-    return synced;
-#else
-    return m_journal->flush();
-#endif
-}
-
-// Everything the journal announced is settled: it goes.
-void ArrangementRun::endJournal()
-{
-    if (!m_journal)
-        return;
-    m_journal->close();
-    if (!m_journal->remove())
-        log(tr("(!) Can not remove file %1").arg(journalPath()));
-    delete m_journal;
-    m_journal = nullptr;
-    crashPoint();
-    syncFolder(m_box->baseUnit()->completeName());
-}
-
-AnyBox *ArrangementRun::boxNamed(const QString &name) const
-{
-    MyUnit *base = m_box->baseUnit();
-    const QList<AnyBox *> boxes = base->findChildren<AnyBox *>(QString(), Qt::FindDirectChildrenOnly);
-    for (AnyBox *box : boxes) {
-        if (box->objectName() == name)
-            return box;
-    }
-    return nullptr;
-}
-
-// A journal left behind means a run was killed. The places whose entries reached the disk are
-// finished, the others taken back; only then the journal goes. False when that could not be done.
-bool ArrangementRun::recover()
-{
-    QFile file(journalPath());
-    if (!file.exists())
-        return true;
-    if (!file.open(QIODevice::ReadOnly)) {
-        log(tr("(!) Can not read file %1").arg(journalPath()));
-        return false;
-    }
-    QString text = QString::fromUtf8(file.readAll());
-    file.close();
-    // A line cut short was being written when the run was killed: its step never began.
-    if (!text.endsWith(QLatin1Char('\n')))
-        text.truncate(text.lastIndexOf(QLatin1Char('\n')) + 1);
-    const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    const QStringList head = lines.value(0).split(SIGN_INV);
-    if (head.size() < 4 || head.at(0) != JOURNAL_RUN) {
-        // Killed before its first step: nothing to settle.
-        if (!QFile::remove(journalPath())) {
-            log(tr("(!) Can not remove file %1").arg(journalPath()));
-            return false;
-        }
-        return true;
-    }
-    AnyBox *box = boxNamed(head.at(1));
-    if (!box) {
-        log(tr("(!) Can not read file %1").arg(journalPath()));
-        return false;
-    }
-    const QString session = head.at(2);
-    const QString annotation = head.mid(3).join(SIGN_INV);
-    log(tr("(!) The arrangement of session %1 was interrupted, it is finished first").arg(session));
-
-    QList<JournalPlace> places;
-    QSet<QString> kept;
-    for (int i = 1; i < lines.size(); ++i) {
-        const QStringList parts = lines.at(i).split(SIGN_INV);
-        if (parts.size() >= 2 && parts.at(0) == JOURNAL_KEEP)
-            kept.insert(parts.at(1));
-        if (parts.size() < 6 || parts.at(0) != JOURNAL_PLACE)
-            continue;
-        const QString sourceName = QString::fromUtf8(QByteArray::fromPercentEncoding(parts.at(5).toLatin1()));
-        const JournalPlace place{Remark(parts.at(1)), parts.at(2).toLongLong(), parts.at(3).toLongLong(),
-                                 parts.at(4), sourceName};
-        if (place.remark.Ok())
-            places << place;
-    }
-
-    // Which places were stored is decided before anything changes.
-    QList<JournalPlace> done;
-    QList<JournalPlace> undone;
-    for (const JournalPlace &place : qAsConst(places)) {
-        auto abcFile = box->abcFile(place.remark);
-        if (abcFile && abcFile->getEntryPart(place.remark.rk(), Entry::RemarkField) == place.remark.remark())
-            done << place;
-        else
-            undone << place;
-    }
-    QSet<MyAbcFile *> modified;
-    for (const JournalPlace &place : qAsConst(undone))
-        undoPlace(box, place, kept, modified);
-    int newObjects = 0;
-    for (const JournalPlace &place : qAsConst(done)) {
-        finishPlace(box, place, modified);
-        if (place.oldPrime.isEmpty())
-            ++newObjects;
-    }
-    bool stored = true;
-    for (MyAbcFile *abcFile : qAsConst(modified)) {
-        if (abcFile->store()) {
-            crashPoint();
-            syncFolder(abcFile->path());
-        } else {
-            log(tr("(!) Can not store entry file %1").arg(abcFile->completeName()));
-            stored = false;
-        }
-    }
-    if (!stored)
-        return false;
-    syncFolder(m_srcFolder->completeName());
-
-    // The killed run placed new objects under its session number, which it may not have recorded.
-    const unsigned number = session.toUInt();
-    if (newObjects > 0 && number > 0 && m_sssFile->sessionDateCreation(number).isEmpty()
-        && m_sssFile->currentSessionNumber() == number) {
-        if (!m_sssFile->add(box->objectName(), annotation))
-            log(tr("(!) Can not record session %1").arg(session));
-        crashPoint();
-    }
-
-    if (!QFile::remove(journalPath())) {
-        log(tr("(!) Can not remove file %1").arg(journalPath()));
-        return false;
-    }
-    syncFolder(m_box->baseUnit()->completeName());
-    log(tr("(!) Interrupted arrangement: %1 files placed, %2 taken back").arg(done.size()).arg(undone.size()));
-    const QString current = QString::number(m_sssFile->currentSessionNumber());
-    if (current != m_sessionNumber) {
-        m_sessionNumber = current;
-        emit sessionNumberChanged(m_sessionNumber);
-    }
-    return true;
-}
-
-// The entry never reached the disk: the copy made for it and its description go, and the group it
-// had taken over gets its old prime back.
-void ArrangementRun::undoPlace(AnyBox *box, const JournalPlace &place, const QSet<QString> &kept,
-                               QSet<MyAbcFile *> &modified)
-{
-    if (!place.oldPrime.isEmpty())
-        relink(box, place.remark.remark(), place.oldPrime, modified);
-    if (kept.contains(place.remark.remark()))
-        return;
-    const QString copyPath = copyPathOf(box, place.remark, QFileInfo(place.sourceName).suffix());
-    const QFileInfo copy(copyPath);
-    if (!copy.exists() || !copy.isFile())
-        return;
-    // The description is written after the copy: whatever lies beside a copy of ours is ours too.
-    QFile::remove(copy.path() + QLatin1Char('/') + place.remark.rk() + QLatin1Char('.') + SUB_FILE_EXT);
-    QFile::setPermissions(copyPath, QFile::ReadOwner | QFile::WriteOwner);
-    // A whole copy whose source has gone meanwhile is the only one left: it waits in the source folder
-    // again instead.
-    const QString sourcePath = m_srcFolder->completeName() + QLatin1Char('/') + place.sourceName;
-    if (!QFileInfo::exists(sourcePath) && copy.size() == place.size && QFile::rename(copyPath, sourcePath)) {
-        log(tr("(!) Put back into the source folder: %1").arg(sourcePath));
-        crashPoint();
-        return;
-    }
-    if (QFile::remove(copyPath))
-        log(tr("(!) Taken back: %1").arg(copyPath));
-    else
-        log(tr("(!) Can not remove file %1").arg(copyPath));
-    crashPoint();
-}
-
-// The entry is on the disk: the source goes if it is still the file that was copied, and the group
-// follows the edited version.
-void ArrangementRun::finishPlace(AnyBox *box, const JournalPlace &place, QSet<MyAbcFile *> &modified)
-{
-    if (!place.oldPrime.isEmpty())
-        relink(box, place.oldPrime, place.remark.remark(), modified);
-    auto abcFile = box->abcFile(place.remark);
-    const QString sourcePath = m_srcFolder->completeName() + QLatin1Char('/') + place.sourceName;
-    qint64 size = 0;
-    qint64 modifiedNs = 0;
-    if (!MySourceFile::fileStamp(sourcePath, size, modifiedNs) || size != place.size
-        || modifiedNs != place.modifiedNs
-        || MySourceFile::computeCheckSum(sourcePath) != abcFile->getEntryPart(place.remark.rk(), Entry::ChecksumField))
-        return;
-    if (QFile::remove(sourcePath))
-        log(tr("(!) Removed source file %1, it is in the box as %2").arg(sourcePath, place.remark.remark()));
-    else
-        log(tr("(!) Can not remove source file %1").arg(sourcePath));
-    crashPoint();
-}
-
-void ArrangementRun::relink(AnyBox *box, const QString &from, const QString &to, QSet<MyAbcFile *> &modified)
-{
-    for (MyAbcFile *abcFile : box->abcFiles()) {
-        if (!abcFile->initOk())
-            continue;
-        for (Entry entry : abcFile->getAll()) {
-            if (entry.Ok() && entry.getField(Entry::ResembleField) == from) {
-                entry.setField(Entry::ResembleField, to);
-                abcFile->update(entry);
-                modified.insert(abcFile);
-            }
-        }
-    }
 }

@@ -8,17 +8,19 @@
 #include <QSet>
 #include <QStringList>
 
+#include <memory>
+
 #include "entry.h"
 #include "remark.h"
 
 class AnyBox;
+class ArrangementJournal;
 class MyAbcFile;
 class MyAbcFolder;
 class MyLogFile;
 class MySourceFile;
 class MySrcFolder;
 class MySssFile;
-class QFile;
 
 // One arrangement run: places the files waiting in the source folder into a box. Widget-free, so the
 // frame and the benchmark run the same code; the frame follows the stages through the signals.
@@ -33,10 +35,8 @@ class QFile;
 // out of the box again and their sources stay, so every incoming file is either still waiting or in the
 // box with its entry.
 //
-// Every place is written into the run's journal (a hidden file in the base folder, synced) before its
-// copy is made. A run that was killed leaves the journal behind; the next run first finishes what the
-// killed one had stored (removes the sources, relinks the groups, records the session) and takes back
-// what it had not (removes its copies and relinks), and only then places new files.
+// Every place is written into the run's crash journal (ArrangementJournal) before its copy is made, and
+// a journal left by a killed run is settled before anything new is placed.
 class ArrangementRun : public QObject
 {
     Q_OBJECT
@@ -48,8 +48,12 @@ public:
 
     // The box must sit in a unit tree that has the source folder, the session file and the log.
     explicit ArrangementRun(AnyBox *box, QObject *parent = nullptr);
+    ~ArrangementRun() override;
 
-    bool usable() const;
+    // What keeps a run from starting in this unit tree, the first found.
+    enum Problem { NoProblem, NoBox, NoSourceFolder, NoSessionFile, NoLogFile, NoSessionNumberLeft };
+    Problem problem() const;
+    bool usable() const { return problem() == NoProblem; }
     QString sessionNumber() const;
 
     // One complete run; a run object runs once. False when it cannot run at all.
@@ -107,15 +111,6 @@ private:
         Remark remark;
         bool edited;
     };
-    // One place line of a journal left by a killed run.
-    struct JournalPlace
-    {
-        Remark remark;
-        qint64 size;
-        qint64 modifiedNs;
-        QString oldPrime;
-        QString sourceName;
-    };
     // One resemble link changed by an edited version: the entry rk of abcFile pointed to oldPrime.
     struct Relink
     {
@@ -125,16 +120,7 @@ private:
         QString newPrime;
     };
 
-    QString journalPath() const;
-    static QString journalName(const QString &name);
-    bool startJournal(const QString &annotation);
-    bool journal(const QString &line);
-    void endJournal();
-    bool recover();
-    AnyBox *boxNamed(const QString &name) const;
-    void undoPlace(AnyBox *box, const JournalPlace &place, const QSet<QString> &kept, QSet<MyAbcFile *> &modified);
-    void finishPlace(AnyBox *box, const JournalPlace &place, QSet<MyAbcFile *> &modified);
-    void relink(AnyBox *box, const QString &from, const QString &to, QSet<MyAbcFile *> &modified);
+    bool recoverKilledRun();
     void crashPoint();
     void logUnreadableNames();
     void readSourceFolder();
@@ -149,7 +135,6 @@ private:
     void placeFile(MySourceFile *file);
     bool placeTaken(const QString &copyPath) const;
     void dropChangedCopy(MySourceFile *file, const QString &copyPath);
-    QString copyPathOf(AnyBox *box, const Remark &remark, const QString &extension) const;
     void syncPlacedFolders();
     const Entry *editedOriginal(const QString &baseName) const;
     Entry newEntry(const Remark &remark, MySourceFile *file) const;
@@ -197,8 +182,7 @@ private:
     int m_unreadable = 0;
     bool m_recovered = true;
     QString m_annotation;
-    // The journal while this run keeps one open.
-    QFile *m_journal = nullptr;
+    std::unique_ptr<ArrangementJournal> m_journal;
     // Tests kill the run at this file-system step (environment TESSARY_TEST_CRASH_STEP); 0 never.
     int m_crashStep = 0;
     int m_step = 0;
