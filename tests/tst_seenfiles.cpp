@@ -14,6 +14,7 @@
 #include "arrangement.h"
 #include "arrangementrun.h"
 #include "arrangementsupport.h"
+#include "backuprun.h"
 #include "basefolder.h"
 #include "constants.h"
 #include "firstdialog.h"
@@ -76,6 +77,7 @@ private slots:
     void reformattedCardReusingANameIsNew();
     void brokenLedgerAndUnreadableFileDoNotStopTheListing();
     void duplicatesLeaveTheSourceFolderWhenAsked();
+    void stagesDoNotWaitForTheFrameToBeShown();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -378,7 +380,8 @@ void TestSeenFiles::brokenLedgerAndUnreadableFileDoNotStopTheListing()
     QCOMPARE(list->item(0)->text(), QDir::toNativeSeparators(card("broken.jpg")) + " (0.0Mb)\t(!) cannot be read...");
     QVERIFY(!(list->item(0)->flags() & Qt::ItemIsEnabled));
     // The first line survived its byte order mark: the same content was rejected under another name.
-    QCOMPARE(list->item(1)->text(), QDir::toNativeSeparators(card("good.jpg")) + " (1.0Mb)\trejected before (02.01.2026 03:04)");
+    QCOMPARE(list->item(1)->text(),
+             QDir::toNativeSeparators(card("good.jpg")) + " (1.0Mb)\trejected before (02.01.2026 03:04)");
     QVERIFY(!enabled(frame, "selectAllButton"));
     clickTickIcon(frame, 0);
     QCOMPARE(text(frame, "selectFiles"), QStringLiteral("0"));
@@ -407,6 +410,12 @@ void TestSeenFiles::brokenLedgerAndUnreadableFileDoNotStopTheListing()
     QCOMPARE(line.verdict, SeenLedger::Copied);
     QCOMPARE(line.fileName, QStringLiteral("good.jpg"));
     QVERIFY(qAbs(line.date.secsTo(QDateTime::currentDateTime())) < 120);
+
+    // The backup keeps the ledger with the other shared files.
+    const QString backupDir = m_dir->path() + QStringLiteral("/backup");
+    BackupRun backup(m_box, backupDir, {});
+    QCOMPARE(backup.run(), BackupRun::Actual);
+    QCOMPARE(TestSupport::readFile(backupDir + QStringLiteral("/seen")), ledger);
 }
 
 // After an arrangement that left duplicates, one button removes them once asked; a file that changed since
@@ -478,6 +487,30 @@ void TestSeenFiles::duplicatesLeaveTheSourceFolderWhenAsked()
     QCOMPARE(log.at(4), "    Removed      : " + srcPath() + "/qwerzz.jpg (in box as qwerzz)");
     QCOMPARE(log.at(5), QStringLiteral("    Removed files: 3 of 4 (1 changed since, 0 failed)"));
     QVERIFY(log.at(6).startsWith("--- REMOVE DUPLICATES CLOSE: "));
+}
+
+// The frame knows its stage itself: a frame not yet on the screen goes from devices to files and copies.
+void TestSeenFiles::stagesDoNotWaitForTheFrameToBeShown()
+{
+    QVERIFY(TestSupport::writeFile(card("IMG_0001.jpg"), mebibyte('1')));
+    openBox();
+    QFrame central;
+    FirstDialog frame(m_box, &central);
+    QVERIFY(!frame.isVisible());
+    frame.detectAll();
+    frame.detectAgree();
+    auto list = frame.findChild<QListWidget *>("selectList");
+    QVERIFY(list);
+    QCOMPARE(list->count(), 1);
+    // A second Ok on the devices changes nothing.
+    frame.detectAgree();
+    QCOMPARE(list->count(), 1);
+    frame.selectAll();
+    frame.selectAgree();
+    QCOMPARE(ArrangementSupport::fileNames(srcPath()), QStringList({"IMG_0001.jpg"}));
+    QCOMPARE(text(&frame, "copyFilesResult"), QStringLiteral("1"));
+    frame.selectAgree();
+    QCOMPARE(ledgerLines().size(), 1);
 }
 
 QTEST_MAIN(TestSeenFiles)

@@ -153,8 +153,17 @@ void TestSeenLedger::laterVerdictsWinAndStampsGiveChecksums()
     SeenCheck::Offer failed = known;
     failed.checkSum = MD5_B;
     const QDateTime now(QDate(2026, 12, 8), QTime(1, 0));
-    const QList<SeenLedger::Line> lines = check.verdicts({known, unknown, known, failed}, {1, 1, 0, -1}, now);
-    QCOMPARE(lines.size(), 2);
+    // Content found in the box counts as copied: a line only when the ledger does not know the file.
+    SeenCheck::Offer inBox = unknown;
+    inBox.state = SeenCheck::InBox;
+    inBox.fileName = "in box.jpg";
+    SeenCheck::Offer inBoxKnown = known;
+    inBoxKnown.state = SeenCheck::InBox;
+    const QList<SeenLedger::Line> lines =
+        check.verdicts({known, unknown, known, failed, inBox, inBoxKnown}, {1, 1, 0, -1, 0, 0}, now);
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.at(2).fileName, QStringLiteral("in box.jpg"));
+    QCOMPARE(lines.at(2).verdict, SeenLedger::Copied);
     QCOMPARE(lines.at(0).fileName, QStringLiteral("a copy.jpg"));
     QCOMPARE(lines.at(0).verdict, SeenLedger::Copied);
     QCOMPARE(lines.at(1).fileName, QStringLiteral("a.jpg"));

@@ -212,12 +212,15 @@ void FirstDialog::detectAgree()
         m_inBox += offer.state == SeenCheck::InBox ? 1 : 0;
         m_rejectedBefore += offer.state == SeenCheck::RejectedBefore ? 1 : 0;
         set_F << file;
-        auto item = new QListWidgetItem(QIcon(tickable(file) ? ICON_UNTICKED : ICON_UNUSABLE), fileText(set_F.size() - 1));
+        auto item =
+            new QListWidgetItem(QIcon(tickable(file) ? ICON_UNTICKED : ICON_UNUSABLE), fileText(set_F.size() - 1));
         // Greyed and out of reach of every button.
         if (!tickable(file))
             item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
         selectList->addItem(item);
-        paths << file.path;
+        // The preview shows what can still be ticked.
+        if (tickable(file))
+            paths << file.path;
     }
     selectFrame->show();
     if (paths.size() > PREVIEW_LIMIT)

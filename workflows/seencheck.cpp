@@ -97,9 +97,11 @@ QList<SeenLedger::Line> SeenCheck::verdicts(const QList<Offer> &offers, const QL
     QList<SeenLedger::Line> lines;
     for (int i = 0; i < offers.size() && i < decisions.size(); ++i) {
         const Offer &offer = offers.at(i);
-        if (decisions.at(i) < 0 || offer.checkSum.isEmpty() || offer.state == InBox || offer.state == Unreadable)
+        if (offer.checkSum.isEmpty() || offer.state == Unreadable || (decisions.at(i) < 0 && offer.state != InBox))
             continue;
-        const SeenLedger::Verdict verdict = decisions.at(i) == 1 ? SeenLedger::Copied : SeenLedger::Rejected;
+        // Content the box holds got there, whichever way it came; the next listing need not read it.
+        const SeenLedger::Verdict verdict =
+            decisions.at(i) == 1 || offer.state == InBox ? SeenLedger::Copied : SeenLedger::Rejected;
         const SeenLedger::Line *last = m_ledger ? m_ledger->lastVerdict(offer.checkSum, m_boxName) : nullptr;
         if (offer.known && last && last->verdict == verdict)
             continue;

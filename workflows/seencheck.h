@@ -50,8 +50,9 @@ public:
     qint64 hashedBytes() const { return m_hashedBytes; }
 
     // What the files' Ok leaves in the ledger. decisions[i] is 1 when offers[i] was copied, 0 when it was
-    // left unticked, -1 when nothing was decided (a failed copy). A line is written when the verdict
-    // differs from the last one on that content in this box, or the ledger does not know the file yet.
+    // left unticked, -1 when nothing was decided (a failed copy); a file in the box counts as copied. A line
+    // is written when the verdict differs from the last one on that content in this box, or the ledger does
+    // not know the file yet.
     QList<SeenLedger::Line> verdicts(const QList<Offer> &offers, const QList<int> &decisions,
                                      const QDateTime &now) const;
 
