@@ -464,7 +464,8 @@ void TestSeenFiles::duplicatesLeaveTheSourceFolderWhenAsked()
     click(frame, "removeDuplicatesButton");
     QCOMPARE(MyMessageBox::pendingAnswers(), 0);
     QCOMPARE(MyMessageBox::lastText(),
-             QStringLiteral("Remove 4 file(s) from the source folder? The box already holds the same content."));
+             QStringLiteral("Files to remove from the source folder: 4. The box already holds the same content. "
+                            "Remove them?"));
     QCOMPARE(ArrangementSupport::fileNames(srcPath()).size(), 4);
 
     // One of them is changed before the user says yes.

@@ -243,8 +243,8 @@ void Arrangement::pressRemoveDuplicatesButton()
         return;
     const QMessageBox::StandardButton answer = MyMessageBox::question(
         this, tr("Question"),
-        tr("Remove %n file(s) from the source folder? The box already holds the same content.", nullptr,
-           m_removal->count()),
+        tr("Files to remove from the source folder: %1. The box already holds the same content. Remove them?")
+            .arg(m_removal->count()),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
