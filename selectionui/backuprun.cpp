@@ -20,6 +20,10 @@ BackupRun::BackupRun(AnyBox *box, const QString &backupDir, const QStringList &f
     , m_backupDir(backupDir.trimmed().isEmpty() ? QString() : QDir::cleanPath(backupDir.trimmed()))
     , m_files(files)
 {
+    // The ledger of the files First steps has seen is one of the shared files.
+    const QString ledger = m_basePath + QLatin1Char('/') + NAME_SEEN_FILE;
+    if (QFileInfo(ledger).isFile() && !m_files.contains(ledger))
+        m_files << ledger;
 }
 
 QString BackupRun::targetOf(const QString &path) const

@@ -22,6 +22,7 @@ inline const QString NAME_LOG_FILE = QStringLiteral("log");
 inline const QString NAME_SSS_FILE = QStringLiteral("sss");
 inline const QString NAME_WRD_FILE = QStringLiteral("wrd");
 inline const QString NAME_TMP_FILE = QStringLiteral("tmp");
+inline const QString NAME_SEEN_FILE = QStringLiteral("seen");
 inline const QString NAME_ABC_FILE = QStringLiteral("abc");
 
 inline const QString NAME_PHOTO_PLAYLIST_EXT = QStringLiteral("sld");

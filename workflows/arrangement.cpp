@@ -9,6 +9,7 @@
 #include "anybox.h"
 #include "arrangementrun.h"
 #include "constants.h"
+#include "duplicateremoval.h"
 #include "frameatwork.h"
 #include "mymessagebox.h"
 
@@ -26,10 +27,11 @@ Arrangement::Arrangement(AnyBox *box, QFrame *parent)
     setShown({label_O, readingProgress, label_B, variousLabel, label_C, duplicateProgress, label_D, label_E,
               newLabel, label_F, duplicateLabel, label_G, arrangementProgress, label_Q, label_P, resembleProgress,
               label_H, label_I, totalLabel, label_J, addLabel, label_K, remainsLabel, label_L, beforeLabel, label_M,
-              afterLabel, label_N, timeLabel, label_R, unreadableLabel},
+              afterLabel, label_N, timeLabel, label_R, unreadableLabel, removeDuplicatesButton, removedLabel},
              false);
     annotationEdit->installEventFilter(this);
     connect(startButton, &QPushButton::clicked, this, &Arrangement::pressStartButton);
+    connect(removeDuplicatesButton, &QPushButton::clicked, this, &Arrangement::pressRemoveDuplicatesButton);
 
     connect(m_run, &ArrangementRun::readingStarted, this, &Arrangement::showReading);
     connect(m_run, &ArrangementRun::readingProgress, this, &Arrangement::showReadingProgress);
@@ -230,6 +232,35 @@ void Arrangement::showResult()
     // Files that no path can name are counted only when there are any.
     unreadableLabel->setText(QString::number(m_run->unreadableCount()));
     setShown({label_R, unreadableLabel}, m_run->unreadableCount() > 0);
+    // Duplicates stay in the source folder unless the user has them removed.
+    m_removal = new DuplicateRemoval(m_box, m_run->identicalFiles(), this);
+    removeDuplicatesButton->setVisible(m_removal->count() > 0);
+}
+
+// Asks once, naming the count; each file is read again before it goes.
+void Arrangement::pressRemoveDuplicatesButton()
+{
+    if (!m_removal || m_removal->count() == 0 || !removeDuplicatesButton->isEnabled())
+        return;
+    const QMessageBox::StandardButton answer = MyMessageBox::question(
+        this, tr("Question"),
+        tr("Files to remove from the source folder: %1. The box already holds the same content. Remove them?")
+            .arg(m_removal->count()),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    removeDuplicatesButton->setEnabled(false);
+    {
+        FrameAtWork atWork(this);
+        m_removal->run();
+    }
+    QString text = tr("removed: %1").arg(m_removal->removedCount());
+    if (m_removal->changedCount() > 0)
+        text += QStringLiteral(", ") + tr("changed since, left: %1").arg(m_removal->changedCount());
+    if (m_removal->failedCount() > 0)
+        text += QStringLiteral(", ") + tr("cannot be removed: %1").arg(m_removal->failedCount());
+    removedLabel->setText(text);
+    removedLabel->show();
 }
 
 void Arrangement::setShown(const QList<QWidget *> &widgets, bool shown)

@@ -10,6 +10,7 @@
 
 class AnyBox;
 class ArrangementRun;
+class DuplicateRemoval;
 class QEvent;
 
 // The working frame that places the files waiting in the source folder into the current box. The
@@ -34,6 +35,7 @@ signals:
 
 public slots:
     void pressStartButton();
+    void pressRemoveDuplicatesButton();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -60,4 +62,5 @@ private:
     AnyBox *m_box;
     ArrangementRun *m_run;
     bool m_started = false;
+    DuplicateRemoval *m_removal = nullptr;
 };

@@ -213,8 +213,12 @@ void ArrangementRun::readSourceFolder()
     for (MySourceFile *file : files) {
         // An empty checksum means the file could not be read to its end.
         const QString checkSum = file->checkSum();
-        if (checkSum.isEmpty() || m_checkSums.contains(checkSum))
+        if (checkSum.isEmpty())
             continue;
+        if (m_checkSums.contains(checkSum)) {
+            m_identical.insert(file->completeName(), checkSum);
+            continue;
+        }
         m_checkSums.insert(checkSum, file->objectName());
         m_newFiles << file;
     }
@@ -264,6 +268,7 @@ void ArrangementRun::checkAbcFile(MyAbcFile *abcFile, int &progress, int &duplic
         }
         log(QStringLiteral("%1").arg(++duplicateNumber, 5)
             + tr(" Duplicate file %1 and %2 ...").arg(file->name(), *found));
+        m_identical.insert(file->completeName(), file->checkSum());
         m_newFiles.removeAt(i);
         emit newCountChanged(newCount(), duplicateCount());
     }

@@ -75,6 +75,9 @@ public:
     // False when an interrupted run could not be finished; this run then placed nothing.
     bool recovered() const { return m_recovered; }
     qint64 elapsedMs() const { return m_elapsedMs; }
+    // The source files left because they were identical to a stored object or to another incoming file:
+    // full path -> checksum.
+    QHash<QString, QString> identicalFiles() const { return m_identical; }
     QString elapsedText() const;
 
     // "aa", "ab" ... "zz": the first letter varies slowest.
@@ -160,6 +163,7 @@ private:
     QElapsedTimer m_clock;
     qint64 m_elapsedMs = 0;
     QHash<QString, QString> m_checkSums;
+    QHash<QString, QString> m_identical;
     // Once their abc file is stored, the sources are deleted with their objects; after the saving stage
     // only the size of this list is read.
     QList<MySourceFile *> m_newFiles;

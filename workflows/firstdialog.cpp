@@ -5,6 +5,9 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 
 #include "anybox.h"
 #include "firststepsrun.h"
@@ -30,6 +33,7 @@ FirstDialog::FirstDialog(AnyBox *box, QFrame *parent)
     detectList->setFocus();
     detectList->installEventFilter(this);
     selectList->installEventFilter(this);
+    selectList->viewport()->installEventFilter(this);
     detecting();
 
     connect(detectNothingButton, &QPushButton::clicked, this, &FirstDialog::detectNothing);
@@ -166,27 +170,57 @@ void FirstDialog::setModeDetect()
 
 void FirstDialog::detectAgree()
 {
-    if (!detectFrame->isVisible() || !detectAgreeButton->isEnabled())
+    if (m_stage != Stage::Devices || !detectAgreeButton->isEnabled())
         return;
+    m_stage = Stage::Listing;
     detectFrame->hide();
-    selectFrame->show();
     m_selected = 0;
     m_totalSize = 0;
-    QStringList paths;
+    QFileInfoList infos;
     for (const DeviceRecord &device : qAsConst(set_D)) {
-        if (device.state != 1)
-            continue;
-        for (const QFileInfo &info : m_run->listFiles(device.path)) {
-            FileRecord file;
-            file.path = QDir::toNativeSeparators(info.absoluteFilePath());
-            file.size = info.size();
-            file.text = file.path + QStringLiteral(" (") + mebibytes(file.size) + QStringLiteral("Mb)");
-            file.state = 0;
-            selectList->addItem(new QListWidgetItem(QIcon(ICON_UNTICKED), file.text));
-            set_F << file;
-            paths << file.path;
-        }
+        if (device.state == 1)
+            infos << m_run->listFiles(device.path);
     }
+    // What is known of each file is settled before the list can be used; the window repaints meanwhile.
+    {
+        FrameAtWork atWork(this);
+        label_F->setText(tr("Reading the files on the devices..."));
+        label_F->show();
+        copyProgress->setRange(0, qMax(1, infos.size()));
+        copyProgress->setValue(0);
+        copyProgress->show();
+        const auto connection = connect(m_run, &FirstStepsRun::examineProgress, this, [this](int done, int total) {
+            copyProgress->setRange(0, qMax(1, total));
+            copyProgress->setValue(total > 0 ? done : 0);
+        });
+        m_offers = m_run->examine(infos);
+        disconnect(connection);
+        label_F->hide();
+        copyProgress->hide();
+        label_F->setText(tr("Copying selected files..."));
+    }
+    QStringList paths;
+    for (const SeenCheck::Offer &offer : qAsConst(m_offers)) {
+        FileRecord file;
+        file.path = QDir::toNativeSeparators(offer.path);
+        file.size = offer.size;
+        file.text = file.path + QStringLiteral(" (") + mebibytes(file.size) + QStringLiteral("Mb)");
+        file.state = 0;
+        file.seen = offer.state;
+        m_inBox += offer.state == SeenCheck::InBox ? 1 : 0;
+        m_rejectedBefore += offer.state == SeenCheck::RejectedBefore ? 1 : 0;
+        set_F << file;
+        auto item =
+            new QListWidgetItem(QIcon(tickable(file) ? ICON_UNTICKED : ICON_UNUSABLE), fileText(set_F.size() - 1));
+        // Greyed and out of reach of every button.
+        if (!tickable(file))
+            item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+        selectList->addItem(item);
+        // The preview shows what can still be ticked.
+        if (tickable(file))
+            paths << file.path;
+    }
+    selectFrame->show();
     if (paths.size() > PREVIEW_LIMIT)
         MyMessageBox::warning(this, tr("Warning"), tr("Selected list is very big. Displaying is restrict..."));
     // The preview is a help, not a condition: without it the files can still be ticked and copied.
@@ -202,13 +236,46 @@ void FirstDialog::detectAgree()
     if (selectList->count() > 0)
         selectList->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     selectList->setFocus();
+    m_stage = Stage::Files;
     setModeSelect();
+}
+
+// The file's own text, followed by what is known of its content.
+QString FirstDialog::fileText(int row) const
+{
+    const FileRecord &file = set_F.at(row);
+    const SeenCheck::Offer &offer = m_offers.at(row);
+    const QString date = offer.verdictDate.toString(QStringLiteral("dd.MM.yyyy hh:mm"));
+    switch (file.seen) {
+    case SeenCheck::InBox:
+        return file.text + QLatin1Char('\t') + tr("in box as %1").arg(offer.remark);
+    case SeenCheck::RejectedBefore:
+        return file.text + QLatin1Char('\t') + tr("rejected before (%1)").arg(date);
+    case SeenCheck::CopiedBefore:
+        return file.text + QLatin1Char('\t') + tr("copied before (%1), not in box").arg(date);
+    case SeenCheck::Unreadable:
+        return file.text + QStringLiteral("\t(!) ") + tr("cannot be read...");
+    case SeenCheck::New:
+        break;
+    }
+    return file.text;
+}
+
+bool FirstDialog::tickable(const FileRecord &file)
+{
+    return file.seen != SeenCheck::InBox && file.seen != SeenCheck::Unreadable;
+}
+
+// A file rejected before is ticked only by hand.
+bool FirstDialog::tickedByAll(const FileRecord &file)
+{
+    return file.seen == SeenCheck::New || file.seen == SeenCheck::CopiedBefore;
 }
 
 void FirstDialog::setFileState(int row, int state)
 {
     FileRecord &file = set_F[row];
-    if (file.state == state)
+    if (file.state == state || (state == 1 && !tickable(file)))
         return;
     file.state = state;
     m_selected += state == 1 ? 1 : -1;
@@ -232,8 +299,10 @@ void FirstDialog::selectSubstract()
 
 void FirstDialog::selectAll()
 {
-    for (int row = 0; row < set_F.size(); ++row)
-        setFileState(row, 1);
+    for (int row = 0; row < set_F.size(); ++row) {
+        if (tickedByAll(set_F.at(row)))
+            setFileState(row, 1);
+    }
     setModeSelect();
 }
 
@@ -259,13 +328,17 @@ void FirstDialog::setModeSelect()
     bool selectedUnticked = false;
     bool selectedTicked = false;
     for (QListWidgetItem *item : selectList->selectedItems()) {
-        const int state = set_F.at(selectList->row(item)).state;
-        selectedUnticked = selectedUnticked || state == 0;
+        const FileRecord &file = set_F.at(selectList->row(item));
+        const int state = file.state;
+        selectedUnticked = selectedUnticked || (state == 0 && tickable(file));
         selectedTicked = selectedTicked || state == 1;
     }
+    bool someForAll = false;
+    for (const FileRecord &file : qAsConst(set_F))
+        someForAll = someForAll || (file.state == 0 && tickedByAll(file));
     selectAddButton->setEnabled(selectedUnticked);
     selectSubstractButton->setEnabled(selectedTicked);
-    selectAllButton->setEnabled(m_selected < set_F.size());
+    selectAllButton->setEnabled(someForAll);
     selectNothingButton->setEnabled(m_selected > 0);
     selectAgreeButton->setEnabled(m_selected > 0);
     showCounters();
@@ -279,8 +352,9 @@ void FirstDialog::showCounters()
 
 void FirstDialog::selectAgree()
 {
-    if (!selectFrame->isVisible() || m_selected == 0)
+    if (m_stage != Stage::Files || m_selected == 0)
         return;
+    m_stage = Stage::Copying;
     FrameAtWork atWork(this);
     selectFrame->hide();
     label_F->show();
@@ -298,15 +372,30 @@ void FirstDialog::selectAgree()
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     const int failed = m_run->copyFiles(files);
+    QList<bool> ticked;
+    for (const FileRecord &file : qAsConst(set_F))
+        ticked << (file.state == 1);
+    const bool recorded = m_run->recordVerdicts(m_offers, ticked);
     detectFilesResult->setText(QString::number(m_preSelected));
     selectFilesResult->setText(QString::number(m_selected));
     copyFilesResult->setText(QString::number(m_selected - failed));
+    inBoxResult->setText(QString::number(m_inBox));
+    rejectedResult->setText(QString::number(m_rejectedBefore));
     resultFrame->show();
+    m_stage = Stage::Done;
+    // The copies are made; only the next listing would offer them as new again.
+    if (!recorded) {
+        MyMessageBox::warning(this, tr("Warning"),
+                              tr("The list of files seen cannot be written:\n%1")
+                                  .arg(QDir::toNativeSeparators(m_run->ledger().path())));
+    }
 }
 
 // The Up key on the first row and the Down key on the last row go nowhere.
 bool FirstDialog::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == selectList->viewport() && tickIconClicked(event))
+        return true;
     if ((watched == detectList || watched == selectList) && event->type() == QEvent::KeyPress) {
         auto list = static_cast<QListWidget *>(watched);
         const int key = static_cast<QKeyEvent *>(event)->key();
@@ -318,6 +407,33 @@ bool FirstDialog::eventFilter(QObject *watched, QEvent *event)
     return QFrame::eventFilter(watched, event);
 }
 
+// A click on an item's tick icon ticks or unticks that file; a click elsewhere selects as usual.
+bool FirstDialog::tickIconClicked(QEvent *event)
+{
+    if (m_stage != Stage::Files || event->type() != QEvent::MouseButtonRelease)
+        return false;
+    auto mouse = static_cast<QMouseEvent *>(event);
+    if (mouse->button() != Qt::LeftButton)
+        return false;
+    QListWidgetItem *item = selectList->itemAt(mouse->pos());
+    if (!item)
+        return false;
+    const int row = selectList->row(item);
+    QStyleOptionViewItem option;
+    option.initFrom(selectList);
+    const int iconWidth = selectList->iconSize().isValid()
+                              ? selectList->iconSize().width()
+                              : selectList->style()->pixelMetric(QStyle::PM_SmallIconSize, &option, selectList);
+    const int margin = selectList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, &option, selectList) + 1;
+    const QRect icon(selectList->visualItemRect(item).left(), selectList->visualItemRect(item).top(),
+                     iconWidth + 2 * margin, selectList->visualItemRect(item).height());
+    if (row < 0 || row >= set_F.size() || !icon.contains(mouse->pos()) || !tickable(set_F.at(row)))
+        return false;
+    setFileState(row, set_F.at(row).state == 1 ? 0 : 1);
+    setModeSelect();
+    return true;
+}
+
 void FirstDialog::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
@@ -327,7 +443,8 @@ void FirstDialog::changeEvent(QEvent *event)
 
 void FirstDialog::retranslateThis()
 {
-    const QStringList results = {detectFilesResult->text(), selectFilesResult->text(), copyFilesResult->text()};
+    const QStringList results = {detectFilesResult->text(), selectFilesResult->text(), copyFilesResult->text(),
+                                 inBoxResult->text(), rejectedResult->text()};
     retranslateUi(this);
     // Setting a button's text clears its shortcut, so the keys are given again after the texts.
     const QList<QPair<QPushButton *, const char *>> keys = {
@@ -340,6 +457,10 @@ void FirstDialog::retranslateThis()
     detectFilesResult->setText(results.at(0));
     selectFilesResult->setText(results.at(1));
     copyFilesResult->setText(results.at(2));
+    inBoxResult->setText(results.at(3));
+    rejectedResult->setText(results.at(4));
+    for (int row = 0; row < set_F.size() && row < selectList->count(); ++row)
+        selectList->item(row)->setText(fileText(row));
     if (m_detected)
         label_A->setText(tr("Detect removable devices... complete"));
     for (int row = 0; row < set_D.size(); ++row) {

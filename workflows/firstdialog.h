@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include "seencheck.h"
+
 // With its folder, so that any target compiling this header (the tests too) finds the form and
 // generates the header itself.
 #include "ui_firstdialog.h"
@@ -55,19 +57,26 @@ private:
         int count = 0;
         int state = -1;
     };
-    // One file offered: state 0 not ticked, 1 ticked.
+    // One file offered: state 0 not ticked, 1 ticked; seen tells what is known of its content.
     struct FileRecord
     {
         QString path;
         QString text;
         int state = 0;
         qint64 size = 0;
+        SeenCheck::State seen = SeenCheck::New;
     };
+    // The stages follow one another and never go back.
+    enum class Stage { Devices, Listing, Files, Copying, Done };
 
     void detecting();
     QString deviceText(const DeviceRecord &device) const;
     void setDeviceState(int row, int state);
     void setFileState(int row, int state);
+    QString fileText(int row) const;
+    static bool tickable(const FileRecord &file);
+    static bool tickedByAll(const FileRecord &file);
+    bool tickIconClicked(QEvent *event);
     void setModeDetect();
     void setModeSelect();
     void showCounters();
@@ -83,4 +92,8 @@ private:
     int m_selected = 0;
     qint64 m_totalSize = 0;
     bool m_detected = false;
+    Stage m_stage = Stage::Devices;
+    QList<SeenCheck::Offer> m_offers;
+    int m_inBox = 0;
+    int m_rejectedBefore = 0;
 };

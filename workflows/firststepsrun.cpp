@@ -21,6 +21,7 @@ FirstStepsRun::FirstStepsRun(AnyBox *box, QObject *parent)
     , m_box(box)
     , m_log(dynamic_cast<MyLogFile *>(box->baseUnit()->unit(NAME_LOG_FILE)))
     , m_preview(new HelperProgram(this))
+    , m_ledger(SeenLedger::pathIn(box->baseUnit()->completeName()))
 {
     MyUnit *base = box->baseUnit();
     if (auto baseFolder = dynamic_cast<BaseFolder *>(base))
@@ -36,6 +37,8 @@ FirstStepsRun::FirstStepsRun(AnyBox *box, QObject *parent)
     for (const QString &extension : extensions)
         m_nameFilters << QStringLiteral("*.") + extension;
 }
+
+FirstStepsRun::~FirstStepsRun() = default;
 
 QList<FirstStepsRun::Device> FirstStepsRun::devices(const QString &setting)
 {
@@ -122,7 +125,7 @@ int FirstStepsRun::copyFiles(const QStringList &files)
         WholeFileCopy::removeLeftovers(m_srcPath);
     int position = 0;
     for (const QString &file : files) {
-        copyFile(file);
+        m_outcomes.insert(file, copyFile(file));
         emit copyProgress(++position);
     }
     log(QStringLiteral("    Copied files : %1 of %2 (%3 already there, %4 under a new name, %5 failed)")
@@ -183,4 +186,26 @@ FirstStepsRun::Outcome FirstStepsRun::copyFile(const QString &file, QString *pla
         log(QStringLiteral("    Name taken   : %1 copied as %2").arg(native, QDir::toNativeSeparators(target)));
         return CopiedUnderNewName;
     }
+}
+
+// A ledger that cannot be read offers every file as new; that costs time, never a file.
+QList<SeenCheck::Offer> FirstStepsRun::examine(const QFileInfoList &files)
+{
+    m_ledger.read();
+    m_check.reset(new SeenCheck(m_box->name(), SeenCheck::storedCheckSums(m_box), &m_ledger));
+    return m_check->check(
+        files, [this](int done, int total) { emit examineProgress(done, total); },
+        QEventLoop::ExcludeUserInputEvents);
+}
+
+bool FirstStepsRun::recordVerdicts(const QList<SeenCheck::Offer> &offers, const QList<bool> &ticked)
+{
+    if (!m_check)
+        return false;
+    QList<int> decisions;
+    for (int i = 0; i < offers.size(); ++i) {
+        const bool isTicked = i < ticked.size() && ticked.at(i);
+        decisions << (!isTicked ? 0 : outcomeOf(offers.at(i).path) == Failed ? -1 : 1);
+    }
+    return m_ledger.append(m_check->verdicts(offers, decisions, QDateTime::currentDateTime()));
 }

@@ -1,10 +1,16 @@
 #pragma once
 
 #include <QFileInfoList>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
+
+#include "seencheck.h"
+#include "seenledger.h"
 
 class AnyBox;
 class HelperProgram;
@@ -30,6 +36,7 @@ public:
     enum Outcome { Copied, AlreadyThere, CopiedUnderNewName, Failed };
 
     explicit FirstStepsRun(AnyBox *box, QObject *parent = nullptr);
+    ~FirstStepsRun() override;
 
     // "f:, h:" gives f: and h:; "g:|Camera" looks in g: with the tool tip Camera. An entry with more
     // than one "|" gives an empty path, which detection skips.
@@ -54,6 +61,17 @@ public:
     int copyFiles(const QStringList &files);
     Outcome copyFile(const QString &file, QString *placedAs = nullptr);
     QString sourceFolder() const { return m_srcPath; }
+    // How the last copyFiles placed a file; Failed for a file it did not copy.
+    Outcome outcomeOf(const QString &file) const { return m_outcomes.value(file, Failed); }
+
+    // Each file offered with what is known of it, from the ledger and the box; the files the ledger does not
+    // know are hashed on the work pool while the calling thread serves its events (no clicks or keys).
+    QList<SeenCheck::Offer> examine(const QFileInfoList &files);
+    const SeenCheck *check() const { return m_check.get(); }
+    const SeenLedger &ledger() const { return m_ledger; }
+    // Records what the files' Ok decided on the offers examined: ticked[i] tells whether offers[i] was ticked;
+    // a ticked file counts as copied only if copyFiles placed it. False when the ledger cannot be written.
+    bool recordVerdicts(const QList<SeenCheck::Offer> &offers, const QList<bool> &ticked);
     int copiedCount() const { return m_copied; }
     int alreadyThereCount() const { return m_alreadyThere; }
     int renamedCount() const { return m_renamed; }
@@ -61,6 +79,7 @@ public:
 
 signals:
     void copyProgress(int position);
+    void examineProgress(int done, int total);
 
 private:
     void log(const QString &line) const;
@@ -76,4 +95,7 @@ private:
     int m_alreadyThere = 0;
     int m_renamed = 0;
     int m_failed = 0;
+    QHash<QString, Outcome> m_outcomes;
+    SeenLedger m_ledger;
+    std::unique_ptr<SeenCheck> m_check;
 };
