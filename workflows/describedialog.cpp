@@ -1,41 +1,23 @@
 #include "describedialog.h"
 
-#include <QCheckBox>
 #include <QEvent>
 #include <QFile>
 #include <QKeyEvent>
-#include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QTime>
 
 #include "anybox.h"
 #include "category.h"
+#include "categorytab.h"
 #include "constants.h"
 #include "entry.h"
 #include "helperprogram.h"
 #include "mymessagebox.h"
-#include "mywrdfile.h"
+#include "vocabularybrowser.h"
 
 namespace {
 
 const int KEY_ROLE = Qt::UserRole;
-
-// The picture options in the order of their index: the 4 x 4 grid read column by column.
-const char *const PICTURE_ORDER = "AEIMBFJNCGKODHLP";
-
-QString upperFirst(const QString &text)
-{
-    return text.isEmpty() ? text : text.left(1).toUpper() + text.mid(1);
-}
-
-int checkedIndex(const QList<QRadioButton *> &buttons)
-{
-    for (int i = 0; i < buttons.size(); ++i) {
-        if (buttons.at(i)->isChecked())
-            return i;
-    }
-    return 0;
-}
 
 QStringList sortedKeys(const QString &keys)
 {
@@ -58,20 +40,7 @@ DescribeDialog::DescribeDialog(AnyBox *box, QFrame *parent)
     label_B->hide();
     mode->hide();
     m_modifiedMarker = QStringLiteral("*");
-
-    for (char c = 'A'; c <= 'I'; ++c)
-        m_which << findChild<QCheckBox *>(QStringLiteral("which_") + QLatin1Char(c));
-    const auto radios = [this](const QString &prefix, const char *letters) {
-        QList<QRadioButton *> buttons;
-        for (const char *c = letters; *c; ++c)
-            buttons << findChild<QRadioButton *>(prefix + QLatin1Char(*c));
-        return buttons;
-    };
-    m_where = radios(QStringLiteral("where_"), "AB");
-    m_daytime = radios(QStringLiteral("daytime_"), "ABCD");
-    m_season = radios(QStringLiteral("season_"), "ABCD");
-    m_picture = radios(QStringLiteral("picture_"), PICTURE_ORDER);
-    m_method = radios(QStringLiteral("method_"), "AB");
+    m_category = new CategoryTab(this, this);
 
     hardcopyLineEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), this));
     // Nine digits always fit into the stored unsigned count.
@@ -109,13 +78,9 @@ DescribeDialog::DescribeDialog(AnyBox *box, QFrame *parent)
 
     connect(categoryClearButton, &QPushButton::clicked, this, &DescribeDialog::pressCategoryClearButton);
     connect(categoryOriginalButton, &QPushButton::clicked, this, &DescribeDialog::pressCategoryOriginalButton);
-    connect(keywordLineEdit, &QLineEdit::textChanged, this, &DescribeDialog::likeKeywords);
-    connect(keywordListWidget, &QListWidget::itemClicked, this, &DescribeDialog::choiceKeyword);
-    connect(keywordAddButton, &QPushButton::clicked, this, &DescribeDialog::pressAddKeywordButton);
-    connect(synonymLineEdit, &QLineEdit::textChanged, this, &DescribeDialog::likeSynonyms);
-    connect(synonymAddButton, &QPushButton::clicked, this, &DescribeDialog::pressAddSynonymButton);
-    connect(synonymListWidget, &QListWidget::itemSelectionChanged, this, &DescribeDialog::synonymSelect);
-    connect(removeSynonymButton, &QPushButton::clicked, this, &DescribeDialog::pressRemoveSynonymButton);
+    m_vocabulary = new VocabularyBrowser(this, m_run, this);
+    connect(m_vocabulary, &VocabularyBrowser::selectionChanged, this, &DescribeDialog::setModeChoose);
+    connect(m_vocabulary, &VocabularyBrowser::wordsChanged, this, &DescribeDialog::refreshKeywordItem);
     connect(chooseButton, &QPushButton::clicked, this, &DescribeDialog::pressChooseButton);
     connect(listWidget, &QListWidget::itemSelectionChanged, this, &DescribeDialog::keywordSelect);
     connect(removeListButton, &QPushButton::clicked, this, &DescribeDialog::pressRemoveListButton);
@@ -133,7 +98,7 @@ DescribeDialog::DescribeDialog(AnyBox *box, QFrame *parent)
     connect(nextCorrButton, &QPushButton::clicked, this, &DescribeDialog::pressNextCorrButton);
     connect(prevUncorrButton, &QPushButton::clicked, this, &DescribeDialog::pressPrevUncorrButton);
     connect(nextUncorrButton, &QPushButton::clicked, this, &DescribeDialog::pressNextUncorrButton);
-    connectCategory(true);
+    connect(m_category, &CategoryTab::edited, this, &DescribeDialog::updateCurrentCategory);
     connect(titleLineEdit, &QLineEdit::textChanged, this, &DescribeDialog::updateCurrentTitle);
     connect(authorLineEdit, &QLineEdit::textChanged, this, &DescribeDialog::updateCurrentTitle);
     // A click picks a date as well as a double click or Return does.
@@ -141,7 +106,7 @@ DescribeDialog::DescribeDialog(AnyBox *box, QFrame *parent)
     connect(dateCalendar, &QCalendarWidget::clicked, this, &DescribeDialog::updateSelectedDate);
     connect(hardcopyLineEdit, &QLineEdit::textChanged, this, &DescribeDialog::updateCurrentHardcopy);
     // The keyword tab starts as after emptying its field.
-    likeKeywords(QString());
+    m_vocabulary->likeKeywords(QString());
 }
 
 // Applied descriptions are on disk at the latest now; the preview goes with the frame.
@@ -153,24 +118,6 @@ DescribeDialog::~DescribeDialog()
         MyMessageBox::warning(nullptr, tr("Warning"),
                               tr("The descriptions could not be stored in:\n%1")
                                   .arg(m_run->failedPaths().join(QLatin1Char('\n'))));
-}
-
-void DescribeDialog::connectCategory(bool on)
-{
-    for (QCheckBox *box : qAsConst(m_which)) {
-        if (on)
-            connect(box, &QCheckBox::stateChanged, this, &DescribeDialog::updateCurrentCategory);
-        else
-            disconnect(box, &QCheckBox::stateChanged, this, &DescribeDialog::updateCurrentCategory);
-    }
-    for (const QList<QRadioButton *> *group : {&m_where, &m_daytime, &m_season, &m_picture, &m_method}) {
-        for (QRadioButton *button : *group) {
-            if (on)
-                connect(button, &QRadioButton::toggled, this, &DescribeDialog::updateCurrentCategory);
-            else
-                disconnect(button, &QRadioButton::toggled, this, &DescribeDialog::updateCurrentCategory);
-        }
-    }
 }
 
 void DescribeDialog::setTabVisible(int i)
@@ -269,7 +216,7 @@ void DescribeDialog::setTextBrowser(Entry *entry)
     m_original = m_run->read(entry);
     m_currentSet = m_original;
     m_updating = true;
-    setCategory(m_currentSet.category);
+    m_category->show(m_currentSet.category);
     setKeyword(m_currentSet.keywords);
     setTitle(m_currentSet.caption);
     setDate(m_currentSet.date);
@@ -281,7 +228,7 @@ void DescribeDialog::setTextBrowser(Entry *entry)
 
 void DescribeDialog::showOriginal(const Entry *entry)
 {
-    const QString category = categoryDescription(m_original.category);
+    const QString category = CategoryTab::description(m_run->box()->category(), m_original.category);
     const QString caption = DescribeRun::titleOf(m_original.caption) + QStringLiteral(", ")
                             + DescribeRun::authorOf(m_original.caption);
     originalBrowser->setHtml(m_template.arg(entry->getField(Entry::RemarkField).toHtmlEscaped(), caption.toHtmlEscaped(),
@@ -290,78 +237,6 @@ void DescribeDialog::showOriginal(const Entry *entry)
                                             m_run->keywordDisplay(m_original.keywords).toHtmlEscaped(),
                                             QString::number(m_original.hardcopy), entry->getField(Entry::SessionField).toHtmlEscaped(),
                                             entry->getField(Entry::OriginalField).toHtmlEscaped(), entry->getField(Entry::ChecksumField).toHtmlEscaped()));
-}
-
-QString DescribeDialog::setCategory(unsigned value)
-{
-    connectCategory(false);
-    const unsigned present = Category::subCategoryValue_A(value);
-    const unsigned major = Category::subCategoryValue_B(value);
-    for (int i = 0; i < m_which.size(); ++i) {
-        const unsigned bit = 1u << i;
-        m_which.at(i)->setCheckState((major & bit)     ? Qt::Checked
-                                     : (present & bit) ? Qt::PartiallyChecked
-                                                       : Qt::Unchecked);
-    }
-    const auto check = [](const QList<QRadioButton *> &buttons, unsigned index) {
-        if (int(index) < buttons.size())
-            buttons.at(int(index))->setChecked(true);
-    };
-    check(m_where, Category::subCategoryValue_C(value));
-    check(m_daytime, Category::subCategoryValue_D(value));
-    check(m_season, Category::subCategoryValue_E(value));
-    check(m_picture, Category::subCategoryValue_F(value));
-    check(m_method, Category::subCategoryValue_G(value));
-    connectCategory(true);
-    return categoryDescription(value);
-}
-
-// The names of the present "which" values (a major one with a capital), then one name per axis.
-QString DescribeDialog::categoryDescription(unsigned value) const
-{
-    const Category model = m_run->box()->category();
-    const unsigned present = Category::subCategoryValue_A(value);
-    const unsigned major = Category::subCategoryValue_B(value);
-    QStringList which;
-    const QStringList names = model.listSubCategoryValues_A();
-    for (int i = 0; i < names.size() && i < 9; ++i) {
-        if (present & (1u << i))
-            which << ((major & (1u << i)) ? upperFirst(names.at(i)) : names.at(i));
-    }
-    QStringList parts;
-    if (model.subCategory_A().inUse && !which.isEmpty())
-        parts << which.join(QStringLiteral(", "));
-    const struct
-    {
-        Category::subCategory axis;
-        unsigned index;
-    } axes[] = {{model.subCategory_C(), Category::subCategoryValue_C(value)},
-                {model.subCategory_D(), Category::subCategoryValue_D(value)},
-                {model.subCategory_E(), Category::subCategoryValue_E(value)},
-                {model.subCategory_F(), Category::subCategoryValue_F(value)},
-                {model.subCategory_G(), Category::subCategoryValue_G(value)}};
-    for (const auto &axis : axes) {
-        if (axis.axis.inUse)
-            parts << axis.axis.values.value(int(axis.index)).name;
-    }
-    return parts.join(QStringLiteral("; "));
-}
-
-unsigned DescribeDialog::categoryFromWidgets() const
-{
-    // A partly checked value is present, a checked one present and major.
-    unsigned present = 0;
-    unsigned major = 0;
-    for (int i = 0; i < m_which.size(); ++i) {
-        const Qt::CheckState state = m_which.at(i)->checkState();
-        if (state != Qt::Unchecked)
-            present |= 1u << i;
-        if (state == Qt::Checked)
-            major |= 1u << i;
-    }
-    return Category::categoryValue(present, major, unsigned(checkedIndex(m_where)), unsigned(checkedIndex(m_daytime)),
-                                   unsigned(checkedIndex(m_season)), unsigned(checkedIndex(m_picture)),
-                                   unsigned(checkedIndex(m_method)));
 }
 
 void DescribeDialog::setKeyword(const QString &keys)
@@ -466,112 +341,38 @@ void DescribeDialog::updateCurrentCategory()
 {
     if (m_updating)
         return;
-    m_currentSet.category = categoryFromWidgets();
+    m_currentSet.category = m_category->value();
     setModified();
 }
 
 void DescribeDialog::pressCategoryClearButton()
 {
     m_currentSet.category = 0;
-    setCategory(0);
+    m_category->show(0);
     setModified();
 }
 
 void DescribeDialog::pressCategoryOriginalButton()
 {
     m_currentSet.category = m_original.category;
-    setCategory(m_original.category);
+    m_category->show(m_original.category);
     setModified();
 }
 
 // ---- keyword tab ----------------------------------------------------------------------------
 
-void DescribeDialog::likeKeywords(const QString &text)
-{
-    keywordListWidget->clear();
-    synonymListWidget->clear();
-    keywordListWidget->setEnabled(false);
-    m_selectedKey.clear();
-    m_selectedWord.clear();
-    if (text.isEmpty()) {
-        synonymLineEdit->clear();
-        synonymLineEdit->setEnabled(false);
-        synonymAddButton->setEnabled(false);
-        keywordAddButton->setEnabled(false);
-        setModeChoose();
-        synonymSelect();
-        return;
-    }
-    const QHash<QString, QString> &words = m_run->vocabulary() ? m_run->vocabulary()->getWords()
-                                                               : QHash<QString, QString>();
-    QStringList keys = words.keys();
-    keys.sort();
-    for (const QString &key : qAsConst(keys)) {
-        const QStringList parts = m_run->wordsOf(key);
-        for (int i = 0; i < parts.size(); ++i) {
-            const QString &part = parts.at(i);
-            if (!part.startsWith(text, Qt::CaseInsensitive))
-                continue;
-            keywordListWidget->addItem(part);
-            if (m_selectedKey.isEmpty() && part.compare(text, Qt::CaseInsensitive) == 0) {
-                m_selectedKey = key;
-                m_selectedWord = part;
-                QStringList others = parts;
-                others.removeAt(i);
-                synonymListWidget->addItems(others);
-            }
-        }
-    }
-    keywordListWidget->setEnabled(keywordListWidget->count() > 0);
-    if (!m_selectedKey.isEmpty()) {
-        keywordAddButton->setEnabled(false);
-        synonymLineEdit->setEnabled(true);
-    } else {
-        keywordAddButton->setEnabled(true);
-        synonymLineEdit->clear();
-        synonymLineEdit->setEnabled(false);
-    }
-    synonymAddButton->setEnabled(false);
-    setModeChoose();
-    synonymSelect();
-}
-
-void DescribeDialog::choiceKeyword(QListWidgetItem *item)
-{
-    if (!item)
-        return;
-    keywordLineEdit->setText(item->text());
-    keywordLineEdit->setFocus();
-}
-
-void DescribeDialog::pressAddKeywordButton()
-{
-    const QString word = keywordLineEdit->text().simplified();
-    if (word.isEmpty() || !keywordAddButton->isEnabled())
-        return;
-    if (!MyWrdFile::validWord(word)) {
-        MyMessageBox::warning(this, tr("Warning"), tr("A keyword cannot contain \"~\" or a line break."));
-        return;
-    }
-    if (!m_run->addWord(word)) {
-        MyMessageBox::warning(this, tr("Warning"), tr("The keyword \"%1\" cannot be added to the vocabulary.")
-                                                       .arg(word));
-        return;
-    }
-    likeKeywords(keywordLineEdit->text());
-}
-
 void DescribeDialog::setModeChoose()
 {
-    chooseButton->setEnabled(!m_selectedKey.isEmpty() && !currentKeys().contains(m_selectedKey));
-    synonymListWidget->setEnabled(!m_selectedKey.isEmpty());
+    const QString key = m_vocabulary ? m_vocabulary->selectedKey() : QString();
+    chooseButton->setEnabled(!key.isEmpty() && !currentKeys().contains(key));
+    synonymListWidget->setEnabled(!key.isEmpty());
 }
 
 void DescribeDialog::pressChooseButton()
 {
     if (!chooseButton->isEnabled())
         return;
-    const QString key = m_selectedKey;
+    const QString key = m_vocabulary->selectedKey();
     QStringList keys = currentKeys();
     keys << key;
     m_currentSet.keywords = keys.join(QLatin1Char(','));
@@ -581,55 +382,6 @@ void DescribeDialog::pressChooseButton()
     keywordLineEdit->clear();
     keywordLineEdit->setFocus();
     setModified();
-}
-
-void DescribeDialog::likeSynonyms(const QString &text)
-{
-    bool free = !text.isEmpty() && !m_selectedKey.isEmpty();
-    if (free && m_run->vocabulary()) {
-        const QString whole = SIGN_INV + text + SIGN_INV;
-        const QHash<QString, QString> &words = m_run->vocabulary()->getWords();
-        for (auto it = words.cbegin(); it != words.cend() && free; ++it)
-            free = !it.value().contains(whole, Qt::CaseInsensitive);
-    }
-    synonymAddButton->setEnabled(free);
-}
-
-void DescribeDialog::pressAddSynonymButton()
-{
-    const QString word = synonymLineEdit->text().simplified();
-    if (!synonymAddButton->isEnabled() || word.isEmpty())
-        return;
-    if (!MyWrdFile::validWord(word)) {
-        MyMessageBox::warning(this, tr("Warning"), tr("A keyword cannot contain \"~\" or a line break."));
-        return;
-    }
-    if (!m_run->addSynonym(m_selectedKey, word)) {
-        MyMessageBox::warning(this, tr("Warning"), tr("The synonym \"%1\" cannot be added to the vocabulary.")
-                                                       .arg(word));
-        return;
-    }
-    synonymLineEdit->clear();
-    synonymListWidget->addItem(word);
-    refreshKeywordItem(m_selectedKey);
-}
-
-void DescribeDialog::synonymSelect()
-{
-    removeSynonymButton->setEnabled(!synonymListWidget->selectedItems().isEmpty());
-}
-
-void DescribeDialog::pressRemoveSynonymButton()
-{
-    if (m_selectedKey.isEmpty())
-        return;
-    qDeleteAll(synonymListWidget->selectedItems());
-    QStringList words({m_selectedWord});
-    for (int i = 0; i < synonymListWidget->count(); ++i)
-        words << synonymListWidget->item(i)->text();
-    m_run->setSynonyms(m_selectedKey, words);
-    refreshKeywordItem(m_selectedKey);
-    synonymSelect();
 }
 
 void DescribeDialog::keywordSelect()
@@ -826,7 +578,7 @@ bool DescribeDialog::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     if (watched == keywordListWidget) {
-        choiceKeyword(keywordListWidget->currentItem());
+        m_vocabulary->choiceKeyword(keywordListWidget->currentItem());
         return true;
     }
     if (watched == synonymListWidget || watched == listWidget) {
@@ -866,35 +618,7 @@ void DescribeDialog::changeEvent(QEvent *event)
 // The category tab follows the box's model: its titles and names, and only what the model uses.
 void DescribeDialog::retranslateThis()
 {
-    const Category model = m_run->box()->category();
-    const auto dress = [](QGroupBox *group, const Category::subCategory &axis, const QList<QAbstractButton *> &buttons,
-                          const QList<Category::content> &values) {
-        group->setTitle(axis.label);
-        group->setVisible(axis.inUse);
-        for (int i = 0; i < buttons.size(); ++i) {
-            const bool used = i < values.size() && !values.at(i).name.isEmpty();
-            buttons.at(i)->setVisible(used);
-            if (used) {
-                buttons.at(i)->setText(values.at(i).name);
-                const QString description = values.at(i).description;
-                buttons.at(i)->setToolTip(description.isEmpty() || description == QLatin1String("-")
-                                              ? values.at(i).name
-                                              : description);
-            }
-        }
-    };
-    const auto buttonsOf = [](const auto &list) {
-        QList<QAbstractButton *> buttons;
-        for (auto button : list)
-            buttons << button;
-        return buttons;
-    };
-    dress(which, model.subCategory_A(), buttonsOf(m_which), model.subCategory_A().values);
-    dress(where, model.subCategory_C(), buttonsOf(m_where), model.subCategory_C().values);
-    dress(daytime, model.subCategory_D(), buttonsOf(m_daytime), model.subCategory_D().values);
-    dress(season, model.subCategory_E(), buttonsOf(m_season), model.subCategory_E().values);
-    dress(picture, model.subCategory_F(), buttonsOf(m_picture), model.subCategory_F().values);
-    dress(method, model.subCategory_G(), buttonsOf(m_method), model.subCategory_G().values);
+    m_category->dress(m_run->box()->category());
 
     m_template = tr("<table><tr> <td width = 120> <b>Remark</b> </td> <td>%1</td> </tr> </table><hr /><table><tr> "
                     "<td width = 120> <b>Caption</b> </td> <td>%2</td> </tr><tr> <td> <b>Date</b>      </td> "

@@ -12,11 +12,11 @@
 
 class AnyBox;
 class Entry;
-class QCheckBox;
+class CategoryTab;
 class QEvent;
 class QListWidgetItem;
 class HelperProgram;
-class QRadioButton;
+class VocabularyBrowser;
 
 // The working frame in which the marked objects are described one after another: category,
 // keywords, caption, date and hardcopies. DescribeRun decides what lands in the entries and files;
@@ -37,13 +37,6 @@ public:
 public slots:
     void pressCategoryClearButton();
     void pressCategoryOriginalButton();
-    void likeKeywords(const QString &text);
-    void choiceKeyword(QListWidgetItem *item);
-    void pressAddKeywordButton();
-    void likeSynonyms(const QString &text);
-    void pressAddSynonymButton();
-    void synonymSelect();
-    void pressRemoveSynonymButton();
     void pressChooseButton();
     void keywordSelect();
     void pressRemoveListButton();
@@ -78,9 +71,6 @@ private:
     void setNavigation();
     void setTextBrowser(Entry *entry);
     void showOriginal(const Entry *entry);
-    QString setCategory(unsigned value);
-    QString categoryDescription(unsigned value) const;
-    unsigned categoryFromWidgets() const;
     void setKeyword(const QString &keys);
     void setTitle(const QString &caption);
     void setDate(const QDate &date);
@@ -94,7 +84,6 @@ private:
     void demonstration(Entry *entry);
     void stopPreview();
     void warnStore();
-    void connectCategory(bool on);
 
     DescribeRun *m_run;
     HelperProgram *m_preview;
@@ -104,17 +93,11 @@ private:
     Entry *m_current = nullptr;
     Description m_original;
     Description m_currentSet;
-    QString m_selectedKey;
-    QString m_selectedWord;
     QStringList m_tabTitles;
     QString m_modifiedMarker;
     QString m_template;
     bool m_updating = false;
 
-    QList<QCheckBox *> m_which;
-    QList<QRadioButton *> m_where;
-    QList<QRadioButton *> m_daytime;
-    QList<QRadioButton *> m_season;
-    QList<QRadioButton *> m_picture;
-    QList<QRadioButton *> m_method;
+    CategoryTab *m_category = nullptr;
+    VocabularyBrowser *m_vocabulary = nullptr;
 };
