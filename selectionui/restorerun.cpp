@@ -136,7 +136,8 @@ QString RestoreRun::labelLine(const Entry &entry)
     const QStringList title = entry.getField(Entry::CaptionField).split(QLatin1Char(','), Qt::KeepEmptyParts);
     const QString first = labelPart(title.value(0));
     const QString second = title.size() == 2 ? labelPart(title.at(1)) : QString();
-    return QStringList({entry.getField(Entry::RemarkField), entry.getField(Entry::DateField), first, second}).join(QLatin1Char('~'));
+    return QStringList({entry.getField(Entry::RemarkField), entry.getField(Entry::DateField), first, second})
+        .join(QLatin1Char('~'));
 }
 
 bool RestoreRun::writeLabels(const QString &path) const

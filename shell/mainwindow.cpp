@@ -354,8 +354,8 @@ void MainWindow::clearCentralWidget()
     setCentralWidget(m_centralFrame);
 }
 
-// A frame whose run is at work (an arrangement or a restore copying files, a backup) is neither closed nor replaced: the user
-// is told to wait. Half a run must never be left on the disk.
+// A frame whose run is at work (an arrangement or a restore copying files, a backup) is neither closed nor
+// replaced: the user is told to wait. Half a run must never be left on the disk.
 bool MainWindow::frameAtWork()
 {
     if (!m_centralFrame)

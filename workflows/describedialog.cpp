@@ -231,12 +231,12 @@ void DescribeDialog::showOriginal(const Entry *entry)
     const QString category = CategoryTab::description(m_run->box()->category(), m_original.category);
     const QString caption = DescribeRun::titleOf(m_original.caption) + QStringLiteral(", ")
                             + DescribeRun::authorOf(m_original.caption);
-    originalBrowser->setHtml(m_template.arg(entry->getField(Entry::RemarkField).toHtmlEscaped(), caption.toHtmlEscaped(),
-                                            m_original.date.toString(m_run->box()->dateFormat()),
-                                            category.toHtmlEscaped(),
-                                            m_run->keywordDisplay(m_original.keywords).toHtmlEscaped(),
-                                            QString::number(m_original.hardcopy), entry->getField(Entry::SessionField).toHtmlEscaped(),
-                                            entry->getField(Entry::OriginalField).toHtmlEscaped(), entry->getField(Entry::ChecksumField).toHtmlEscaped()));
+    originalBrowser->setHtml(m_template.arg(
+        entry->getField(Entry::RemarkField).toHtmlEscaped(), caption.toHtmlEscaped(),
+        m_original.date.toString(m_run->box()->dateFormat()), category.toHtmlEscaped(),
+        m_run->keywordDisplay(m_original.keywords).toHtmlEscaped(), QString::number(m_original.hardcopy),
+        entry->getField(Entry::SessionField).toHtmlEscaped(), entry->getField(Entry::OriginalField).toHtmlEscaped(),
+        entry->getField(Entry::ChecksumField).toHtmlEscaped()));
 }
 
 void DescribeDialog::setKeyword(const QString &keys)

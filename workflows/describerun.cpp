@@ -27,7 +27,9 @@ DescribeRun::DescribeRun(AnyBox *box, QObject *parent)
     }
     // The sets hand the entries out in no particular order; the user meets them in remark order.
     std::sort(once.begin(), once.end(),
-              [](const Entry *a, const Entry *b) { return a->getField(Entry::RemarkField) < b->getField(Entry::RemarkField); });
+              [](const Entry *a, const Entry *b) {
+                  return a->getField(Entry::RemarkField) < b->getField(Entry::RemarkField);
+              });
     m_uncorrected = once;
     const QSet<MyAbcFile *> files = m_box->markedAbcFiles();
     for (MyAbcFile *file : files) {
@@ -146,7 +148,8 @@ bool DescribeRun::apply(Entry *entry, const Description &description)
     entry->setField(Entry::DateField, date.toString(m_box->dateFormat()));
     entry->setField(Entry::HardcopyField, QString::number(description.hardcopy));
     if (m_box->useSubFile())
-        m_box->makeSubFile(entry->getField(Entry::RemarkField) + QLatin1Char('\n') + entry->getField(Entry::CaptionField) + QLatin1Char('\n')
+        m_box->makeSubFile(entry->getField(Entry::RemarkField) + QLatin1Char('\n')
+                           + entry->getField(Entry::CaptionField) + QLatin1Char('\n')
                            + entry->getField(Entry::DateField));
 
     m_failedPaths.clear();
