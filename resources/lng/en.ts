@@ -44,6 +44,26 @@ already holds the largest number, %2.</source>
         <source>An interrupted arrangement cannot be finished, so no file is placed. The log tells what stands in the way.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files to remove from the source folder: %1. The box already holds the same content. Remove them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>removed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changed since, left: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be removed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ArrangementDialogGUI</name>
@@ -125,6 +145,10 @@ already holds the largest number, %2.</source>
     </message>
     <message>
         <source>Unreadable file names:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove &amp;duplicates from the source folder</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1034,6 +1058,35 @@ They stay applied and are stored again on saving or closing.</source>
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reading the files on the devices...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying selected files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in box as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rejected before (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copied before (%1), not in box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list of files seen cannot be written:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FirstDialogGUI</name>
@@ -1095,6 +1148,14 @@ They stay applied and are stored again on saving or closing.</source>
     </message>
     <message>
         <source>Files copied in the source folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>already in the box:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rejected before:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -49,6 +49,26 @@ already holds the largest number, %2.</source>
         <source>An interrupted arrangement cannot be finished, so no file is placed. The log tells what stands in the way.</source>
         <translation>Прерванную раскладку нельзя завершить, поэтому ни один файл не размещён. В журнале сказано, что мешает.</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>Вопрос</translation>
+    </message>
+    <message>
+        <source>Files to remove from the source folder: %1. The box already holds the same content. Remove them?</source>
+        <translation>Файлов к удалению из исходной папки: %1. В хранилище уже есть то же содержимое. Удалить их?</translation>
+    </message>
+    <message>
+        <source>removed: %1</source>
+        <translation>удалено: %1</translation>
+    </message>
+    <message>
+        <source>changed since, left: %1</source>
+        <translation>изменены с тех пор, оставлены: %1</translation>
+    </message>
+    <message>
+        <source>cannot be removed: %1</source>
+        <translation>не удалось удалить: %1</translation>
+    </message>
 </context>
 <context>
     <name>ArrangementDialogGUI</name>
@@ -131,6 +151,10 @@ already holds the largest number, %2.</source>
     <message>
         <source>Unreadable file names:</source>
         <translation>Нечитаемые имена файлов:</translation>
+    </message>
+    <message>
+        <source>Remove &amp;duplicates from the source folder</source>
+        <translation>Удалить &amp;дубликаты из исходной папки</translation>
     </message>
 </context>
 <context>
@@ -1046,6 +1070,36 @@ They stay applied and are stored again on saving or closing.</source>
         <translation>Не удаётся запустить программу просмотра:
 %1</translation>
     </message>
+    <message>
+        <source>Reading the files on the devices...</source>
+        <translation>Чтение файлов на устройствах...</translation>
+    </message>
+    <message>
+        <source>Copying selected files...</source>
+        <translation>Копирование выбранных файлов...</translation>
+    </message>
+    <message>
+        <source>in box as %1</source>
+        <translation>в хранилище как %1</translation>
+    </message>
+    <message>
+        <source>rejected before (%1)</source>
+        <translation>отклонён ранее (%1)</translation>
+    </message>
+    <message>
+        <source>copied before (%1), not in box</source>
+        <translation>скопирован ранее (%1), не в хранилище</translation>
+    </message>
+    <message>
+        <source>cannot be read...</source>
+        <translation>не читается...</translation>
+    </message>
+    <message>
+        <source>The list of files seen cannot be written:
+%1</source>
+        <translation>Список просмотренных файлов не удаётся записать:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>FirstDialogGUI</name>
@@ -1108,6 +1162,14 @@ They stay applied and are stored again on saving or closing.</source>
     <message>
         <source>Files copied in the source folder:</source>
         <translation>Скопировано файлов в исходную папку:</translation>
+    </message>
+    <message>
+        <source>already in the box:</source>
+        <translation>уже в хранилище:</translation>
+    </message>
+    <message>
+        <source>rejected before:</source>
+        <translation>отклонено ранее:</translation>
     </message>
 </context>
 <context>
