@@ -1,6 +1,8 @@
 #include "restorerun.h"
 
+#include <QDate>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -11,6 +13,7 @@
 #include "constants.h"
 #include "entry.h"
 #include "mylogfile.h"
+#include "mywrdfile.h"
 #include "remark.h"
 
 static const QString LOG_TITLE = QStringLiteral("RESTORE");
@@ -63,6 +66,8 @@ bool RestoreRun::run()
             emit entryFailed(remark);
         emit progressed(++done);
     }
+    if (!m_metadataProgram.isEmpty() && !m_made.isEmpty())
+        describeCopies();
     bool stored = true;
     // Only a print restore changes entries; the others leave the catalogue as it is on disk.
     if (m_countHardcopies && m_restored > 0) {
@@ -100,11 +105,67 @@ bool RestoreRun::restoreEntry(Entry *entry, int number)
     ++m_restored;
     m_restoredBytes += QFileInfo(source).size();
     log(QStringLiteral("    %1 Copy %2 to %3").arg(number).arg(source, target));
+    m_made << Made{number, *entry, target, source};
     if (m_countHardcopies) {
         const unsigned hardcopies = entry->getField(Entry::HardcopyField).toUInt();
         entry->setField(Entry::HardcopyField, QString::number(hardcopies + 1));
     }
     return true;
+}
+
+// One exiftool for all copies; the run waits for it serving every event, so the window answers meanwhile.
+void RestoreRun::describeCopies()
+{
+    MetadataWriter writer(m_metadataProgram);
+    for (const Made &made : m_made)
+        writer.addCopy(made.target, made.source, descriptionOf(made.entry));
+    connect(&writer, &MetadataWriter::progressed, this, &RestoreRun::describing);
+    QEventLoop loop;
+    connect(&writer, &MetadataWriter::finished, &loop, &QEventLoop::quit);
+    writer.start();
+    if (!writer.isDone())
+        loop.exec();
+    const QVector<MetadataWriter::Copy> &copies = writer.copies();
+    for (int i = 0; i < copies.size(); ++i) {
+        const MetadataWriter::Copy &copy = copies.at(i);
+        const int number = m_made.at(i).number;
+        if (copy.place == MetadataWriter::Embedded)
+            log(tr("    %1 Description embedded in %2").arg(number).arg(copy.path));
+        else if (copy.place == MetadataWriter::Sidecar)
+            log(tr("    %1 Description in the sidecar %2").arg(number).arg(MetadataWriter::sidecarPath(copy.path)));
+        else
+            log(tr("(!) description not written: %1: %2").arg(copy.path, copy.reason));
+    }
+    m_described = writer.describedCount();
+    m_sidecars = writer.sidecarCount();
+}
+
+CopyDescription RestoreRun::descriptionOf(const Entry &entry) const
+{
+    CopyDescription description;
+    auto vocabulary = dynamic_cast<MyWrdFile *>(m_box ? m_box->unit(NAME_WRD_FILE) : nullptr);
+    const QStringList keys = entry.getField(Entry::KeywordField).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString &key : keys) {
+        // The word a key stands for is the first of its synonyms.
+        const QString word = vocabulary ? vocabulary->getWords().value(key.trimmed()).section(QLatin1Char('~'), 1, 1)
+                                        : QString();
+        if (!word.trimmed().isEmpty())
+            description.keywords << word.trimmed();
+    }
+    const QString caption = entry.getField(Entry::CaptionField);
+    const QString title = caption.section(QLatin1Char(','), 0, 0).trimmed();
+    const QString author = caption.section(QLatin1Char(','), 1).trimmed();
+    description.title = title == SIGN_UNKNOWN ? QString() : title;
+    description.author = author == SIGN_UNKNOWN ? QString() : author;
+    const QString format = m_box ? m_box->dateFormat() : QString();
+    const QDate date = QDate::fromString(entry.getField(Entry::DateField), format);
+    if (date.isValid()) {
+        // Books and music are dated by the year alone.
+        const bool yearOnly = !format.contains(QLatin1Char('d'));
+        description.date = date.toString(yearOnly ? QStringLiteral("yyyy") : QStringLiteral("yyyy:MM:dd"));
+    }
+    description.identifier = QStringLiteral("tessary:") + entry.getField(Entry::RemarkField);
+    return description;
 }
 
 QStringList RestoreRun::destinationFiles() const
