@@ -129,10 +129,11 @@ void RestoreRun::describeCopies()
     for (int i = 0; i < copies.size(); ++i) {
         const MetadataWriter::Copy &copy = copies.at(i);
         const int number = m_made.at(i).number;
+        const QString prefix = QStringLiteral("    %1 ").arg(number);
         if (copy.place == MetadataWriter::Embedded)
-            log(tr("    %1 Description embedded in %2").arg(number).arg(copy.path));
+            log(prefix + tr("Description embedded in %1").arg(copy.path));
         else if (copy.place == MetadataWriter::Sidecar)
-            log(tr("    %1 Description in the sidecar %2").arg(number).arg(MetadataWriter::sidecarPath(copy.path)));
+            log(prefix + tr("Description in the sidecar %1").arg(MetadataWriter::sidecarPath(copy.path)));
         else
             log(tr("(!) description not written: %1: %2").arg(copy.path, copy.reason));
     }
