@@ -28,7 +28,8 @@ static const QString IPTC_CHARSET = QStringLiteral("IPTC:CodedCharacterSet");
 static const QString UTF8 = QStringLiteral("UTF8");
 static const QByteArray MARK_WRITE = "tessary-write";
 static const QByteArray MARK_READ = "tessary-read";
-static const int SILENCE_LIMIT_MS = 60000;
+// exiftool says nothing while it rewrites one file, which for a long clip takes minutes.
+static const int SILENCE_LIMIT_MS = 10 * 60 * 1000;
 
 // The formats each exiftool can write, asked once per program for the life of the program.
 static QHash<QString, QSet<QString>> &writableFormats()
