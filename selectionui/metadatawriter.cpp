@@ -91,13 +91,38 @@ void MetadataWriter::setSilenceLimit(int ms)
     m_watchdog->setInterval(ms);
 }
 
-void MetadataWriter::addCopy(const QString &path, const QString &source, const CopyDescription &description)
+void MetadataWriter::addCopy(const QString &path, const QString &source, const CopyDescription &description,
+                             bool make)
 {
     Copy copy;
     copy.path = path;
     copy.source = source;
     copy.description = description;
+    copy.made = make;
     m_copies << copy;
+}
+
+bool MetadataWriter::canEmbed(const QString &path) const
+{
+    const QString suffix = QFileInfo(path).suffix().toUpper();
+    return m_formatsKnown && !suffix.isEmpty() && m_writable.contains(suffix);
+}
+
+void MetadataWriter::learnFormats()
+{
+    if (formatsSettled() || m_listing)
+        return;
+    if (writableFormats().contains(m_program)) {
+        m_writable = writableFormats().value(m_program);
+        m_formatsKnown = true;
+        emit formatsLearned();
+        return;
+    }
+    if (m_program.isEmpty()) {
+        listingFailed(tr("exiftool cannot be found"));
+        return;
+    }
+    startListing();
 }
 
 int MetadataWriter::describedCount() const
@@ -129,12 +154,13 @@ void MetadataWriter::start()
         fail(tr("exiftool cannot be found"));
         return;
     }
-    if (writableFormats().contains(m_program)) {
-        m_writable = writableFormats().value(m_program);
+    if (!m_formatsKnown && m_listingFailure.isEmpty())
+        learnFormats();
+    // A listing still running goes on to the writing when it ends.
+    if (m_formatsKnown)
         startWriting();
-    } else {
-        startListing();
-    }
+    else if (!m_listingFailure.isEmpty())
+        fail(m_listingFailure);
 }
 
 QProcess *MetadataWriter::newProcess()
@@ -153,6 +179,7 @@ QProcess *MetadataWriter::newProcess()
 
 void MetadataWriter::startListing()
 {
+    m_listing = true;
     QProcess *process = newProcess();
     connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this, &MetadataWriter::listed);
     m_watchdog->start();
@@ -162,18 +189,34 @@ void MetadataWriter::startListing()
 
 void MetadataWriter::listed()
 {
+    if (!m_listing)
+        return;
+    m_listing = false;
     m_watchdog->stop();
     const QString text = QString::fromUtf8(m_process->readAllStandardOutput());
     // A heading line, then the extensions in upper case separated by blanks.
     const QStringList words = text.section(QLatin1Char('\n'), 1).split(QRegExp(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     if (m_process->exitStatus() != QProcess::NormalExit || m_process->exitCode() != 0 || words.isEmpty()) {
-        fail(tr("exiftool does not tell which formats it writes"));
+        listingFailed(m_timedOut ? tr("exiftool stopped answering")
+                                 : tr("exiftool does not tell which formats it writes"));
         return;
     }
     for (const QString &word : words)
         m_writable.insert(word.toUpper());
     writableFormats().insert(m_program, m_writable);
-    startWriting();
+    m_formatsKnown = true;
+    emit formatsLearned();
+    if (m_started && !m_done)
+        startWriting();
+}
+
+void MetadataWriter::listingFailed(const QString &reason)
+{
+    m_listing = false;
+    m_listingFailure = reason;
+    emit formatsLearned();
+    if (m_started)
+        fail(reason);
 }
 
 static void addTags(QStringList &lines, const CopyDescription &description, bool iptc)
@@ -216,6 +259,11 @@ QStringList MetadataWriter::writeBlock(const Copy &copy, int number)
         addTags(lines, copy.description, false);
         // Created from nothing; exiftool never replaces an existing file this way.
         lines << QStringLiteral("-o") << sidecarPath(copy.path);
+    } else if (copy.made) {
+        // The source is only read; -P gives the copy its modification time.
+        lines << QStringLiteral("-P");
+        addTags(lines, copy.description, isJpeg(copy.path));
+        lines << QStringLiteral("-o") << copy.path << copy.source;
     } else {
         lines << QStringLiteral("-P") << QStringLiteral("-overwrite_original");
         addTags(lines, copy.description, isJpeg(copy.path));
@@ -242,9 +290,15 @@ void MetadataWriter::startWriting()
     QStringList lines;
     for (int i = 0; i < m_copies.size(); ++i) {
         Copy &copy = m_copies[i];
-        const QString suffix = QFileInfo(copy.path).suffix().toUpper();
-        copy.target = !suffix.isEmpty() && m_writable.contains(suffix) ? Embedded : Sidecar;
-        if (!QFileInfo(copy.path).isFile()) {
+        copy.target = canEmbed(copy.path) || copy.made ? Embedded : Sidecar;
+        if (copy.made) {
+            // What is already there is not exiftool's to replace, nor this writer's to remove later.
+            if (QFileInfo::exists(copy.path) || QFileInfo(copy.path).isSymLink()) {
+                copy.made = false;
+                copy.reason = tr("a file of that name is already there");
+                continue;
+            }
+        } else if (!QFileInfo(copy.path).isFile()) {
             copy.reason = tr("the copy is not there");
             continue;
         }
@@ -343,7 +397,11 @@ void MetadataWriter::failedToStart()
     if (m_done)
         return;
     m_watchdog->stop();
-    fail(tr("exiftool cannot be started: %1").arg(m_program));
+    const QString reason = tr("exiftool cannot be started: %1").arg(m_program);
+    if (m_listing)
+        listingFailed(reason);
+    else
+        fail(reason);
 }
 
 void MetadataWriter::silent()
@@ -351,20 +409,22 @@ void MetadataWriter::silent()
     if (m_done || !m_process)
         return;
     m_timedOut = true;
-    const bool listing = m_planned.isEmpty();
+    const bool listing = m_listing;
     CommandLine::end(m_process);
-    // Ending it reports its end, which sorts out what came through; a listing has nothing to sort out.
-    if (listing && !m_done)
-        fail(tr("exiftool stopped answering"));
-    else if (!m_done)
+    // Ending it reports its end, which sorts out what came through.
+    if (listing && m_listing)
+        listingFailed(tr("exiftool stopped answering"));
+    else if (!listing && !m_done)
         written();
 }
 
 void MetadataWriter::fail(const QString &reason)
 {
     for (Copy &copy : m_copies) {
-        if (copy.place == NotWritten && copy.reason.isEmpty())
+        if (copy.place == NotWritten && copy.reason.isEmpty()) {
             copy.reason = reason;
+            makePlain(copy);
+        }
     }
     finish();
 }
@@ -484,6 +544,15 @@ static bool sameContent(const QString &a, const QString &b)
 void MetadataWriter::makePlain(Copy &copy)
 {
     copy.place = NotWritten;
+    if (copy.made) {
+        // Whatever exiftool left there is its own half or wrong work: nothing was there before.
+        QFile::remove(copy.path);
+        if (!AltQFile(copy.source).copy(copy.path)) {
+            QFile::remove(copy.path);
+            copy.reason += QLatin1String("; ") + tr("the plain copy cannot be made either");
+        }
+        return;
+    }
     if (copy.target == Sidecar) {
         QFile::remove(sidecarPath(copy.path));
         return;

@@ -23,9 +23,10 @@ struct CopyDescription
 
 // Writes the descriptions of restored copies into the copies as standard metadata (XMP, and IPTC for
 // JPEG), or into an XMP sidecar named after the whole copy name when exiftool cannot write the format,
-// then reads every one back and compares it value by value. A copy whose description did not come back
-// exactly is left plain: its sidecar is removed, a copy exiftool changed is copied again from its plain
-// source.
+// then reads every one back and compares it value by value. A copy of a format exiftool writes may be
+// made by exiftool itself from its source, in one pass instead of a copy and a rewrite. A copy whose
+// description did not come back exactly is left plain: its sidecar is removed, a copy exiftool made or
+// changed is copied again from its plain source.
 //
 // All copies go through one exiftool process fed one UTF-8 argument file, so no value needs quoting.
 // The process runs beside the window; progressed() follows each copy read back and finished() ends it.
@@ -45,6 +46,8 @@ public:
         Place target = NotWritten;
         Place place = NotWritten;
         QString reason;
+        // Made by exiftool from the source; when that fails, copied plain (if it can be: see the path).
+        bool made = false;
     };
 
     explicit MetadataWriter(const QString &program, QObject *parent = nullptr);
@@ -57,7 +60,15 @@ public:
     static bool isJpeg(const QString &path);
 
     QString program() const { return m_program; }
-    void addCopy(const QString &path, const QString &source, const CopyDescription &description);
+    // A copy at path of source; with make, the copy is not there yet and exiftool makes it.
+    void addCopy(const QString &path, const QString &source, const CopyDescription &description,
+                 bool make = false);
+    // Asks exiftool which formats it writes (once per program); formatsLearned() follows in every case.
+    void learnFormats();
+    bool formatsSettled() const { return m_formatsKnown || !m_listingFailure.isEmpty(); }
+    bool formatsKnown() const { return m_formatsKnown; }
+    // Whether exiftool writes into files of this name's format; false until the formats are known.
+    bool canEmbed(const QString &path) const;
     // Starts the work; finished() follows in every case, also when there is nothing to write.
     void start();
     bool isRunning() const { return m_started && !m_done; }
@@ -77,6 +88,7 @@ public:
     static QHash<QString, QStringList> readValues(const QByteArray &json);
 
 signals:
+    void formatsLearned();
     void progressed(int done, int total);
     void finished();
 
@@ -90,6 +102,7 @@ private slots:
 
 private:
     void startListing();
+    void listingFailed(const QString &reason);
     void startWriting();
     void finish();
     void fail(const QString &reason);
@@ -118,5 +131,7 @@ private:
     bool m_started = false;
     bool m_done = false;
     bool m_timedOut = false;
-    QString m_failure;
+    bool m_listing = false;
+    bool m_formatsKnown = false;
+    QString m_listingFailure;
 };

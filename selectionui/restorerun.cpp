@@ -55,18 +55,21 @@ bool RestoreRun::run()
     m_clock.start();
     if (m_logFile)
         m_logFile->openLog(LOG_TITLE);
+    if (!m_metadataProgram.isEmpty())
+        learnFormats();
     const QList<Entry *> entries = m_box->markedEntries();
     int done = 0;
     for (Entry *entry : entries) {
         const QString remark = entry->getField(Entry::RemarkField);
         emit entryStarted(remark);
-        if (restoreEntry(entry, m_restored + 1))
+        const Outcome outcome = restoreEntry(entry, m_restored + 1);
+        if (outcome == Restored)
             emit entryRestored(entry);
-        else
+        else if (outcome == Failed)
             emit entryFailed(remark);
         emit progressed(++done);
     }
-    if (!m_metadataProgram.isEmpty() && !m_made.isEmpty())
+    if (m_writer)
         describeCopies();
     bool stored = true;
     // Only a print restore changes entries; the others leave the catalogue as it is on disk.
@@ -84,7 +87,7 @@ bool RestoreRun::run()
     return stored;
 }
 
-bool RestoreRun::restoreEntry(Entry *entry, int number)
+RestoreRun::Outcome RestoreRun::restoreEntry(Entry *entry, int number)
 {
     const QString source = m_box->objectPath(*entry);
     const QString target = m_destination + QDir::separator()
@@ -93,42 +96,78 @@ bool RestoreRun::restoreEntry(Entry *entry, int number)
     if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) {
         ++m_failed;
         log(tr("(!) Not copied, the destination exists: %1 to %2").arg(source, target));
-        return false;
+        return Failed;
+    }
+    // A format exiftool writes is copied by exiftool itself with its description, in one pass.
+    if (m_writer && m_writer->canEmbed(target)) {
+        m_writer->addCopy(target, source, descriptionOf(*entry), true);
+        m_made << Made{0, entry, target, source};
+        return Deferred;
     }
     if (!AltQFile(source).copy(target)) {
         ++m_failed;
         log(tr("(!) Cannot copy %1 to %2").arg(source, target));
-        return false;
+        return Failed;
     }
+    countRestored(entry, source, target);
+    if (m_writer) {
+        m_writer->addCopy(target, source, descriptionOf(*entry));
+        m_made << Made{number, entry, target, source};
+    }
+    return Restored;
+}
+
+void RestoreRun::countRestored(Entry *entry, const QString &source, const QString &target)
+{
     // The copy of a read-only stored object is meant to be edited or handed on.
     QFile::setPermissions(target, EVERYONE_READ_WRITE);
     ++m_restored;
     m_restoredBytes += QFileInfo(source).size();
-    log(QStringLiteral("    %1 Copy %2 to %3").arg(number).arg(source, target));
-    m_made << Made{number, *entry, target, source};
+    log(QStringLiteral("    %1 Copy %2 to %3").arg(m_restored).arg(source, target));
     if (m_countHardcopies) {
         const unsigned hardcopies = entry->getField(Entry::HardcopyField).toUInt();
         entry->setField(Entry::HardcopyField, QString::number(hardcopies + 1));
     }
-    return true;
+}
+
+// Before the copies, so that those exiftool can write into are made by it.
+void RestoreRun::learnFormats()
+{
+    m_writer = new MetadataWriter(m_metadataProgram, this);
+    connect(m_writer, &MetadataWriter::progressed, this, &RestoreRun::describing);
+    QEventLoop loop;
+    connect(m_writer, &MetadataWriter::formatsLearned, &loop, &QEventLoop::quit);
+    m_writer->learnFormats();
+    if (!m_writer->formatsSettled())
+        loop.exec();
 }
 
 // One exiftool for all copies; the run waits for it serving every event, so the window answers meanwhile.
 void RestoreRun::describeCopies()
 {
-    MetadataWriter writer(m_metadataProgram);
-    for (const Made &made : m_made)
-        writer.addCopy(made.target, made.source, descriptionOf(made.entry));
-    connect(&writer, &MetadataWriter::progressed, this, &RestoreRun::describing);
     QEventLoop loop;
-    connect(&writer, &MetadataWriter::finished, &loop, &QEventLoop::quit);
-    writer.start();
-    if (!writer.isDone())
+    connect(m_writer, &MetadataWriter::finished, &loop, &QEventLoop::quit);
+    m_writer->start();
+    if (!m_writer->isDone())
         loop.exec();
-    const QVector<MetadataWriter::Copy> &copies = writer.copies();
+    const QVector<MetadataWriter::Copy> &copies = m_writer->copies();
     for (int i = 0; i < copies.size(); ++i) {
         const MetadataWriter::Copy &copy = copies.at(i);
-        const int number = m_made.at(i).number;
+        const Made &made = m_made.at(i);
+        int number = made.number;
+        if (number == 0) {
+            // Made by exiftool, or plain after all; a copy that could not be made at all is not restored.
+            if (!QFileInfo::exists(copy.path)) {
+                ++m_failed;
+                log(tr("(!) Cannot copy %1 to %2").arg(made.source, made.target));
+                log(tr("(!) description not written: %1: %2").arg(copy.path, copy.reason));
+                emit entryFailed(made.entry->getField(Entry::RemarkField));
+                continue;
+            }
+            countRestored(made.entry, made.source, made.target);
+            number = m_restored;
+            emit entryRestored(made.entry);
+        }
         const QString prefix = QStringLiteral("    %1 ").arg(number);
         if (copy.place == MetadataWriter::Embedded)
             log(prefix + tr("Description embedded in %1").arg(copy.path));
@@ -137,8 +176,10 @@ void RestoreRun::describeCopies()
         else
             log(tr("(!) description not written: %1: %2").arg(copy.path, copy.reason));
     }
-    m_described = writer.describedCount();
-    m_sidecars = writer.sidecarCount();
+    m_described = m_writer->describedCount();
+    m_sidecars = m_writer->sidecarCount();
+    delete m_writer;
+    m_writer = nullptr;
 }
 
 CopyDescription RestoreRun::descriptionOf(const Entry &entry) const

@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include "entry.h"
 #include "metadatawriter.h"
 
 class AnyBox;
@@ -81,7 +80,10 @@ signals:
     void removing(const QString &path);
 
 private:
-    bool restoreEntry(Entry *entry, int number);
+    enum Outcome { Restored, Failed, Deferred };
+    Outcome restoreEntry(Entry *entry, int number);
+    void countRestored(Entry *entry, const QString &source, const QString &target);
+    void learnFormats();
     void describeCopies();
     void log(const QString &line);
 
@@ -97,15 +99,17 @@ private:
     qint64 m_restoredBytes = 0;
     int m_failed = 0;
     QString m_metadataProgram;
-    // The copies made, for their descriptions: number in the log, entry, copy and stored object.
+    // The copies for their descriptions, in the writer's order: number in the log (0 while exiftool is
+    // still to make the copy), entry, copy and stored object.
     struct Made
     {
         int number;
-        Entry entry;
+        Entry *entry;
         QString target;
         QString source;
     };
     QList<Made> m_made;
+    MetadataWriter *m_writer = nullptr;
     int m_described = 0;
     int m_sidecars = 0;
     QElapsedTimer m_clock;
