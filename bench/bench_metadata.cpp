@@ -96,7 +96,8 @@ int main(int argc, char *argv[])
     }
     for (auto it = abcLines.constBegin(); it != abcLines.constEnd(); ++it)
         writeText(it.key() + QLatin1Char('/') + NAME_ABC_FILE, it.value().join(QLatin1Char('\n')) + QLatin1Char('\n'));
-    writeText(basePath + QLatin1Char('/') + NAME_WRD_FILE, QStringLiteral("aqmz~sea~ocean~\nabde~море~волны~\n"));
+    writeText(basePath + QLatin1Char('/') + NAME_WRD_FILE,
+              QStringLiteral("aqmz~sea~ocean~\nabde~море~волны~\n"));
 
     UnitTree tree(&settings);
     auto box = dynamic_cast<AnyBox *>(tree.baseFolder()->unit(NAME_PHOTO));

@@ -195,7 +195,8 @@ void MetadataWriter::listed()
     m_watchdog->stop();
     const QString text = QString::fromUtf8(m_process->readAllStandardOutput());
     // A heading line, then the extensions in upper case separated by blanks.
-    const QStringList words = text.section(QLatin1Char('\n'), 1).split(QRegExp(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    const QStringList words =
+        text.section(QLatin1Char('\n'), 1).split(QRegExp(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     if (m_process->exitStatus() != QProcess::NormalExit || m_process->exitCode() != 0 || words.isEmpty()) {
         listingFailed(m_timedOut ? tr("exiftool stopped answering")
                                  : tr("exiftool does not tell which formats it writes"));

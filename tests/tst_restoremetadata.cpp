@@ -204,8 +204,9 @@ void TestRestoreMetadata::photosCarryTheirDescription()
     const QString caption = DescribeRun::captionOf(QStringLiteral("Ærøskøbing – “citron”"),
                                                    QStringLiteral("Smith, John"));
     QCOMPARE(caption, QStringLiteral("Ærøskøbing – “citron”,Smith; John"));
-    openBox(NAME_PHOTO, {{"qwer", {entry("1", "qwerty", "qwerty", "0", "aqmz,abde", "a.jpg", caption, "01.02.2020")}},
-                         {"asdf", {entry("1", "asdfgh", "asdfgh", "0", "abde", "a.png", "unknown,Ann", "03.02.2020")}}});
+    openBox(NAME_PHOTO,
+            {{"qwer", {entry("1", "qwerty", "qwerty", "0", "aqmz,abde", "a.jpg", caption, "01.02.2020")}},
+             {"asdf", {entry("1", "asdfgh", "asdfgh", "0", "abde", "a.png", "unknown,Ann", "03.02.2020")}}});
     const QString jpegObject = boxPath(NAME_PHOTO) + "/qw/er/ty.jpg";
     const QString pngObject = boxPath(NAME_PHOTO) + "/as/df/gh.png";
     QVERIFY(storeObject(boxPath(NAME_PHOTO), "qwerty", "jpg", jpeg(1)));
