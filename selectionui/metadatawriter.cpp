@@ -356,11 +356,8 @@ void MetadataWriter::takeLines(QByteArray &buffer, QByteArray &segment, bool err
                 m_readBack.insert(number, segment);
                 emit progressed(++m_progress, m_planned.size());
             }
-        } else if (parts.value(0) == MARK_WRITE) {
-            if (errors)
-                m_writeErrors.insert(number, segment);
-            else
-                m_writeStatus.insert(number, parts.value(2).toInt());
+        } else if (parts.value(0) == MARK_WRITE && errors) {
+            m_writeErrors.insert(number, segment);
         }
         segment.clear();
     }

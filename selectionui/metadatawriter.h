@@ -126,7 +126,6 @@ private:
     QByteArray m_errSegment;
     QHash<int, QByteArray> m_readBack;
     QHash<int, QByteArray> m_writeErrors;
-    QHash<int, int> m_writeStatus;
     int m_progress = 0;
     bool m_started = false;
     bool m_done = false;
