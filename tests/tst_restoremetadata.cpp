@@ -26,6 +26,7 @@
 #include "mysettings.h"
 #include "mysrcfolder.h"
 #include "restoreotherdialog.h"
+#include "restorerun.h"
 #include "storagesupport.h"
 #include "tessary.h"
 #include "testsupport.h"
@@ -226,14 +227,22 @@ void TestRestoreMetadata::photosCarryTheirDescription()
     QCOMPARE(write->text(), QStringLiteral("Write the &description into the copies"));
     QVERIFY(!frame->findChild<QLabel *>("metadataResult")->isVisible());
     original->setChecked(true);
+    auto run = frame->findChild<RestoreRun *>();
+    QVERIFY(run);
+    // One step per copy once exiftool has read it back.
+    QSignalSpy describing(run, &RestoreRun::describing);
     start(frame);
+    QCOMPARE(describing.size(), 2);
+    QCOMPARE(describing.at(0), QVariantList({1, 2}));
+    QCOMPARE(describing.at(1), QVariantList({2, 2}));
 
     QVERIFY(!write->isEnabled());
     QCOMPARE(ArrangementSupport::fileNames(dstPath()), QStringList({"a.jpg", "a.png"}));
     QCOMPARE(text(frame, "metadataResult"), QStringLiteral("2 of 2 copies carry their description (0 in a sidecar)"));
     QVERIFY(frame->findChild<QLabel *>("metadataResult")->isVisible());
     auto progress = frame->findChild<QProgressBar *>("progressBar");
-    QCOMPARE(progress->value(), progress->maximum());
+    QCOMPARE(progress->maximum(), 2);
+    QCOMPARE(progress->value(), 2);
 
     const QMap<QString, QStringList> jpegTags = readBack(dstPath() + "/a.jpg");
     QCOMPARE(jpegTags.value("XMP-dc:Subject"), QStringList({"sea", "море"}));
