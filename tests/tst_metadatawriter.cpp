@@ -20,7 +20,6 @@ class TestMetadataWriter : public QObject
 
 private slots:
     void copiesAlreadyThereAreWrittenInPlace();
-    void theArgumentFileNeedsNoQuoting();
 };
 
 static CopyDescription description(const QString &title, const QString &remark)
@@ -88,34 +87,6 @@ void TestMetadataWriter::copiesAlreadyThereAreWrittenInPlace()
     QCOMPARE(TestSupport::readFile(text), QByteArray("notes"));
     QCOMPARE(writer.copies().at(2).reason, QStringLiteral("the copy is not there"));
     QVERIFY(!QFileInfo::exists(missing));
-}
-
-// One argument a line, values as they are: exiftool takes blanks, quotes and commas literally there.
-void TestMetadataWriter::theArgumentFileNeedsNoQuoting()
-{
-    MetadataWriter::Copy copy;
-    copy.path = QStringLiteral("/dst/my photo, \"best\".jpg");
-    copy.source = QStringLiteral("/box/qw/er/ty.jpg");
-    copy.description = description(QStringLiteral("Ærøskøbing – “citron”"), QStringLiteral("qwerty"));
-    copy.target = MetadataWriter::Embedded;
-    copy.made = true;
-    const QStringList lines = MetadataWriter::writeBlock(copy, 7);
-    QVERIFY(lines.contains(QStringLiteral("-XMP-dc:Title=Ærøskøbing – “citron”")));
-    QVERIFY(lines.contains(QStringLiteral("-IPTC:ObjectName=Ærøskøbing – “citron”")));
-    QVERIFY(lines.contains(QStringLiteral("-IPTC:Keywords=волны")));
-    QVERIFY(lines.contains(QStringLiteral("-P")));
-    const int out = lines.indexOf(QStringLiteral("-o"));
-    QVERIFY(out > 0);
-    QCOMPARE(lines.mid(out, 3), QStringList({"-o", copy.path, copy.source}));
-    QCOMPARE(lines.mid(lines.size() - 5),
-             QStringList({"-echo3", "{tessary-write 7 ${status}}", "-echo4", "{tessary-write 7}", "-execute"}));
-    // A sidecar holds the XMP fields only.
-    copy.target = MetadataWriter::Sidecar;
-    copy.made = false;
-    const QStringList sidecar = MetadataWriter::writeBlock(copy, 8);
-    QVERIFY(sidecar.filter(QStringLiteral("-IPTC:")).isEmpty());
-    QCOMPARE(sidecar.mid(sidecar.indexOf(QStringLiteral("-o")), 2), QStringList({"-o", copy.path + ".xmp"}));
-    QCOMPARE(MetadataWriter::expectedValues(copy).keys().size(), 5);
 }
 
 QTEST_GUILESS_MAIN(TestMetadataWriter)
