@@ -2,8 +2,11 @@
 
 #include "restoreprintdialog.h"
 
+class QCheckBox;
+
 // Restores the selection into the destination folder for any other use: the original file names
-// may be kept, labels are written only on request and no hardcopy is counted.
+// may be kept, labels are written only on request and no hardcopy is counted. The copies may carry
+// their description as standard metadata, so that other programs show it.
 class RestoreOtherDialog : public RestorePrintDialog
 {
     Q_OBJECT
@@ -17,4 +20,16 @@ public slots:
 
 protected slots:
     void retranslateThis() override;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void retranslateMetadata();
+    void showDescribing(int done, int total);
+
+    QCheckBox *writeMetadata;
+    QLabel *metadataResult;
+    // The exiftool that writes the descriptions; empty when none can be found.
+    QString m_metadataProgram;
 };

@@ -1,6 +1,8 @@
 #include "restorerun.h"
 
+#include <QDate>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -11,6 +13,7 @@
 #include "constants.h"
 #include "entry.h"
 #include "mylogfile.h"
+#include "mywrdfile.h"
 #include "remark.h"
 
 static const QString LOG_TITLE = QStringLiteral("RESTORE");
@@ -52,17 +55,22 @@ bool RestoreRun::run()
     m_clock.start();
     if (m_logFile)
         m_logFile->openLog(LOG_TITLE);
+    if (!m_metadataProgram.isEmpty())
+        learnFormats();
     const QList<Entry *> entries = m_box->markedEntries();
     int done = 0;
     for (Entry *entry : entries) {
         const QString remark = entry->getField(Entry::RemarkField);
         emit entryStarted(remark);
-        if (restoreEntry(entry, m_restored + 1))
+        const Outcome outcome = restoreEntry(entry, m_restored + 1);
+        if (outcome == Restored)
             emit entryRestored(entry);
-        else
+        else if (outcome == Failed)
             emit entryFailed(remark);
         emit progressed(++done);
     }
+    if (m_writer)
+        describeCopies();
     bool stored = true;
     // Only a print restore changes entries; the others leave the catalogue as it is on disk.
     if (m_countHardcopies && m_restored > 0) {
@@ -79,7 +87,7 @@ bool RestoreRun::run()
     return stored;
 }
 
-bool RestoreRun::restoreEntry(Entry *entry, int number)
+RestoreRun::Outcome RestoreRun::restoreEntry(Entry *entry, int number)
 {
     const QString source = m_box->objectPath(*entry);
     const QString target = m_destination + QDir::separator()
@@ -88,23 +96,118 @@ bool RestoreRun::restoreEntry(Entry *entry, int number)
     if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) {
         ++m_failed;
         log(tr("(!) Not copied, the destination exists: %1 to %2").arg(source, target));
-        return false;
+        return Failed;
+    }
+    // A format exiftool writes is copied by exiftool itself with its description, in one pass.
+    if (m_writer && m_writer->canEmbed(target)) {
+        m_writer->addCopy(target, source, descriptionOf(*entry), true);
+        m_made << Made{0, entry, target, source};
+        return Deferred;
     }
     if (!AltQFile(source).copy(target)) {
         ++m_failed;
         log(tr("(!) Cannot copy %1 to %2").arg(source, target));
-        return false;
+        return Failed;
     }
+    countRestored(entry, source, target);
+    if (m_writer) {
+        m_writer->addCopy(target, source, descriptionOf(*entry));
+        m_made << Made{number, entry, target, source};
+    }
+    return Restored;
+}
+
+void RestoreRun::countRestored(Entry *entry, const QString &source, const QString &target)
+{
     // The copy of a read-only stored object is meant to be edited or handed on.
     QFile::setPermissions(target, EVERYONE_READ_WRITE);
     ++m_restored;
     m_restoredBytes += QFileInfo(source).size();
-    log(QStringLiteral("    %1 Copy %2 to %3").arg(number).arg(source, target));
+    log(QStringLiteral("    %1 Copy %2 to %3").arg(m_restored).arg(source, target));
     if (m_countHardcopies) {
         const unsigned hardcopies = entry->getField(Entry::HardcopyField).toUInt();
         entry->setField(Entry::HardcopyField, QString::number(hardcopies + 1));
     }
-    return true;
+}
+
+// Before the copies, so that those exiftool can write into are made by it.
+void RestoreRun::learnFormats()
+{
+    m_writer = new MetadataWriter(m_metadataProgram, this);
+    connect(m_writer, &MetadataWriter::progressed, this, &RestoreRun::describing);
+    QEventLoop loop;
+    connect(m_writer, &MetadataWriter::formatsLearned, &loop, &QEventLoop::quit);
+    m_writer->learnFormats();
+    if (!m_writer->formatsSettled())
+        loop.exec();
+}
+
+// One exiftool for all copies; the run waits for it serving every event, so the window answers meanwhile.
+void RestoreRun::describeCopies()
+{
+    QEventLoop loop;
+    connect(m_writer, &MetadataWriter::finished, &loop, &QEventLoop::quit);
+    m_writer->start();
+    if (!m_writer->isDone())
+        loop.exec();
+    const QVector<MetadataWriter::Copy> &copies = m_writer->copies();
+    for (int i = 0; i < copies.size(); ++i) {
+        const MetadataWriter::Copy &copy = copies.at(i);
+        const Made &made = m_made.at(i);
+        int number = made.number;
+        if (number == 0) {
+            // Made by exiftool, or plain after all; a copy that could not be made at all is not restored.
+            if (!QFileInfo::exists(copy.path)) {
+                ++m_failed;
+                log(tr("(!) Cannot copy %1 to %2").arg(made.source, made.target));
+                log(tr("(!) description not written: %1: %2").arg(copy.path, copy.reason));
+                emit entryFailed(made.entry->getField(Entry::RemarkField));
+                continue;
+            }
+            countRestored(made.entry, made.source, made.target);
+            number = m_restored;
+            emit entryRestored(made.entry);
+        }
+        const QString prefix = QStringLiteral("    %1 ").arg(number);
+        if (copy.place == MetadataWriter::Embedded)
+            log(prefix + tr("Description embedded in %1").arg(copy.path));
+        else if (copy.place == MetadataWriter::Sidecar)
+            log(prefix + tr("Description in the sidecar %1").arg(MetadataWriter::sidecarPath(copy.path)));
+        else
+            log(tr("(!) description not written: %1: %2").arg(copy.path, copy.reason));
+    }
+    m_described = m_writer->describedCount();
+    m_sidecars = m_writer->sidecarCount();
+    delete m_writer;
+    m_writer = nullptr;
+}
+
+CopyDescription RestoreRun::descriptionOf(const Entry &entry) const
+{
+    CopyDescription description;
+    auto vocabulary = dynamic_cast<MyWrdFile *>(m_box ? m_box->unit(NAME_WRD_FILE) : nullptr);
+    const QStringList keys = entry.getField(Entry::KeywordField).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString &key : keys) {
+        // The word a key stands for is the first of its synonyms.
+        const QString word = vocabulary ? vocabulary->getWords().value(key.trimmed()).section(QLatin1Char('~'), 1, 1)
+                                        : QString();
+        if (!word.trimmed().isEmpty())
+            description.keywords << word.trimmed();
+    }
+    const QString caption = entry.getField(Entry::CaptionField);
+    const QString title = caption.section(QLatin1Char(','), 0, 0).trimmed();
+    const QString author = caption.section(QLatin1Char(','), 1).trimmed();
+    description.title = title == SIGN_UNKNOWN ? QString() : title;
+    description.author = author == SIGN_UNKNOWN ? QString() : author;
+    const QString format = m_box ? m_box->dateFormat() : QString();
+    const QDate date = QDate::fromString(entry.getField(Entry::DateField), format);
+    if (date.isValid()) {
+        // Books and music are dated by the year alone.
+        const bool yearOnly = !format.contains(QLatin1Char('d'));
+        description.date = date.toString(yearOnly ? QStringLiteral("yyyy") : QStringLiteral("yyyy:MM:dd"));
+    }
+    description.identifier = QStringLiteral("tessary:") + entry.getField(Entry::RemarkField);
+    return description;
 }
 
 QStringList RestoreRun::destinationFiles() const

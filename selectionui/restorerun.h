@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "metadatawriter.h"
+
 class AnyBox;
 class Entry;
 class MyLogFile;
@@ -27,6 +29,9 @@ public:
     bool useOriginalFilename() const { return m_useOriginalFilename; }
     // Print restores count one more hardcopy for every object restored.
     void setCountHardcopies(bool count) { m_countHardcopies = count; }
+    // With an exiftool, the copies then get their description (see MetadataWriter); empty: plain copies.
+    void setMetadataProgram(const QString &program) { m_metadataProgram = program; }
+    QString metadataProgram() const { return m_metadataProgram; }
 
     QString destination() const { return m_destination; }
     int selectedCount() const { return m_selected; }
@@ -36,6 +41,10 @@ public:
     int remainingCount() const { return m_selected - m_restored; }
     qint64 remainingBytes() const { return m_selectedBytes - m_restoredBytes; }
     int failedCount() const { return m_failed; }
+    // Of the copies made, those that carry their description, and of those the ones in a sidecar.
+    int describedCount() const { return m_described; }
+    int sidecarCount() const { return m_sidecars; }
+    int undescribedCount() const { return m_restored - m_described; }
     qint64 elapsedMs() const;
 
     // The copy loop; a run object runs once. False when the catalogue could not be written after
@@ -53,6 +62,9 @@ public:
     // whole or not at all; false when it could not be written.
     bool writeLabels(const QString &path) const;
     static QString labelLine(const Entry &entry);
+    // The description a copy of the entry carries: the first word of each key, the caption's parts that
+    // are described, the date in exiftool's form and the remark to trace the copy back.
+    CopyDescription descriptionOf(const Entry &entry) const;
 
     static QString megabytes(qint64 bytes);
     static QString elapsedText(qint64 ms);
@@ -63,10 +75,16 @@ signals:
     void entryRestored(Entry *entry);
     void entryFailed(const QString &remark);
     void progressed(int done);
+    // While the descriptions are written, after the copies: done of total copies read back.
+    void describing(int done, int total);
     void removing(const QString &path);
 
 private:
-    bool restoreEntry(Entry *entry, int number);
+    enum Outcome { Restored, Failed, Deferred };
+    Outcome restoreEntry(Entry *entry, int number);
+    void countRestored(Entry *entry, const QString &source, const QString &target);
+    void learnFormats();
+    void describeCopies();
     void log(const QString &line);
 
     AnyBox *m_box;
@@ -80,6 +98,20 @@ private:
     int m_restored = 0;
     qint64 m_restoredBytes = 0;
     int m_failed = 0;
+    QString m_metadataProgram;
+    // The copies for their descriptions, in the writer's order: number in the log (0 while exiftool is
+    // still to make the copy), entry, copy and stored object.
+    struct Made
+    {
+        int number;
+        Entry *entry;
+        QString target;
+        QString source;
+    };
+    QList<Made> m_made;
+    MetadataWriter *m_writer = nullptr;
+    int m_described = 0;
+    int m_sidecars = 0;
     QElapsedTimer m_clock;
     qint64 m_elapsedMs = 0;
 };

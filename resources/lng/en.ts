@@ -1482,6 +1482,61 @@ They stay applied and are stored again on saving or closing.</source>
     </message>
 </context>
 <context>
+    <name>MetadataWriter</name>
+    <message>
+        <source>exiftool cannot be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exiftool stopped answering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exiftool does not tell which formats it writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a file of that name is already there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the copy is not there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a file of the sidecar&apos;s name is already there: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the argument file for exiftool cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exiftool cannot be started: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exiftool ended before this copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exiftool says: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 reads back different</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plain copy cannot be made either</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plain copy cannot be made again</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MusicBox</name>
     <message>
         <source>Home country</source>
@@ -2297,6 +2352,22 @@ Sub-folders stay.</source>
         <source>For following usage</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Write the &amp;description into the copies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exiftool cannot be found: the extractor of the settings is no exiftool and there is none on the search path, so the copies stay plain.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keywords, title, author, date and remark go into each copy as XMP (and IPTC for JPEG), or into a sidecar file beside it, with %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 copies carry their description (%3 in a sidecar)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RestorePrintDialog</name>
@@ -2358,6 +2429,18 @@ Sub-folders stay.</source>
     </message>
     <message>
         <source>(!) Cannot copy %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(!) description not written: %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description embedded in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description in the sidecar %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

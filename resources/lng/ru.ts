@@ -1495,6 +1495,61 @@ They stay applied and are stored again on saving or closing.</source>
     </message>
 </context>
 <context>
+    <name>MetadataWriter</name>
+    <message>
+        <source>exiftool cannot be found</source>
+        <translation>exiftool не найден</translation>
+    </message>
+    <message>
+        <source>exiftool stopped answering</source>
+        <translation>exiftool перестал отвечать</translation>
+    </message>
+    <message>
+        <source>exiftool does not tell which formats it writes</source>
+        <translation>exiftool не сообщает, какие форматы он записывает</translation>
+    </message>
+    <message>
+        <source>a file of that name is already there</source>
+        <translation>файл с таким именем уже существует</translation>
+    </message>
+    <message>
+        <source>the copy is not there</source>
+        <translation>копии нет на месте</translation>
+    </message>
+    <message>
+        <source>a file of the sidecar&apos;s name is already there: %1</source>
+        <translation>файл с именем сопроводительного файла уже существует: %1</translation>
+    </message>
+    <message>
+        <source>the argument file for exiftool cannot be written</source>
+        <translation>не удаётся записать файл аргументов для exiftool</translation>
+    </message>
+    <message>
+        <source>exiftool cannot be started: %1</source>
+        <translation>не удаётся запустить exiftool: %1</translation>
+    </message>
+    <message>
+        <source>exiftool ended before this copy</source>
+        <translation>exiftool завершился, не дойдя до этой копии</translation>
+    </message>
+    <message>
+        <source>exiftool says: %1</source>
+        <translation>exiftool сообщает: %1</translation>
+    </message>
+    <message>
+        <source>%1 reads back different</source>
+        <translation>%1 при проверке читается иначе</translation>
+    </message>
+    <message>
+        <source>the plain copy cannot be made either</source>
+        <translation>простую копию сделать тоже не удаётся</translation>
+    </message>
+    <message>
+        <source>the plain copy cannot be made again</source>
+        <translation>не удаётся заново сделать простую копию</translation>
+    </message>
+</context>
+<context>
     <name>MusicBox</name>
     <message>
         <source>Home country</source>
@@ -2315,6 +2370,22 @@ Sub-folders stay.</source>
         <source>For following usage</source>
         <translation>Для дальнейшего использования</translation>
     </message>
+    <message>
+        <source>Write the &amp;description into the copies</source>
+        <translation>Записать &amp;описание в копии</translation>
+    </message>
+    <message>
+        <source>exiftool cannot be found: the extractor of the settings is no exiftool and there is none on the search path, so the copies stay plain.</source>
+        <translation>exiftool не найден: программа извлечения метаданных в настройках — не exiftool, и в путях поиска его нет, поэтому копии остаются без описания.</translation>
+    </message>
+    <message>
+        <source>Keywords, title, author, date and remark go into each copy as XMP (and IPTC for JPEG), or into a sidecar file beside it, with %1.</source>
+        <translation>Ключевые слова, название, автор, дата и метка записываются в каждую копию как XMP (и IPTC для JPEG) или в сопроводительный файл рядом с ней с помощью %1.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 copies carry their description (%3 in a sidecar)</source>
+        <translation>Описание есть у %1 из %2 копий (%3 в сопроводительном файле)</translation>
+    </message>
 </context>
 <context>
     <name>RestorePrintDialog</name>
@@ -2378,6 +2449,18 @@ Sub-folders stay.</source>
     <message>
         <source>(!) Cannot copy %1 to %2</source>
         <translation>(!) Не удалось скопировать %1 в %2</translation>
+    </message>
+    <message>
+        <source>(!) description not written: %1: %2</source>
+        <translation>(!) описание не записано: %1: %2</translation>
+    </message>
+    <message>
+        <source>Description embedded in %1</source>
+        <translation>Описание записано в %1</translation>
+    </message>
+    <message>
+        <source>Description in the sidecar %1</source>
+        <translation>Описание в сопроводительном файле %1</translation>
     </message>
 </context>
 <context>
