@@ -1,8 +1,11 @@
 #include "describerun.h"
 
 #include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "anybox.h"
 #include "constants.h"
@@ -19,18 +22,25 @@ DescribeRun::DescribeRun(AnyBox *box, QObject *parent)
         return;
     m_vocabulary = dynamic_cast<MyWrdFile *>(m_box->unit(NAME_WRD_FILE));
     m_uncorrected = m_box->markedEntries();
-    // Several subsets may hold the same entry; it is described once.
-    QList<Entry *> once;
+    // Several subsets may hold the same entry; it is described once. The sets hand the entries out in no
+    // particular order; the user meets them in remark order. Each remark is read once for the sort.
+    QSet<Entry *> seen;
+    std::vector<std::pair<QString, Entry *>> once;
+    once.reserve(size_t(m_uncorrected.size()));
     for (Entry *entry : qAsConst(m_uncorrected)) {
-        if (!once.contains(entry))
-            once << entry;
+        if (!seen.contains(entry)) {
+            seen.insert(entry);
+            once.emplace_back(entry->getField(Entry::RemarkField), entry);
+        }
     }
-    // The sets hand the entries out in no particular order; the user meets them in remark order.
     std::sort(once.begin(), once.end(),
-              [](const Entry *a, const Entry *b) {
-                  return a->getField(Entry::RemarkField) < b->getField(Entry::RemarkField);
+              [](const std::pair<QString, Entry *> &a, const std::pair<QString, Entry *> &b) {
+                  return a.first < b.first;
               });
-    m_uncorrected = once;
+    m_uncorrected.clear();
+    m_uncorrected.reserve(int(once.size()));
+    for (const auto &item : once)
+        m_uncorrected << item.second;
     const QSet<MyAbcFile *> files = m_box->markedAbcFiles();
     for (MyAbcFile *file : files) {
         const QList<Entry *> entries = file->markedEntries();
