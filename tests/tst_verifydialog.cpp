@@ -12,6 +12,7 @@
 #include <QScopedPointer>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -77,6 +78,7 @@ private slots:
     void manifestIsCheckedByMd5sum();
     void vanishedBackupIsReported();
     void leavingTheFrameStopsTheCheck();
+    void fiveVerdictsEachGetTheirRoom();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -931,6 +933,46 @@ void TestVerifyDialog::leavingTheFrameStopsTheCheck()
     // Far less than hashing 8 GiB; no check block was written.
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
     QVERIFY(logBlock("BACKUP CHECK").isEmpty());
+}
+
+// With the fifth verdict and its buttons shown, every widget gets the room it asks for and none covers
+// another.
+void TestVerifyDialog::fiveVerdictsEachGetTheirRoom()
+{
+    openBox();
+    writeCleanBox();
+    QCOMPARE(backup(makeFrame()), QStringLiteral("copying is successful complete..."));
+    QVERIFY(flipByte(stored("qw/er/ty.JPG")));
+    m_central.reset(new QFrame);
+    auto layout = new QVBoxLayout(m_central.data());
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto frame = new VerifyDialog(m_box, m_central.data());
+    layout->addWidget(frame);
+    m_central->resize(1024, 600);
+    m_central->show();
+    QCOMPARE(checkBackup(frame), QStringLiteral("caution"));
+    QVERIFY(frame->findChild<QPushButton *>("repairButton")->isEnabled());
+    QCoreApplication::processEvents();
+    QList<QWidget *> shown;
+    for (QWidget *widget : frame->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!widget->isVisible())
+            continue;
+        shown << widget;
+        const QSize hint = widget->minimumSizeHint();
+        QVERIFY2(widget->width() >= hint.width() && widget->height() >= hint.height(),
+                 qPrintable(QStringLiteral("%1 %2x%3 < %4x%5")
+                                .arg(widget->objectName())
+                                .arg(widget->width())
+                                .arg(widget->height())
+                                .arg(hint.width())
+                                .arg(hint.height())));
+    }
+    QVERIFY(shown.size() >= 15);
+    for (int i = 0; i < shown.size(); ++i) {
+        for (int j = i + 1; j < shown.size(); ++j)
+            QVERIFY2(!shown.at(i)->geometry().intersects(shown.at(j)->geometry()),
+                     qPrintable(shown.at(i)->objectName() + " covers " + shown.at(j)->objectName()));
+    }
 }
 
 QTEST_MAIN(TestVerifyDialog)
