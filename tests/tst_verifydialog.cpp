@@ -77,6 +77,7 @@ private slots:
     void strayAndChangedBackupFilesAreReported();
     void manifestIsCheckedByMd5sum();
     void vanishedBackupIsReported();
+    void copyThatFailsItsCheckChangesNothing();
     void leavingTheFrameStopsTheCheck();
     void fiveVerdictsEachGetTheirRoom();
 
@@ -905,6 +906,31 @@ void TestVerifyDialog::vanishedBackupIsReported()
     QVERIFY(detail(frame, "mirrorStatusDetail").contains(backupPath() + ": the backup folder cannot be read..."));
     QVERIFY(!frame->findChild<QPushButton *>("repairButton")->isEnabled());
     QVERIFY(logBlock("BACKUP CHECK").contains("    Check status : the backup folder cannot be read..."));
+}
+
+// The backup copy rots between the check and the repair: its copy is checked before it replaces anything,
+// so it is removed again and the damaged box file stays as it was.
+void TestVerifyDialog::copyThatFailsItsCheckChangesNothing()
+{
+    openBox();
+    writeCleanBox();
+    QCOMPARE(backup(makeFrame()), QStringLiteral("copying is successful complete..."));
+    const QString prime = stored("qw/er/ty.JPG");
+    QVERIFY(flipByte(prime));
+    const QMap<QString, QString> box = snapshot(boxPath());
+    VerifyDialog *frame = makeFrame();
+    QCOMPARE(checkBackup(frame), QStringLiteral("caution"));
+    QVERIFY(flipByte(backupPath() + "/photo/qw/er/ty.JPG", 3));
+    QCOMPARE(repair(frame), QStringLiteral("0 repaired, 1 not repaired"));
+    QCOMPARE(logBlock("REPAIR").at(2), "    qwerty not repaired: the copy's checksum is wrong: " + prime);
+    QCOMPARE(logBlock("REPAIR").at(3), QStringLiteral("    Repair status: 0 repaired, 1 not repaired"));
+    QCOMPARE(snapshot(boxPath()), box);
+    QVERIFY(!QFileInfo::exists(basePath() + "/_bad"));
+    // The rescan shows the box as it is, and the next check finds nothing to repair from.
+    QCOMPARE(status(frame, "abcStatus"), QStringLiteral("caution"));
+    QCOMPARE(checkBackup(frame), QStringLiteral("caution"));
+    QVERIFY(detail(frame, "mirrorStatusDetail").contains("qwerty: both copies disagree with the entry, unrecoverable..."));
+    QVERIFY(!frame->findChild<QPushButton *>("repairButton")->isEnabled());
 }
 
 // The check only reads: leaving the frame in the middle ends it at once and it reports nothing.
