@@ -194,7 +194,8 @@ bool BackupRun::writeManifest(const QStringList &files)
 #endif
             file.close();
             ok = ok && file.error() == QFileDevice::NoError;
-            ok = ok && std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) == 0;
+            ok = ok
+                 && std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) == 0;
             ok = ok && AltQFile::syncFolder(QFileInfo(target).path());
         },
         std::function<void(int)>(), QEventLoop::ExcludeUserInputEvents);

@@ -154,7 +154,8 @@ void TestRepairCrash::killedRepairLeavesEveryObjectWholeOrRepaired()
         Checked after(dir.path());
         QVERIFY(after.box);
         // A copy the kill left half-way is no file of the box.
-        QVERIFY2(!after.run->oddFiles().join(' ').contains(".tessary-part-"), qPrintable(after.run->oddFiles().join(' ')));
+        const QString odd = after.run->oddFiles().join(' ');
+        QVERIFY2(!odd.contains(".tessary-part-"), qPrintable(odd));
         QCOMPARE(after.mirror->count(MirrorCheck::BoxDamaged), repaired ? 1 : 2);
         QCOMPARE(after.mirror->count(MirrorCheck::Good), repaired ? 1 : 0);
         QCOMPARE(after.mirror->count(MirrorCheck::Unrecoverable), 0);

@@ -241,7 +241,8 @@ static int runMd5sumCheck(const QString &folder, QByteArray *output = nullptr)
     QProcess md5sum;
     md5sum.setWorkingDirectory(folder);
     md5sum.setProcessChannelMode(QProcess::MergedChannels);
-    md5sum.start(QStringLiteral("md5sum"), {QStringLiteral("-c"), QStringLiteral("--quiet"), QStringLiteral("MD5SUMS")});
+    md5sum.start(QStringLiteral("md5sum"),
+                 {QStringLiteral("-c"), QStringLiteral("--quiet"), QStringLiteral("MD5SUMS")});
     if (!md5sum.waitForFinished(60000) || md5sum.exitStatus() != QProcess::NormalExit)
         return -1;
     if (output)
@@ -754,7 +755,8 @@ void TestVerifyDialog::missingBoxCopyIsRestoredFromTheBackup()
     VerifyDialog *frame = makeFrame();
     QVERIFY(detail(frame, "abcStatusDetail").contains("qweras: linked file is absent..."));
     QCOMPARE(checkBackup(frame), QStringLiteral("caution"));
-    QVERIFY(detail(frame, "mirrorStatusDetail").contains("qweras: box copy is absent, it can be restored from the backup..."));
+    QVERIFY(detail(frame, "mirrorStatusDetail")
+                .contains("qweras: box copy is absent, it can be restored from the backup..."));
     QCOMPARE(repair(frame), QStringLiteral("1 repaired, 0 not repaired"));
     QCOMPARE(TestSupport::readFile(member), MEMBER_CONTENT);
     QCOMPARE(QFileInfo(member).lastModified(), QFileInfo(backupPath() + "/photo/qw/er/as.jpg").lastModified());
@@ -785,7 +787,8 @@ void TestVerifyDialog::damagedBackupCopyIsReplacedByTheNextBackup()
 
     VerifyDialog *frame = makeFrame();
     QCOMPARE(checkBackup(frame), QStringLiteral("caution"));
-    QVERIFY(detail(frame, "mirrorStatusDetail").contains("qwerty: backup copy checksum wrong, the next backup replaces it..."));
+    QVERIFY(detail(frame, "mirrorStatusDetail")
+                .contains("qwerty: backup copy checksum wrong, the next backup replaces it..."));
     QVERIFY(!frame->findChild<QPushButton *>("repairButton")->isEnabled());
     const QMap<QString, QString> box = snapshot(boxPath());
     QCOMPARE(backup(frame), QStringLiteral("copying is successful complete..."));
@@ -835,7 +838,8 @@ void TestVerifyDialog::strayAndChangedBackupFilesAreReported()
     QCOMPARE(checkBackup(frame), QStringLiteral("caution"));
     const QString report = detail(frame, "mirrorStatusDetail");
     QVERIFY2(report.contains("notes.txt: is not in the catalogue... " + stray), qPrintable(report));
-    QVERIFY2(report.contains("sss: backup copy differs from the box... " + basePath() + "/sss " + backupPath() + "/sss"),
+    QVERIFY2(report.contains("sss: backup copy differs from the box... " + basePath() + "/sss " + backupPath()
+                             + "/sss"),
              qPrintable(report));
     // The manifest is no object.
     QVERIFY(!report.contains("MD5SUMS"));
@@ -895,7 +899,8 @@ void TestVerifyDialog::vanishedBackupIsReported()
     QCOMPARE(TestSupport::readFile(stored("qw/er/ty.JPG")), damaged);
     QCOMPARE(QDir(boxPath() + "/qw/er").entryList(QDir::Files | QDir::Hidden).size(), 3);
     QVERIFY(!QFileInfo::exists(basePath() + "/_bad"));
-    QCOMPARE(logBlock("REPAIR").at(2), "    qwerty not repaired: the backup copy is missing: " + stored("qw/er/ty.JPG"));
+    QCOMPARE(logBlock("REPAIR").at(2),
+             "    qwerty not repaired: the backup copy is missing: " + stored("qw/er/ty.JPG"));
     QCOMPARE(status(frame, "abcStatus"), QStringLiteral("caution"));
     // With the backup folder gone the check is not offered; one that goes during the check is reported.
     QVERIFY(!frame->findChild<QPushButton *>("mirrorButton")->isEnabled());
@@ -929,7 +934,8 @@ void TestVerifyDialog::copyThatFailsItsCheckChangesNothing()
     // The rescan shows the box as it is, and the next check finds nothing to repair from.
     QCOMPARE(status(frame, "abcStatus"), QStringLiteral("caution"));
     QCOMPARE(checkBackup(frame), QStringLiteral("caution"));
-    QVERIFY(detail(frame, "mirrorStatusDetail").contains("qwerty: both copies disagree with the entry, unrecoverable..."));
+    QVERIFY(detail(frame, "mirrorStatusDetail")
+                .contains("qwerty: both copies disagree with the entry, unrecoverable..."));
     QVERIFY(!frame->findChild<QPushButton *>("repairButton")->isEnabled());
 }
 
