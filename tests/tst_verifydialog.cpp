@@ -958,6 +958,12 @@ void TestVerifyDialog::leavingTheFrameStopsTheCheck()
     QVERIFY(button);
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(status(frame, "mirrorStatus"), QStringLiteral("..."));
+    // Meanwhile the window answers and the bar moves with the files already read.
+    auto progress = frame->findChild<QProgressBar *>("scanProgress");
+    QVERIFY(progress && progress->isVisible());
+    QTRY_VERIFY(progress->value() > 0);
+    QCOMPARE(status(frame, "mirrorStatus"), QStringLiteral("..."));
+    QVERIFY(progress->value() < progress->maximum());
     QElapsedTimer clock;
     clock.start();
     m_central.reset();
