@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -27,7 +28,11 @@ MirrorCheck::MirrorCheck(AnyBox *box, const VerifyRun &run, const QString &backu
     , m_backupDir(backupDir.trimmed().isEmpty() ? QString() : QDir::cleanPath(backupDir.trimmed()))
     , m_backupBox(m_backupDir + QLatin1Char('/') + box->name())
     , m_objects(run.storedObjects())
+    , m_poll(new QTimer(this))
 {
+    // Often enough for a moving bar, seldom enough to cost nothing.
+    m_poll->setInterval(25);
+    connect(m_poll, &QTimer::timeout, this, &MirrorCheck::poll);
     for (const VerifyRun::StoredObject &object : qAsConst(m_objects)) {
         Hashed hashed;
         hashed.path = backupOf(object.path);
@@ -74,6 +79,26 @@ void MirrorCheck::start()
         return;
     m_running = true;
     m_thread = std::thread([this] { work(false); });
+    m_poll->start();
+}
+
+void MirrorCheck::poll()
+{
+    int progressed;
+    bool done;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        progressed = m_progressed;
+        done = m_workDone;
+    }
+    if (progressed != m_shownProgress) {
+        m_shownProgress = progressed;
+        emit progress(progressed);
+    }
+    if (done) {
+        m_poll->stop();
+        finish();
+    }
 }
 
 void MirrorCheck::runHere()
@@ -91,7 +116,8 @@ void MirrorCheck::stop()
 }
 
 // On the pass's own thread (or the caller's, with here): reads files and writes only m_hashed,
-// m_strays and m_backupReadable, which nobody reads before the pass has ended.
+// m_strays and m_backupReadable, which nobody reads before the thread has been joined, and the counts
+// under the mutex.
 void MirrorCheck::work(bool here)
 {
     const auto job = [this](int i) {
@@ -99,10 +125,12 @@ void MirrorCheck::work(bool here)
         hashed.digest = digestOf(hashed.path, m_stop, hashed.exists);
     };
     const auto progressed = [this, here](int done) {
-        if (here)
+        if (here) {
             emit progress(done);
-        else
-            QMetaObject::invokeMethod(this, [this, done] { emit progress(done); }, Qt::QueuedConnection);
+        } else {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_progressed = done;
+        }
     };
     WorkPool::forEach(int(m_hashed.size()), job, progressed, QEventLoop::ExcludeUserInputEvents);
 
@@ -132,8 +160,10 @@ void MirrorCheck::work(bool here)
         }
     }
     m_backupReadable = !m_backupDir.isEmpty() && QFileInfo(m_backupDir).isDir() && QDir(m_backupDir).isReadable();
-    if (!here)
-        QMetaObject::invokeMethod(this, [this] { finish(); }, Qt::QueuedConnection);
+    if (!here) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_workDone = true;
+    }
 }
 
 void MirrorCheck::finish()

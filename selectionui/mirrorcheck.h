@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -13,6 +14,7 @@
 
 class AnyBox;
 class MyLogFile;
+class QTimer;
 
 // The check of the backup copy of one box against the catalogue, after the box's own scan. For every
 // object the box copy, the backup copy and the entry's checksum vote: two of the three agreeing tell
@@ -87,6 +89,7 @@ private:
 
     QString backupOf(const QString &path) const;
     void work(bool here);
+    void poll();
     void finish();
     void evaluate();
     void writeLog();
@@ -110,6 +113,13 @@ private:
 
     std::thread m_thread;
     std::atomic<bool> m_stop{false};
+    // What the pass's thread tells this one, read by a timer here: nothing but counts cross, under the
+    // mutex, and the results are read only after the thread has been joined.
+    std::mutex m_mutex;
+    int m_progressed = 0;
+    bool m_workDone = false;
+    int m_shownProgress = 0;
+    QTimer *m_poll;
     bool m_running = false;
     bool m_done = false;
     bool m_failed = false;
