@@ -1,6 +1,7 @@
-// Times the verification scan of a box against md5sum over the same stored files, and a backup of the
-// box into an empty folder against cp -p of the same files (alone and followed by one sync), in the same
-// run with the page cache warm.
+// Times the verification scan of a box against md5sum over the same stored files, a backup of the box
+// into an empty folder against cp -p of the same files (alone and followed by one sync), and the scan
+// followed by the check of the backup copy against md5sum over the stored files and their backup copies,
+// in the same run with the page cache warm.
 // Prints the best of the rounds for each side and the ratios.
 //
 //   bench_verify [OBJECTS [MIB_EACH [ROUNDS]]]      defaults: 200 objects of 5 MiB, 3 rounds
@@ -17,10 +18,13 @@
 
 #include <algorithm>
 
+#include <sys/resource.h>
+
 #include "anybox.h"
 #include "backuprun.h"
 #include "basefolder.h"
 #include "constants.h"
+#include "mirrorcheck.h"
 #include "mysettings.h"
 #include "unittree.h"
 #include "verifyrun.h"
@@ -72,6 +76,16 @@ static qint64 timeProcess(const QString &program, const QStringList &arguments, 
     if (!*ok)
         QTextStream(stderr) << process.readAllStandardError();
     return clock.nsecsElapsed();
+}
+
+// CPU seconds used so far by this process (who), or by its waited-for children.
+static double cpuSeconds(int who)
+{
+    struct rusage usage;
+    if (::getrusage(who, &usage) != 0)
+        return 0;
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 int main(int argc, char *argv[])
@@ -163,6 +177,7 @@ int main(int argc, char *argv[])
         timeProcess(QStringLiteral("sync"), {}, &ok);
         clock.restart();
         BackupRun backup(box, backupDir, run.backupList());
+        backup.setDigests(run.goodDigests());
         if (backup.run() != BackupRun::Actual) {
             out << "the backup failed at " << backup.failedPath() << "\n";
             return 1;
@@ -200,6 +215,64 @@ int main(int argc, char *argv[])
         bestCp = bestCp < 0 ? cp : std::min(bestCp, cp);
         bestCpSync = bestCpSync < 0 ? cpSync : std::min(bestCpSync, cpSync);
     }
+    // The scan and the check of the backup copy, as the frame runs them one after the other, against
+    // md5sum over the stored files and their backup copies.
+    const QString mirrorDir = dir.path() + QStringLiteral("/mirror");
+    QStringList mirrored;
+    {
+        VerifyRun run(box);
+        run.scan();
+        BackupRun backup(box, mirrorDir, run.backupList());
+        backup.setDigests(run.goodDigests());
+        if (backup.run() != BackupRun::Actual) {
+            out << "the backup for the check failed\n";
+            return 1;
+        }
+        for (const QString &path : stored)
+            mirrored << backup.targetOf(path);
+    }
+    warm(stored + mirrored);
+    qint64 bestCheck = -1;
+    qint64 bestMd5sumBoth = -1;
+    double checkCpu = 0;
+    double md5sumCpu = 0;
+    for (int round = 0; round < rounds; ++round) {
+        const double cpuBefore = cpuSeconds(RUSAGE_SELF);
+        QElapsedTimer clock;
+        clock.start();
+        VerifyRun run(box);
+        run.scan();
+        QString report;
+        bool passed = run.sssOk(run.sssPath(), report) && run.wrdOk(run.wrdPath(), report) && run.fileOk(report);
+        for (const QString &abc : run.abcPaths())
+            passed = run.abcOk(abc, report) && passed;
+        const qint64 scanned = clock.nsecsElapsed();
+        MirrorCheck check(box, run, mirrorDir);
+        check.runHere();
+        const qint64 checked = clock.nsecsElapsed();
+        checkCpu += cpuSeconds(RUSAGE_SELF) - cpuBefore;
+        if (!passed || !check.passed() || check.count(MirrorCheck::Good) != objects) {
+            out << "the box or its backup copy did not pass\n" << check.report() << "\n";
+            return 1;
+        }
+        bool ok = false;
+        const double childBefore = cpuSeconds(RUSAGE_CHILDREN);
+        const qint64 md5sum = timeProcess(QStringLiteral("md5sum"), stored + mirrored, &ok);
+        md5sumCpu += cpuSeconds(RUSAGE_CHILDREN) - childBefore;
+        if (!ok) {
+            out << "md5sum failed\n";
+            return 1;
+        }
+        out << QStringLiteral("round %1: scan and backup check %2 s (scan %3 s), md5sum over both copies %4 s\n")
+                   .arg(round + 1)
+                   .arg(checked / 1e9, 0, 'f', 3)
+                   .arg(scanned / 1e9, 0, 'f', 3)
+                   .arg(md5sum / 1e9, 0, 'f', 3);
+        out.flush();
+        bestCheck = bestCheck < 0 ? checked : std::min(bestCheck, checked);
+        bestMd5sumBoth = bestMd5sumBoth < 0 ? md5sum : std::min(bestMd5sumBoth, md5sum);
+    }
+
     const double mib = double(objects * mibEach);
     out << QStringLiteral("%1 objects of %2 MiB, best of %3 rounds\n").arg(objects).arg(mibEach).arg(rounds);
     out << QStringLiteral("verification scan %1 s (%2 MiB/s), md5sum %3 s (%4 MiB/s): %5x\n")
@@ -216,5 +289,15 @@ int main(int argc, char *argv[])
                .arg(bestBackup / 1e9, 0, 'f', 3)
                .arg(bestCpSync / 1e9, 0, 'f', 3)
                .arg(double(bestBackup) / double(bestCpSync), 0, 'f', 2);
+    out << QStringLiteral("scan and backup check %1 s, md5sum over both copies %2 s: %3x\n")
+               .arg(bestCheck / 1e9, 0, 'f', 3)
+               .arg(bestMd5sumBoth / 1e9, 0, 'f', 3)
+               .arg(double(bestCheck) / double(bestMd5sumBoth), 0, 'f', 2);
+    // What each side costs whatever the other programs on the machine take: with both cores free the
+    // check can take half its CPU time.
+    const double both = 2 * mib * rounds;
+    out << QStringLiteral("MiB per CPU second: scan and backup check %1, md5sum %2\n")
+               .arg(both / checkCpu, 0, 'f', 0)
+               .arg(both / md5sumCpu, 0, 'f', 0);
     return 0;
 }

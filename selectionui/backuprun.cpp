@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -9,8 +10,15 @@
 
 #include "anybox.h"
 #include "constants.h"
+#include "altqfile.h"
 #include "mylogfile.h"
+#include "mysourcefile.h"
 #include "wholefilecopy.h"
+#include "workpool.h"
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 BackupRun::BackupRun(AnyBox *box, const QString &backupDir, const QStringList &files, QObject *parent)
     : QObject(parent)
@@ -24,6 +32,33 @@ BackupRun::BackupRun(AnyBox *box, const QString &backupDir, const QStringList &f
     const QString ledger = m_basePath + QLatin1Char('/') + NAME_SEEN_FILE;
     if (QFileInfo(ledger).isFile() && !m_files.contains(ledger))
         m_files << ledger;
+}
+
+void BackupRun::setReplaced(const QStringList &files)
+{
+    m_replaced.clear();
+    for (const QString &file : files)
+        m_replaced.insert(QDir::cleanPath(file));
+}
+
+QString BackupRun::manifestName()
+{
+    return QStringLiteral("MD5SUMS");
+}
+
+// md5sum -c reads a line that starts with a backslash as one whose name has backslashes, line feeds and
+// carriage returns escaped.
+QString BackupRun::manifestLine(const QString &digest, const QString &relativePath)
+{
+    QString name = relativePath;
+    const bool escaped = name.contains(QLatin1Char('\\')) || name.contains(QLatin1Char('\n'))
+                         || name.contains(QLatin1Char('\r'));
+    if (escaped) {
+        name.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+        name.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+        name.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
+    }
+    return (escaped ? QStringLiteral("\\") : QString()) + digest + QStringLiteral("  ") + name;
 }
 
 QString BackupRun::targetOf(const QString &path) const
@@ -95,7 +130,9 @@ BackupRun::State BackupRun::run()
         const QString target = targetOf(file);
         const QFileInfo source(file);
         const QFileInfo current(target);
-        if (current.isFile() && current.lastModified() == source.lastModified() && current.size() == source.size()) {
+        const bool replaced = m_replaced.contains(QDir::cleanPath(file));
+        if (!replaced && current.isFile() && current.lastModified() == source.lastModified()
+            && current.size() == source.size()) {
             ++m_current;
             continue;
         }
@@ -104,6 +141,10 @@ BackupRun::State BackupRun::run()
         ++m_copied;
     }
 
+    if (!writeManifest(files))
+        return stop(CopyFailed, targetOf(m_box->completeName()) + QLatin1Char('/') + manifestName(),
+                    QStringLiteral("    Backup manifest cannot be written: %1"));
+
     m_state = Actual;
     if (m_log) {
         *m_log << QStringLiteral("    Backup files : %1 copied, %2 already current").arg(m_copied).arg(m_current);
@@ -111,4 +152,58 @@ BackupRun::State BackupRun::run()
         m_log->closeLog();
     }
     return m_state;
+}
+
+// The stored files of the box (abc files aside), each with its checksum, so that the backup can be
+// checked by md5sum alone. Written under a temporary name, synced and renamed into place.
+bool BackupRun::writeManifest(const QStringList &files)
+{
+    const QString boxPath = QDir::cleanPath(m_box->completeName());
+    const QString prefix = boxPath + QLatin1Char('/');
+    QStringList stored;
+    QStringList unknown;
+    for (const QString &file : files) {
+        const QString clean = QDir::cleanPath(file);
+        if (!clean.startsWith(prefix) || QFileInfo(clean).fileName() == NAME_ABC_FILE)
+            continue;
+        stored << clean;
+        if (!m_digests.contains(clean))
+            unknown << clean;
+    }
+    QHash<QString, QString> digests = m_digests;
+    const QStringList computed = MySourceFile::computeCheckSums(unknown, std::function<void(int)>(),
+                                                                QEventLoop::ExcludeUserInputEvents);
+    for (int i = 0; i < unknown.size(); ++i) {
+        if (computed.at(i).isEmpty())
+            return false;
+        digests.insert(unknown.at(i), computed.at(i));
+    }
+    QByteArray text;
+    for (const QString &path : qAsConst(stored))
+        text += manifestLine(digests.value(path), path.mid(prefix.size())).toUtf8() + '\n';
+
+    const QString target = targetOf(boxPath) + QLatin1Char('/') + manifestName();
+    const QString temporary = WholeFileCopy::temporaryName(target);
+    if (!QDir().mkpath(QFileInfo(target).path()))
+        return false;
+    QFile::remove(temporary);
+    bool ok = false;
+    WorkPool::forEach(
+        1,
+        [&](int) {
+            QFile file(temporary);
+            ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(text) == text.size();
+#ifdef Q_OS_UNIX
+            ok = ok && ::fdatasync(file.handle()) == 0;
+#endif
+            file.close();
+            ok = ok && file.error() == QFileDevice::NoError;
+            ok = ok
+                 && std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) == 0;
+            ok = ok && AltQFile::syncFolder(QFileInfo(target).path());
+        },
+        std::function<void(int)>(), QEventLoop::ExcludeUserInputEvents);
+    if (!ok)
+        QFile::remove(temporary);
+    return ok;
 }

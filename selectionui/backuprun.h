@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +25,17 @@ public:
     // files: what the verification found worth keeping (see VerifyRun::backupList()).
     BackupRun(AnyBox *box, const QString &backupDir, const QStringList &files, QObject *parent = nullptr);
 
+    // Box files whose backup copy is known to be wrong (see MirrorCheck): they are copied again even when
+    // time and size agree.
+    void setReplaced(const QStringList &files);
+    // Path to checksum of the stored files, for the manifest; files missing here are hashed.
+    void setDigests(const QHash<QString, QString> &digests) { m_digests = digests; }
+
+    // The manifest every successful backup leaves in the backup's box folder, in md5sum's format.
+    static QString manifestName();
+    // One manifest line for a path relative to the box folder, names escaped as md5sum escapes them.
+    static QString manifestLine(const QString &digest, const QString &relativePath);
+
     // The whole backup; runs once per object. Returns the final state.
     State run();
 
@@ -43,12 +56,15 @@ signals:
 private:
     State stop(State state, const QString &path, const QString &line);
     bool insideBase(const QString &path) const;
+    bool writeManifest(const QStringList &files);
 
     AnyBox *m_box;
     MyLogFile *m_log;
     QString m_basePath;
     QString m_backupDir;
     QStringList m_files;
+    QSet<QString> m_replaced;
+    QHash<QString, QString> m_digests;
     State m_state = NotRun;
     QString m_failedPath;
     int m_copied = 0;

@@ -3,33 +3,60 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 
 #include "anybox.h"
 #include "backuprun.h"
 #include "basefolder.h"
 #include "frameatwork.h"
+#include "mirrorcheck.h"
+#include "mymessagebox.h"
+#include "repairrun.h"
 #include "verifyrun.h"
 
 VerifyDialog::VerifyDialog(AnyBox *box, QFrame *parent)
     : QFrame(parent)
     , m_box(box)
-    , m_run(new VerifyRun(box, this))
 {
     setupUi(this);
     setObjectName(QStringLiteral("VerifyDialog"));
     boxPixmap->setPixmap(m_box->boxPixmap());
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     setStatusNames();
-    setShown({mode, label_B, sssStatus, sssStatusDetail, label_C, wrdStatus, wrdStatusDetail, label_D, abcStatus,
-             abcProgress, abcStatusDetail, label_E, fileStatus, fileStatusDetail, copyGroup}, false);
     if (auto base = dynamic_cast<BaseFolder *>(m_box->baseUnit()))
         m_backupDir = base->backupDir();
     backupFolder->setText(QDir::toNativeSeparators(m_backupDir));
     curFile->clear();
     copyResult->clear();
+    repairResult->clear();
     copyProgress->setValue(0);
+    connect(backupButton, &QPushButton::clicked, this, &VerifyDialog::pressBackupButton);
+    connect(mirrorButton, &QPushButton::clicked, this, &VerifyDialog::pressMirrorButton);
+    connect(repairButton, &QPushButton::clicked, this, &VerifyDialog::pressRepairButton);
+    scanBox();
+}
+
+// A pass over the backup that is still running ends with the frame.
+VerifyDialog::~VerifyDialog()
+{
+    delete m_mirror;
+}
+
+// The scan of the box and its four verdicts; again after a repair, so they show the repaired box.
+void VerifyDialog::scanBox()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    delete m_mirror;
+    m_mirror = nullptr;
+    delete m_run;
+    m_run = new VerifyRun(m_box, this);
+    m_sssState = m_wrdState = m_abcState = m_fileState = m_mirrorState = Scanning;
+    setShown({mode, label_B, sssStatus, sssStatusDetail, label_C, wrdStatus, wrdStatusDetail, label_D, abcStatus,
+             abcProgress, abcStatusDetail, label_E, fileStatus, fileStatusDetail, label_M, mirrorStatus,
+             mirrorStatusDetail, mirrorButton, repairButton, copyGroup}, false);
+    mirrorStatusDetail->clear();
     scanProgress->setRange(0, qMax(1, totalFilesInBox()));
     scanProgress->setValue(0);
+    label_A->show();
     label_F->show();
     scanProgress->show();
 
@@ -45,11 +72,13 @@ VerifyDialog::VerifyDialog(AnyBox *box, QFrame *parent)
     copyGroup->show();
     runChecks();
 
-    const bool allPassed =
-        m_sssState == Passed && m_wrdState == Passed && m_abcState == Passed && m_fileState == Passed;
-    copyGroup->setEnabled(allPassed);
-    connect(backupButton, &QPushButton::clicked, this, &VerifyDialog::pressBackupButton);
-    if (allPassed)
+    m_allPassed = m_sssState == Passed && m_wrdState == Passed && m_abcState == Passed && m_fileState == Passed;
+    copyGroup->setEnabled(m_allPassed);
+    // The backup copy can be checked, and the box repaired from it, whatever the box's own verdicts.
+    setShown({mirrorButton, repairButton}, true);
+    mirrorButton->setEnabled(!m_backupDir.trimmed().isEmpty() && QFileInfo(m_backupDir.trimmed()).isDir());
+    repairButton->setEnabled(false);
+    if (m_allPassed)
         backupButton->setFocus();
     QApplication::restoreOverrideCursor();
 }
@@ -130,6 +159,10 @@ void VerifyDialog::pressBackupButton()
     backupButton->setEnabled(false);
     FrameAtWork atWork(this);
     BackupRun backup(m_box, m_backupDir, m_run->backupList());
+    backup.setDigests(m_run->goodDigests());
+    // Backup copies the check found wrong are replaced although their time and size agree.
+    if (m_mirror && m_mirror->isDone())
+        backup.setReplaced(m_mirror->staleBackupCopies());
     connect(&backup, &BackupRun::folderStageStarted, this, &VerifyDialog::showFolderStage);
     connect(&backup, &BackupRun::folderShown, this, &VerifyDialog::showFolder);
     connect(&backup, &BackupRun::fileStageStarted, this, &VerifyDialog::showFileStage);
@@ -142,6 +175,90 @@ void VerifyDialog::pressBackupButton()
     else
         curFile->setText(QDir::toNativeSeparators(backup.failedPath()));
     setCopyStatusLabel();
+}
+
+// The backup copy is read on another thread; the window answers, and leaving the frame ends the pass.
+void VerifyDialog::pressMirrorButton()
+{
+    if (!m_run || (m_mirror && m_mirror->isRunning()))
+        return;
+    delete m_mirror;
+    m_mirror = new MirrorCheck(m_box, *m_run, m_backupDir, this);
+    mirrorButton->setEnabled(false);
+    repairButton->setEnabled(false);
+    copyGroup->setEnabled(false);
+    setShown({label_M, mirrorStatus, mirrorStatusDetail}, true);
+    m_mirrorState = Scanning;
+    setStatusLabel(mirrorStatus, m_mirrorState);
+    mirrorStatusDetail->clear();
+    scanProgress->setRange(0, qMax(1, m_mirror->total()));
+    scanProgress->setValue(0);
+    label_F->show();
+    scanProgress->show();
+    connect(m_mirror, &MirrorCheck::progress, this, &VerifyDialog::showMirrorProgress);
+    connect(m_mirror, &MirrorCheck::finished, this, &VerifyDialog::showMirrorFinished);
+    m_mirror->start();
+}
+
+void VerifyDialog::showMirrorProgress(int done)
+{
+    scanProgress->setValue(qMin(done, scanProgress->maximum()));
+}
+
+void VerifyDialog::showMirrorFinished()
+{
+    scanProgress->setValue(scanProgress->maximum());
+    label_F->hide();
+    scanProgress->hide();
+    m_mirrorState = m_mirror->passed() ? Passed : Caution;
+    setStatusLabel(mirrorStatus, m_mirrorState);
+    mirrorStatusDetail->setHtml(m_mirror->report());
+    repairButton->setEnabled(!m_mirror->failed() && !m_mirror->repairable().isEmpty());
+    mirrorButton->setEnabled(true);
+    copyGroup->setEnabled(m_allPassed);
+}
+
+// Asks once, repairs every object the check found repairable, then scans the box again.
+void VerifyDialog::pressRepairButton()
+{
+    if (!m_mirror || !m_mirror->isDone() || m_mirror->failed())
+        return;
+    const QList<MirrorCheck::RepairItem> items = m_mirror->repairable();
+    if (items.isEmpty())
+        return;
+    const QMessageBox::StandardButton answer = MyMessageBox::question(
+        this, tr("Repair"),
+        tr("Objects to repair from the backup copy: %1. The damaged files are kept in the folder \"_bad\" of "
+           "the base folder. Repair them now?")
+            .arg(items.size()),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    repairButton->setEnabled(false);
+    mirrorButton->setEnabled(false);
+    copyGroup->setEnabled(false);
+    {
+        FrameAtWork atWork(this);
+        RepairRun repair(m_box, items);
+        connect(&repair, &RepairRun::objectShown, this, [this](const QString &, int position) {
+            repairResult->setText(tr("repairing %1 of %2").arg(position).arg(m_mirror->repairable().size())
+                                  + QStringLiteral("..."));
+            repaintNow();
+        });
+        repair.run();
+        m_repaired = repair.repairedCount();
+        m_notRepaired = repair.failedCount();
+    }
+    setRepairResult();
+    scanBox();
+}
+
+void VerifyDialog::setRepairResult()
+{
+    if (m_repaired < 0)
+        repairResult->clear();
+    else
+        repairResult->setText(tr("%1 repaired, %2 not repaired").arg(m_repaired).arg(m_notRepaired));
 }
 
 void VerifyDialog::showFolderScanned()
@@ -200,7 +317,9 @@ void VerifyDialog::retranslateThis()
     setStatusLabel(wrdStatus, m_wrdState);
     setStatusLabel(abcStatus, m_abcState);
     setStatusLabel(fileStatus, m_fileState);
+    setStatusLabel(mirrorStatus, m_mirrorState);
     setCopyStatusLabel();
+    setRepairResult();
 }
 
 void VerifyDialog::setStatusNames()

@@ -9,6 +9,7 @@
 
 class AnyBox;
 class BackupRun;
+class MirrorCheck;
 class QEvent;
 class QLabel;
 class VerifyRun;
@@ -23,6 +24,7 @@ public:
     enum CheckState { Scanning = 0, Passed = 1, Caution = 2 };
 
     VerifyDialog(AnyBox *box, QFrame *parent);
+    ~VerifyDialog() override;
 
     bool sssOk(const QString &path, QString &report) const;
     bool wrdOk(const QString &path, QString &report) const;
@@ -36,6 +38,8 @@ public:
 
 public slots:
     void pressBackupButton();
+    void pressMirrorButton();
+    void pressRepairButton();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -47,9 +51,13 @@ private slots:
     void showFolder(const QString &nativePath);
     void showFileStage(int maximum);
     void showFile(const QString &nativePath, int position);
+    void showMirrorProgress(int done);
+    void showMirrorFinished();
 
 private:
+    void scanBox();
     void runChecks();
+    void setRepairResult();
     void retranslateThis();
     static void setShown(const QList<QWidget *> &widgets, bool shown);
     void setStatusNames();
@@ -58,7 +66,8 @@ private:
     static void repaintNow();
 
     AnyBox *m_box;
-    VerifyRun *m_run;
+    VerifyRun *m_run = nullptr;
+    MirrorCheck *m_mirror = nullptr;
     QString m_backupDir;
     QString m_statusOk;
     QString m_statusCaution;
@@ -67,6 +76,11 @@ private:
     int m_wrdState = Scanning;
     int m_abcState = Scanning;
     int m_fileState = Scanning;
+    int m_mirrorState = Scanning;
+    bool m_allPassed = false;
+    // The last repair's counts; -1 before any.
+    int m_repaired = -1;
+    int m_notRepaired = 0;
     int m_backupState = 0;
     // Where a running backup is: 0 not started, 1 creating folders, 2 copying files.
     int m_backupStage = 0;

@@ -13,6 +13,7 @@
 #include "constants.h"
 #include "mysourcefile.h"
 #include "remark.h"
+#include "wholefilecopy.h"
 
 VerifyRun::VerifyRun(AnyBox *box, QObject *parent)
     : QObject(parent)
@@ -45,9 +46,17 @@ int VerifyRun::totalFilesInBox() const
     for (const QString &a : twoLetterFolders(m_boxPath)) {
         const QString first = m_boxPath + QLatin1Char('/') + a;
         for (const QString &b : twoLetterFolders(first))
-            total += QDir(first + QLatin1Char('/') + b).entryList(QDir::Files | QDir::Hidden).size();
+            total += filesOf(first + QLatin1Char('/') + b).size();
     }
     return total;
+}
+
+// What an interrupted copy or repair left half-written is no file of the box; the next one clears it.
+QStringList VerifyRun::filesOf(const QString &folder)
+{
+    QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    files.erase(std::remove_if(files.begin(), files.end(), &WholeFileCopy::isTemporary), files.end());
+    return files;
 }
 
 QStringList VerifyRun::readLines(const QString &path)
@@ -81,7 +90,7 @@ void VerifyRun::scan()
             const QString abcPath = folder + QLatin1Char('/') + NAME_ABC_FILE;
             emit folderScanned();
             // The catalogue of the folder first, so its stored files find their entries.
-            const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+            const QStringList files = filesOf(folder);
             if (files.contains(NAME_ABC_FILE)) {
                 readAbc(abcPath);
                 emit fileScanned(++m_fileCount);
@@ -186,6 +195,8 @@ void VerifyRun::scanStoredFile(const QString &abcPath, const QString &folderPath
     const auto entry = entries.constFind(remark);
     const bool hasEntry = entry != entries.constEnd();
 
+    if (!isSubFile(fileName))
+        m_storedFiles[remark] << qMakePair(path, digest);
     if (isSubFile(fileName)) {
         if (hasEntry) {
             m_backupList << path;
@@ -194,6 +205,7 @@ void VerifyRun::scanStoredFile(const QString &abcPath, const QString &folderPath
     } else {
         if (hasEntry && !digest.isEmpty() && entry->getField(Entry::ChecksumField) == digest) {
             m_goodFiles[remark] << digest;
+            m_goodDigests.insert(path, digest);
             m_backupList << path;
             return;
         }
@@ -201,6 +213,43 @@ void VerifyRun::scanStoredFile(const QString &abcPath, const QString &folderPath
     m_oddRemarks.insert(remark);
     m_odd << OddFile{remark, path};
     m_oddPaths << path;
+}
+
+QList<VerifyRun::StoredObject> VerifyRun::storedObjects() const
+{
+    QMap<QString, StoredObject> objects;
+    for (auto file = m_abcEntries.constBegin(); file != m_abcEntries.constEnd(); ++file) {
+        const QString folder = QFileInfo(file.key()).path();
+        const QFileInfo folderInfo(folder);
+        const QString rema = QFileInfo(folderInfo.path()).fileName() + folderInfo.fileName();
+        for (auto it = file->constBegin(); it != file->constEnd(); ++it) {
+            const Remark remark(it.key());
+            if (m_multipleUse.contains(it.key()) || !remark.Ok() || remark.rema() != rema)
+                continue;
+            StoredObject object;
+            object.remark = it.key();
+            object.checksum = it->getField(Entry::ChecksumField);
+            // Of several files of one remark, the one that agrees with the entry stands for it.
+            const QList<QPair<QString, QString>> files = m_storedFiles.value(it.key());
+            for (const auto &stored : files) {
+                if (!object.present || stored.second == object.checksum) {
+                    object.path = stored.first;
+                    object.digest = stored.second;
+                    object.present = true;
+                }
+                if (object.digest == object.checksum)
+                    break;
+            }
+            if (!object.present) {
+                const QString original = it->getField(Entry::OriginalField);
+                const int dot = original.lastIndexOf(QLatin1Char('.'));
+                object.path = folder + QLatin1Char('/') + it.key().mid(4)
+                              + (dot < 0 ? QString() : original.mid(dot));
+            }
+            objects.insert(object.remark, object);
+        }
+    }
+    return objects.values();
 }
 
 QString VerifyRun::statusOk()

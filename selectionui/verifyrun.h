@@ -22,6 +22,17 @@ class VerifyRun : public QObject
     Q_OBJECT
 
 public:
+    // One object of the catalogue with its box copy: the entry's checksum and the digest the scan found
+    // (empty when the box copy is missing or unreadable).
+    struct StoredObject
+    {
+        QString remark;
+        QString checksum;
+        QString path;
+        QString digest;
+        bool present = false;
+    };
+
     explicit VerifyRun(AnyBox *box, QObject *parent = nullptr);
 
     // Files in the box's two levels of two-letter folders (abc files included): the scan's length.
@@ -44,6 +55,12 @@ public:
     // their entries account for.
     QStringList backupList() const { return m_backupList; }
     QStringList oddFiles() const { return m_oddPaths; }
+    // Every entry that lies in its own folder and is the only one of its remark, with its box copy; a
+    // missing copy gets the name the entry's original file name gives it. In remark order.
+    QList<StoredObject> storedObjects() const;
+    // Path to digest for the stored files that agree with their entries.
+    QHash<QString, QString> goodDigests() const { return m_goodDigests; }
+    QString boxPath() const { return m_boxPath; }
 
 signals:
     void folderScanned();
@@ -67,6 +84,7 @@ private:
     QString entryFindings(const QString &abcPath, const QString &folderA, const QString &folderB,
                           const Entry &entry) const;
     static QStringList readLines(const QString &path);
+    static QStringList filesOf(const QString &folder);
     static QString passBlock(const QString &name);
     static QString statusOk();
     static QString statusCaution();
@@ -90,6 +108,9 @@ private:
     // Remark to the checksums of its stored files that agree with an entry.
     QHash<QString, QStringList> m_goodFiles;
     QSet<QString> m_oddRemarks;
+    QHash<QString, QString> m_goodDigests;
+    // Remark to its stored files (sub files aside) with their digests.
+    QHash<QString, QList<QPair<QString, QString>>> m_storedFiles;
     QList<OddFile> m_odd;
     QStringList m_oddPaths;
     QStringList m_backupList;

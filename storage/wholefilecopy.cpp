@@ -22,6 +22,11 @@ QString WholeFileCopy::temporaryName(const QString &target)
     return info.path() + QLatin1Char('/') + TEMPORARY_PREFIX + info.fileName();
 }
 
+bool WholeFileCopy::isTemporary(const QString &fileName)
+{
+    return fileName.startsWith(TEMPORARY_PREFIX);
+}
+
 bool WholeFileCopy::copy(const QString &source, const QString &target, bool replace)
 {
     const QFileInfo sourceInfo(source);

@@ -10,6 +10,8 @@ class WholeFileCopy
 public:
     // The hidden name a copy to target is written under first.
     static QString temporaryName(const QString &target);
+    // Whether a file name is one of those temporaries (never a file of the collection).
+    static bool isTemporary(const QString &fileName);
 
     // replace: whether an existing target is replaced (in one step); without it an existing target
     // makes the copy fail and stays as it was. False when anything fails; nothing is left behind then.

@@ -7,10 +7,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QScopedPointer>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -19,6 +21,7 @@
 #include "arrangementsupport.h"
 #include "basefolder.h"
 #include "mainwindow.h"
+#include "mymessagebox.h"
 #include "constants.h"
 #include "mysettings.h"
 #include "storagesupport.h"
@@ -66,6 +69,18 @@ private slots:
     void backupInsideTheBaseFolderIsRefused();
     void interruptedBackupIsMadeGoodByTheNext();
 
+    // The backup copy checked against the catalogue, and the box repaired from it.
+    void damagedBoxCopyIsRepairedFromTheBackup();
+    void missingBoxCopyIsRestoredFromTheBackup();
+    void damagedBackupCopyIsReplacedByTheNextBackup();
+    void bothCopiesDamagedChangeNothing();
+    void strayAndChangedBackupFilesAreReported();
+    void manifestIsCheckedByMd5sum();
+    void vanishedBackupIsReported();
+    void copyThatFailsItsCheckChangesNothing();
+    void leavingTheFrameStopsTheCheck();
+    void fiveVerdictsEachGetTheirRoom();
+
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
     QString boxPath() const { return basePath() + QStringLiteral("/photo"); }
@@ -78,7 +93,9 @@ private:
     QString status(VerifyDialog *frame, const char *name) const;
     QString detail(VerifyDialog *frame, const char *name) const;
     QString backup(VerifyDialog *frame);
-    QStringList logBlock() const;
+    QStringList logBlock(const QString &title = QStringLiteral("BACKUP")) const;
+    QString checkBackup(VerifyDialog *frame);
+    QString repair(VerifyDialog *frame, QMessageBox::StandardButton answer = QMessageBox::Yes);
     QMap<QString, QString> snapshot(const QString &root) const;
 
     QScopedPointer<QTemporaryDir> m_dir;
@@ -167,16 +184,70 @@ QString TestVerifyDialog::backup(VerifyDialog *frame)
     return status(frame, "copyResult");
 }
 
-// The lines of the last block in the log.
-QStringList TestVerifyDialog::logBlock() const
+// The lines of the last block with that title in the log.
+QStringList TestVerifyDialog::logBlock(const QString &title) const
 {
     const QStringList all = lines(basePath() + "/log");
     int open = -1;
     for (int i = 0; i < all.size(); ++i) {
-        if (all.at(i).startsWith(QLatin1String("--- BACKUP OPEN : ")))
+        if (all.at(i).startsWith("--- " + title + " OPEN : "))
             open = i;
     }
     return open < 0 ? QStringList() : all.mid(open);
+}
+
+// A click on "Check the backup copy"; waits for the verdict and returns it.
+QString TestVerifyDialog::checkBackup(VerifyDialog *frame)
+{
+    auto button = frame->findChild<QPushButton *>("mirrorButton");
+    if (!button || !button->isVisible() || !button->isEnabled())
+        return QStringLiteral("<no check offered>");
+    QTest::mouseClick(button, Qt::LeftButton);
+    // The pass runs beside the window, which answers meanwhile.
+    if (button->isEnabled() || status(frame, "mirrorStatus") != QLatin1String("..."))
+        return QStringLiteral("<the check did not start>");
+    if (!QTest::qWaitFor([button] { return button->isEnabled(); }, 60000))
+        return QStringLiteral("<the check did not end>");
+    return status(frame, "mirrorStatus");
+}
+
+// A click on "Repair from backup", answered; returns the result shown afterwards.
+QString TestVerifyDialog::repair(VerifyDialog *frame, QMessageBox::StandardButton answer)
+{
+    auto button = frame->findChild<QPushButton *>("repairButton");
+    if (!button || !button->isEnabled())
+        return QStringLiteral("<no repair offered>");
+    MyMessageBox::clearAnswers();
+    MyMessageBox::setNextAnswer(answer);
+    QTest::mouseClick(button, Qt::LeftButton);
+    return status(frame, "repairResult");
+}
+
+// One byte of a file changed, its size, time and permissions kept: what rot does to a disk.
+static bool flipByte(const QString &path, int at = 0)
+{
+    const QFileInfo info(path);
+    const QDateTime time = info.lastModified();
+    const QFile::Permissions permissions = QFile::permissions(path);
+    QByteArray content = TestSupport::readFile(path);
+    if (content.isEmpty() || !QFile::setPermissions(path, permissions | QFile::WriteOwner))
+        return false;
+    content[at] = char(content.at(at) ^ 0x01);
+    return StorageSupport::writeFileAt(path, content, time) && QFile::setPermissions(path, permissions);
+}
+
+static int runMd5sumCheck(const QString &folder, QByteArray *output = nullptr)
+{
+    QProcess md5sum;
+    md5sum.setWorkingDirectory(folder);
+    md5sum.setProcessChannelMode(QProcess::MergedChannels);
+    md5sum.start(QStringLiteral("md5sum"),
+                 {QStringLiteral("-c"), QStringLiteral("--quiet"), QStringLiteral("MD5SUMS")});
+    if (!md5sum.waitForFinished(60000) || md5sum.exitStatus() != QProcess::NormalExit)
+        return -1;
+    if (output)
+        *output = md5sum.readAll();
+    return md5sum.exitCode();
 }
 
 // Every file under root: relative path to size, modification time and digest.
@@ -473,8 +544,11 @@ void TestVerifyDialog::cleanBoxBacksUpWithoutTouchingTheBox()
     QCOMPARE(after, beforeWithoutLog);
     // The backup mirrors the base folder: same bytes, same modification times.
     QMap<QString, QString> mirrored = snapshot(backupPath());
-    QCOMPARE(mirrored.keys(), QStringList({"/photo/as/df/abc", "/photo/as/df/gh.jpg", "/photo/qw/er/abc",
-                                           "/photo/qw/er/as.jpg", "/photo/qw/er/ty.JPG", "/sss", "/tmp", "/wrd"}));
+    // Beside the copies, the manifest of the stored files.
+    QCOMPARE(mirrored.keys(), QStringList({"/photo/MD5SUMS", "/photo/as/df/abc", "/photo/as/df/gh.jpg",
+                                           "/photo/qw/er/abc", "/photo/qw/er/as.jpg", "/photo/qw/er/ty.JPG", "/sss",
+                                           "/tmp", "/wrd"}));
+    mirrored.remove("/photo/MD5SUMS");
     for (auto it = mirrored.constBegin(); it != mirrored.constEnd(); ++it)
         QCOMPARE(it.value(), beforeWithoutLog.value(it.key()));
     const QStringList block = logBlock();
@@ -601,10 +675,342 @@ void TestVerifyDialog::interruptedBackupIsMadeGoodByTheNext()
     // The three files copied before the interruption are current; the rest comes now.
     QCOMPARE(logBlock().at(2), QStringLiteral("    Backup files : 5 copied, 3 already current"));
     QMap<QString, QString> box = snapshot(basePath());
-    const QMap<QString, QString> mirrored = snapshot(backupPath());
+    QMap<QString, QString> mirrored = snapshot(backupPath());
+    QVERIFY(mirrored.remove("/photo/MD5SUMS") == 1);
     QCOMPARE(mirrored.size(), 8);
     for (auto it = mirrored.constBegin(); it != mirrored.constEnd(); ++it)
         QCOMPARE(it.value(), box.value(it.key()));
+}
+
+// The box copy of qwerty rots; the backup holds the good one. The check says so, the repair puts the good
+// copy back (the damaged one kept aside), the box passes again and the backup goes on.
+void TestVerifyDialog::damagedBoxCopyIsRepairedFromTheBackup()
+{
+    openBox();
+    writeCleanBox();
+    QCOMPARE(backup(makeFrame()), QStringLiteral("copying is successful complete..."));
+    const QString prime = stored("qw/er/ty.JPG");
+    const QString mirror = backupPath() + "/photo/qw/er/ty.JPG";
+    QVERIFY(flipByte(prime, 4));
+    const QByteArray damaged = TestSupport::readFile(prime);
+
+    VerifyDialog *frame = makeFrame();
+    QCOMPARE(status(frame, "abcStatus"), QStringLiteral("caution"));
+    QCOMPARE(backup(frame), QStringLiteral("<no backup offered>"));
+    QVERIFY(!frame->findChild<QPushButton *>("repairButton")->isEnabled());
+    QVERIFY(!frame->findChild<QLabel *>("mirrorStatus")->isVisible());
+    QCOMPARE(checkBackup(frame), QStringLiteral("caution"));
+    QCOMPARE(status(frame, "label_M"), QStringLiteral("Backup copy:"));
+    const QString report = detail(frame, "mirrorStatusDetail");
+    QVERIFY2(report.startsWith(QDir::toNativeSeparators(backupPath() + "/photo") + "... caution"), qPrintable(report));
+    QVERIFY2(report.contains("qwerty: box copy checksum wrong, it can be repaired from the backup... " + prime + " "
+                             + mirror),
+             qPrintable(report));
+    // One finding: the two other objects and the shared files are good in both places.
+    QCOMPARE(report.count(QStringLiteral("...")), 2);
+    auto progress = frame->findChild<QProgressBar *>("scanProgress");
+    QCOMPARE(progress->maximum(), 3 + 2 * 5); // three backup copies, box and backup copies of five shared files
+    QCOMPARE(progress->value(), progress->maximum());
+    QVERIFY(logBlock("BACKUP CHECK").contains("    Check status : caution"));
+
+    // Asked first: a No changes nothing.
+    QCOMPARE(repair(frame, QMessageBox::No), QString());
+    QCOMPARE(TestSupport::readFile(prime), damaged);
+    QCOMPARE(repair(frame), QStringLiteral("1 repaired, 0 not repaired"));
+    QVERIFY(MyMessageBox::lastText().contains("Objects to repair from the backup copy: 1."));
+    QCOMPARE(TestSupport::readFile(prime), PRIME_CONTENT);
+    QCOMPARE(QFileInfo(prime).lastModified(), QFileInfo(mirror).lastModified());
+    QVERIFY(!(QFile::permissions(prime) & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)));
+    // The damaged file is kept, under the box name, its path and the time of the repair.
+    const QString quarantine = basePath() + "/_bad/photo/qw/er";
+    const QStringList kept = QDir(quarantine).entryList(QDir::Files);
+    QCOMPARE(kept.size(), 1);
+    QVERIFY2(QRegularExpression("^ty\\.JPG\\.\\d{8}-\\d{6}$").match(kept.first()).hasMatch(), qPrintable(kept.first()));
+    QCOMPARE(TestSupport::readFile(quarantine + "/" + kept.first()), damaged);
+    QVERIFY(QDir(boxPath() + "/qw/er").entryList(QDir::Files | QDir::Hidden).size() == 3);
+    const QStringList block = logBlock("REPAIR");
+    QCOMPARE(block.size(), 6);
+    QCOMPARE(block.at(1), QStringLiteral("    Repair box   : photo"));
+    QCOMPARE(block.at(2), "    qwerty repaired: " + prime + " from " + mirror + ", damaged copy kept as " + quarantine
+                              + "/" + kept.first());
+    QCOMPARE(block.at(3), QStringLiteral("    Repair status: 1 repaired, 0 not repaired"));
+    QVERIFY(block.at(4).startsWith("--- REPAIR CLOSE: "));
+
+    // The frame scanned again by itself: the box passes and the backup goes on.
+    for (const char *name : {"sssStatus", "wrdStatus", "abcStatus", "fileStatus"})
+        QCOMPARE(status(frame, name), QStringLiteral("ok"));
+    QVERIFY(!frame->findChild<QPushButton *>("repairButton")->isEnabled());
+    QCOMPARE(backup(frame), QStringLiteral("copying is successful complete..."));
+    QCOMPARE(runMd5sumCheck(backupPath() + "/photo"), 0);
+    QCOMPARE(checkBackup(makeFrame()), QStringLiteral("ok"));
+}
+
+void TestVerifyDialog::missingBoxCopyIsRestoredFromTheBackup()
+{
+    openBox();
+    writeCleanBox();
+    QCOMPARE(backup(makeFrame()), QStringLiteral("copying is successful complete..."));
+    const QString member = stored("qw/er/as.jpg");
+    QVERIFY(QFile::remove(member));
+    VerifyDialog *frame = makeFrame();
+    QVERIFY(detail(frame, "abcStatusDetail").contains("qweras: linked file is absent..."));
+    QCOMPARE(checkBackup(frame), QStringLiteral("caution"));
+    QVERIFY(detail(frame, "mirrorStatusDetail")
+                .contains("qweras: box copy is absent, it can be restored from the backup..."));
+    QCOMPARE(repair(frame), QStringLiteral("1 repaired, 0 not repaired"));
+    QCOMPARE(TestSupport::readFile(member), MEMBER_CONTENT);
+    QCOMPARE(QFileInfo(member).lastModified(), QFileInfo(backupPath() + "/photo/qw/er/as.jpg").lastModified());
+    // Nothing was damaged, so nothing is kept aside.
+    QVERIFY(!QFileInfo::exists(basePath() + "/_bad/photo/qw/er"));
+    QCOMPARE(logBlock("REPAIR").at(2),
+             "    qweras repaired: " + member + " restored from " + backupPath() + "/photo/qw/er/as.jpg");
+    QCOMPARE(status(frame, "abcStatus"), QStringLiteral("ok"));
+    QVERIFY(frame->findChild<QGroupBox *>("copyGroup")->isEnabled());
+}
+
+// A backup copy that rotted keeps its time and size, so a plain backup takes it for current; after the
+// check has found it, the next backup replaces it.
+void TestVerifyDialog::damagedBackupCopyIsReplacedByTheNextBackup()
+{
+    openBox();
+    writeCleanBox();
+    QCOMPARE(backup(makeFrame()), QStringLiteral("copying is successful complete..."));
+    const QString mirror = backupPath() + "/photo/qw/er/ty.JPG";
+    QVERIFY(flipByte(mirror));
+    QCOMPARE(backup(makeFrame()), QStringLiteral("copying is successful complete..."));
+    QCOMPARE(logBlock().at(2), QStringLiteral("    Backup files : 0 copied, 8 already current"));
+    QVERIFY(TestSupport::readFile(mirror) != PRIME_CONTENT);
+    // The manifest tells the rot to md5sum too.
+    QByteArray said;
+    QCOMPARE(runMd5sumCheck(backupPath() + "/photo", &said), 1);
+    QVERIFY2(said.contains("qw/er/ty.JPG: FAILED"), said.constData());
+
+    VerifyDialog *frame = makeFrame();
+    QCOMPARE(checkBackup(frame), QStringLiteral("caution"));
+    QVERIFY(detail(frame, "mirrorStatusDetail")
+                .contains("qwerty: backup copy checksum wrong, the next backup replaces it..."));
+    QVERIFY(!frame->findChild<QPushButton *>("repairButton")->isEnabled());
+    const QMap<QString, QString> box = snapshot(boxPath());
+    QCOMPARE(backup(frame), QStringLiteral("copying is successful complete..."));
+    QCOMPARE(logBlock().at(2), QStringLiteral("    Backup files : 1 copied, 7 already current"));
+    QCOMPARE(TestSupport::readFile(mirror), PRIME_CONTENT);
+    QCOMPARE(snapshot(boxPath()), box);
+    QCOMPARE(runMd5sumCheck(backupPath() + "/photo"), 0);
+    QCOMPARE(checkBackup(makeFrame()), QStringLiteral("ok"));
+}
+
+// Box copy and backup copy both disagree with the entry: nothing can tell the good bytes, nothing changes.
+void TestVerifyDialog::bothCopiesDamagedChangeNothing()
+{
+    openBox();
+    writeCleanBox();
+    QCOMPARE(backup(makeFrame()), QStringLiteral("copying is successful complete..."));
+    QVERIFY(flipByte(stored("qw/er/ty.JPG")));
+    QVERIFY(flipByte(backupPath() + "/photo/qw/er/ty.JPG"));
+    QVERIFY(flipByte(stored("as/df/gh.jpg"), 1));
+    QVERIFY(flipByte(backupPath() + "/photo/as/df/gh.jpg", 2));
+    QMap<QString, QString> before = snapshot(m_dir->path());
+    VerifyDialog *frame = makeFrame();
+    QCOMPARE(checkBackup(frame), QStringLiteral("caution"));
+    const QString report = detail(frame, "mirrorStatusDetail");
+    // The same bytes in both places point at the catalogue line rather than at the files.
+    QVERIFY2(report.contains("qwerty: both copies disagree with the entry, both copies agree with each other..."),
+             qPrintable(report));
+    QVERIFY2(report.contains("asdfgh: both copies disagree with the entry, unrecoverable..."), qPrintable(report));
+    QVERIFY(!frame->findChild<QPushButton *>("repairButton")->isEnabled());
+    QCOMPARE(backup(frame), QStringLiteral("<no backup offered>"));
+    QMap<QString, QString> after = snapshot(m_dir->path());
+    before.remove("/base/log");
+    after.remove("/base/log");
+    QCOMPARE(after, before);
+    QVERIFY(!QFileInfo::exists(basePath() + "/_bad"));
+}
+
+void TestVerifyDialog::strayAndChangedBackupFilesAreReported()
+{
+    openBox();
+    writeCleanBox();
+    QCOMPARE(backup(makeFrame()), QStringLiteral("copying is successful complete..."));
+    const QString stray = backupPath() + "/photo/qw/er/notes.txt";
+    QVERIFY(TestSupport::writeFile(stray, "left here"));
+    QVERIFY(flipByte(backupPath() + "/sss"));
+    VerifyDialog *frame = makeFrame();
+    QCOMPARE(checkBackup(frame), QStringLiteral("caution"));
+    const QString report = detail(frame, "mirrorStatusDetail");
+    QVERIFY2(report.contains("notes.txt: is not in the catalogue... " + stray), qPrintable(report));
+    QVERIFY2(report.contains("sss: backup copy differs from the box... " + basePath() + "/sss " + backupPath()
+                             + "/sss"),
+             qPrintable(report));
+    // The manifest is no object.
+    QVERIFY(!report.contains("MD5SUMS"));
+    QCOMPARE(report.count(QStringLiteral("...")), 3);
+    QCOMPARE(backup(frame), QStringLiteral("copying is successful complete..."));
+    QCOMPARE(TestSupport::readFile(backupPath() + "/sss"), TestSupport::readFile(basePath() + "/sss"));
+    QCOMPARE(TestSupport::readFile(stray), QByteArray("left here"));
+    frame = makeFrame();
+    QCOMPARE(checkBackup(frame), QStringLiteral("caution"));
+    QCOMPARE(detail(frame, "mirrorStatusDetail").count(QStringLiteral("...")), 2);
+}
+
+// Names with a blank and with a backslash, as md5sum writes and reads them.
+void TestVerifyDialog::manifestIsCheckedByMd5sum()
+{
+    openBox();
+    writeCleanBox();
+    QStringList qwer = lines(stored("qw/er/abc"));
+    qwer << entryLine({"2", "qwerab", "qwerab", md5("blank"), "0", "0", "unknown", "IMG 4.j pg", "unknown,unknown",
+                       "11.07.2021"})
+         << entryLine({"2", "qwerac", "qwerac", md5("backslash"), "0", "0", "unknown", "IMG_5.j\\pg",
+                       "unknown,unknown", "11.07.2021"});
+    QVERIFY(ArrangementSupport::writeEntries(boxPath(), "qwer", qwer));
+    QVERIFY(TestSupport::writeFile(stored("qw/er/ab.j pg"), "blank"));
+    QVERIFY(TestSupport::writeFile(stored("qw/er/ac.j\\pg"), "backslash"));
+    VerifyDialog *frame = makeFrame();
+    QCOMPARE(status(frame, "fileStatus"), QStringLiteral("ok"));
+    QCOMPARE(backup(frame), QStringLiteral("copying is successful complete..."));
+    const QString manifest = backupPath() + "/photo/MD5SUMS";
+    const QStringList written = lines(manifest);
+    QCOMPARE(written.size(), 5);
+    QVERIFY(written.contains(md5(PRIME_CONTENT) + "  qw/er/ty.JPG"));
+    QVERIFY(written.contains(md5("blank") + "  qw/er/ab.j pg"));
+    QVERIFY(written.contains("\\" + md5("backslash") + "  qw/er/ac.j\\\\pg"));
+    QByteArray said;
+    QCOMPARE(runMd5sumCheck(backupPath() + "/photo", &said), 0);
+    QCOMPARE(said, QByteArray());
+    // Written whole: no temporary is left beside it.
+    QCOMPARE(QDir(backupPath() + "/photo").entryList(QDir::Files | QDir::Hidden), QStringList({"MD5SUMS"}));
+    QVERIFY(flipByte(backupPath() + "/photo/qw/er/ac.j\\pg"));
+    QCOMPARE(runMd5sumCheck(backupPath() + "/photo"), 1);
+}
+
+// The backup folder goes away between the steps: the check and the repair say so, the box stays as it was.
+void TestVerifyDialog::vanishedBackupIsReported()
+{
+    openBox();
+    writeCleanBox();
+    QCOMPARE(backup(makeFrame()), QStringLiteral("copying is successful complete..."));
+    QVERIFY(flipByte(stored("qw/er/ty.JPG")));
+    const QByteArray damaged = TestSupport::readFile(stored("qw/er/ty.JPG"));
+    VerifyDialog *frame = makeFrame();
+    QCOMPARE(checkBackup(frame), QStringLiteral("caution"));
+    QVERIFY(frame->findChild<QPushButton *>("repairButton")->isEnabled());
+    QVERIFY(QDir(backupPath()).removeRecursively());
+    QCOMPARE(repair(frame), QStringLiteral("0 repaired, 1 not repaired"));
+    QCOMPARE(TestSupport::readFile(stored("qw/er/ty.JPG")), damaged);
+    QCOMPARE(QDir(boxPath() + "/qw/er").entryList(QDir::Files | QDir::Hidden).size(), 3);
+    QVERIFY(!QFileInfo::exists(basePath() + "/_bad"));
+    QCOMPARE(logBlock("REPAIR").at(2),
+             "    qwerty not repaired: the backup copy is missing: " + stored("qw/er/ty.JPG"));
+    QCOMPARE(status(frame, "abcStatus"), QStringLiteral("caution"));
+    // With the backup folder gone the check is not offered; one that goes during the check is reported.
+    QVERIFY(!frame->findChild<QPushButton *>("mirrorButton")->isEnabled());
+    QVERIFY(QDir().mkpath(backupPath()));
+    frame = makeFrame();
+    QVERIFY(QDir(backupPath()).removeRecursively());
+    QCOMPARE(checkBackup(frame), QStringLiteral("caution"));
+    QVERIFY(detail(frame, "mirrorStatusDetail").contains(backupPath() + ": the backup folder cannot be read..."));
+    QVERIFY(!frame->findChild<QPushButton *>("repairButton")->isEnabled());
+    QVERIFY(logBlock("BACKUP CHECK").contains("    Check status : the backup folder cannot be read..."));
+}
+
+// The backup copy rots between the check and the repair: its copy is checked before it replaces anything,
+// so it is removed again and the damaged box file stays as it was.
+void TestVerifyDialog::copyThatFailsItsCheckChangesNothing()
+{
+    openBox();
+    writeCleanBox();
+    QCOMPARE(backup(makeFrame()), QStringLiteral("copying is successful complete..."));
+    const QString prime = stored("qw/er/ty.JPG");
+    QVERIFY(flipByte(prime));
+    const QMap<QString, QString> box = snapshot(boxPath());
+    VerifyDialog *frame = makeFrame();
+    QCOMPARE(checkBackup(frame), QStringLiteral("caution"));
+    QVERIFY(flipByte(backupPath() + "/photo/qw/er/ty.JPG", 3));
+    QCOMPARE(repair(frame), QStringLiteral("0 repaired, 1 not repaired"));
+    QCOMPARE(logBlock("REPAIR").at(2), "    qwerty not repaired: the copy's checksum is wrong: " + prime);
+    QCOMPARE(logBlock("REPAIR").at(3), QStringLiteral("    Repair status: 0 repaired, 1 not repaired"));
+    QCOMPARE(snapshot(boxPath()), box);
+    QVERIFY(!QFileInfo::exists(basePath() + "/_bad"));
+    // The rescan shows the box as it is, and the next check finds nothing to repair from.
+    QCOMPARE(status(frame, "abcStatus"), QStringLiteral("caution"));
+    QCOMPARE(checkBackup(frame), QStringLiteral("caution"));
+    QVERIFY(detail(frame, "mirrorStatusDetail")
+                .contains("qwerty: both copies disagree with the entry, unrecoverable..."));
+    QVERIFY(!frame->findChild<QPushButton *>("repairButton")->isEnabled());
+}
+
+// The check only reads: leaving the frame in the middle ends it at once and it reports nothing.
+void TestVerifyDialog::leavingTheFrameStopsTheCheck()
+{
+    openBox();
+    writeCleanBox();
+    QCOMPARE(backup(makeFrame()), QStringLiteral("copying is successful complete..."));
+    // A large backup copy keeps the pass busy long enough to be left.
+    const QString mirror = backupPath() + "/photo/as/df/gh.jpg";
+    {
+        QFile file(mirror);
+        QVERIFY(QFile::setPermissions(mirror, QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.resize(qint64(8) * 1024 * 1024 * 1024)); // sparse: hashing it takes many seconds
+    }
+    VerifyDialog *frame = makeFrame();
+    auto button = frame->findChild<QPushButton *>("mirrorButton");
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(status(frame, "mirrorStatus"), QStringLiteral("..."));
+    // Meanwhile the window answers and the bar moves with the files already read.
+    auto progress = frame->findChild<QProgressBar *>("scanProgress");
+    QVERIFY(progress && progress->isVisible());
+    QTRY_VERIFY(progress->value() > 0);
+    QCOMPARE(status(frame, "mirrorStatus"), QStringLiteral("..."));
+    QVERIFY(progress->value() < progress->maximum());
+    QElapsedTimer clock;
+    clock.start();
+    m_central.reset();
+    QCoreApplication::processEvents();
+    // Far less than hashing 8 GiB; no check block was written.
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(logBlock("BACKUP CHECK").isEmpty());
+}
+
+// With the fifth verdict and its buttons shown, every widget gets the room it asks for and none covers
+// another.
+void TestVerifyDialog::fiveVerdictsEachGetTheirRoom()
+{
+    openBox();
+    writeCleanBox();
+    QCOMPARE(backup(makeFrame()), QStringLiteral("copying is successful complete..."));
+    QVERIFY(flipByte(stored("qw/er/ty.JPG")));
+    m_central.reset(new QFrame);
+    auto layout = new QVBoxLayout(m_central.data());
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto frame = new VerifyDialog(m_box, m_central.data());
+    layout->addWidget(frame);
+    m_central->resize(1024, 600);
+    m_central->show();
+    QCOMPARE(checkBackup(frame), QStringLiteral("caution"));
+    QVERIFY(frame->findChild<QPushButton *>("repairButton")->isEnabled());
+    QCoreApplication::processEvents();
+    QList<QWidget *> shown;
+    for (QWidget *widget : frame->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!widget->isVisible())
+            continue;
+        shown << widget;
+        const QSize hint = widget->minimumSizeHint();
+        QVERIFY2(widget->width() >= hint.width() && widget->height() >= hint.height(),
+                 qPrintable(QStringLiteral("%1 %2x%3 < %4x%5")
+                                .arg(widget->objectName())
+                                .arg(widget->width())
+                                .arg(widget->height())
+                                .arg(hint.width())
+                                .arg(hint.height())));
+    }
+    QVERIFY(shown.size() >= 15);
+    for (int i = 0; i < shown.size(); ++i) {
+        for (int j = i + 1; j < shown.size(); ++j)
+            QVERIFY2(!shown.at(i)->geometry().intersects(shown.at(j)->geometry()),
+                     qPrintable(shown.at(i)->objectName() + " covers " + shown.at(j)->objectName()));
+    }
 }
 
 QTEST_MAIN(TestVerifyDialog)

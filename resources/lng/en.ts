@@ -1537,6 +1537,57 @@ They stay applied and are stored again on saving or closing.</source>
     </message>
 </context>
 <context>
+    <name>MirrorCheck</name>
+    <message>
+        <source>the backup folder cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>backup copy is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>backup copy cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>backup copy checksum wrong, the next backup replaces it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>box copy checksum wrong, it can be repaired from the backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>box copy is absent, it can be restored from the backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>both copies disagree with the entry, both copies agree with each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>both copies disagree with the entry, unrecoverable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>backup copy differs from the box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not in the catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>caution</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MusicBox</name>
     <message>
         <source>Home country</source>
@@ -2925,6 +2976,22 @@ Sub-folders stay.</source>
         <source>copying</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Repair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects to repair from the backup copy: %1. The damaged files are kept in the folder &quot;_bad&quot; of the base folder. Repair them now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>repairing %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 repaired, %2 not repaired</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VerifyDialogGUI</name>
@@ -2978,6 +3045,18 @@ Sub-folders stay.</source>
     </message>
     <message>
         <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup copy:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the &amp;backup copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Repair from backup</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

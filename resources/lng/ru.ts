@@ -1550,6 +1550,57 @@ They stay applied and are stored again on saving or closing.</source>
     </message>
 </context>
 <context>
+    <name>MirrorCheck</name>
+    <message>
+        <source>the backup folder cannot be read</source>
+        <translation>папка резервной копии недоступна для чтения</translation>
+    </message>
+    <message>
+        <source>backup copy is missing</source>
+        <translation>резервная копия отсутствует</translation>
+    </message>
+    <message>
+        <source>backup copy cannot be read</source>
+        <translation>резервная копия не читается</translation>
+    </message>
+    <message>
+        <source>backup copy checksum wrong, the next backup replaces it</source>
+        <translation>контрольная сумма резервной копии неверна, следующее резервное копирование заменит её</translation>
+    </message>
+    <message>
+        <source>box copy checksum wrong, it can be repaired from the backup</source>
+        <translation>контрольная сумма файла в хранилище неверна, его можно восстановить из резервной копии</translation>
+    </message>
+    <message>
+        <source>box copy is absent, it can be restored from the backup</source>
+        <translation>файл в хранилище отсутствует, его можно восстановить из резервной копии</translation>
+    </message>
+    <message>
+        <source>both copies disagree with the entry, both copies agree with each other</source>
+        <translation>обе копии не совпадают с записью, но совпадают друг с другом</translation>
+    </message>
+    <message>
+        <source>both copies disagree with the entry, unrecoverable</source>
+        <translation>обе копии не совпадают с записью, восстановление невозможно</translation>
+    </message>
+    <message>
+        <source>backup copy differs from the box</source>
+        <translation>резервная копия отличается от файла в хранилище</translation>
+    </message>
+    <message>
+        <source>is not in the catalogue</source>
+        <translation>отсутствует в каталоге</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>в порядке</translation>
+    </message>
+    <message>
+        <source>caution</source>
+        <translation>внимание</translation>
+    </message>
+</context>
+<context>
     <name>MusicBox</name>
     <message>
         <source>Home country</source>
@@ -2947,6 +2998,22 @@ Sub-folders stay.</source>
         <source>copying</source>
         <translation>копирование</translation>
     </message>
+    <message>
+        <source>Repair</source>
+        <translation>Восстановление</translation>
+    </message>
+    <message>
+        <source>Objects to repair from the backup copy: %1. The damaged files are kept in the folder &quot;_bad&quot; of the base folder. Repair them now?</source>
+        <translation>Объектов для восстановления из резервной копии: %1. Повреждённые файлы сохраняются в папке &quot;_bad&quot; базовой папки. Восстановить их сейчас?</translation>
+    </message>
+    <message>
+        <source>repairing %1 of %2</source>
+        <translation>восстановление %1 из %2</translation>
+    </message>
+    <message>
+        <source>%1 repaired, %2 not repaired</source>
+        <translation>восстановлено: %1, не восстановлено: %2</translation>
+    </message>
 </context>
 <context>
     <name>VerifyDialogGUI</name>
@@ -3001,6 +3068,18 @@ Sub-folders stay.</source>
     <message>
         <source>&amp;Start</source>
         <translation>&amp;Начать</translation>
+    </message>
+    <message>
+        <source>Backup copy:</source>
+        <translation>Резервная копия:</translation>
+    </message>
+    <message>
+        <source>Check the &amp;backup copy</source>
+        <translation>Проверить &amp;резервную копию</translation>
+    </message>
+    <message>
+        <source>&amp;Repair from backup</source>
+        <translation>&amp;Восстановить из резервной копии</translation>
     </message>
 </context>
 <context>
