@@ -122,6 +122,17 @@ QStringList MyAbcFile::getUsedName() const
     return names;
 }
 
+QList<Entry *> MyAbcFile::usedEntries()
+{
+    QList<Entry *> entries;
+    entries.reserve(m_entries.size());
+    for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
+        if (it->Ok())
+            entries.append(&it.value());
+    }
+    return entries;
+}
+
 // The entry of this file's map that has the remark of the given entry, or null when the remark
 // belongs to another file or this file has no entry under its key.
 Entry *MyAbcFile::storedEntry(const Entry &entry)

@@ -33,6 +33,8 @@ public:
     QList<Entry> getAll() const;
     bool update(const Entry &entry);
     QStringList getUsedName() const;
+    // The valid entries in key order, pointing into the file (no copy, no look-up per key).
+    QList<Entry *> usedEntries();
 
     bool markEntry(const Entry *entry, int index);
     bool markEntry(const Entry &entry, int index);

@@ -1,10 +1,10 @@
 #include "resemblerun.h"
 
-
 #include "anybox.h"
 #include "constants.h"
 #include "entry.h"
 #include "myabcfile.h"
+#include "remark.h"
 
 ResembleRun::ResembleRun(AnyBox *box, QObject *parent)
     : QObject(parent)
@@ -16,26 +16,40 @@ ResembleRun::ResembleRun(AnyBox *box, QObject *parent)
     const QList<Entry *> marked = m_box->markedEntries();
     if (marked.isEmpty())
         return;
-    indexBox();
-
+    const QList<MyAbcFile *> files = m_box->abcFiles();
+    for (MyAbcFile *file : files)
+        m_filesByRema.insert(file->rema(), file);
     // A marked object brings its whole group: the candidate is its prime. An object whose link names
     // no prime of the box stands for itself, and the next Apply makes it its own prime.
     QSet<QString> candidates;
-    for (const Entry *entry : marked) {
+    for (Entry *entry : marked) {
         const QString remark = entry->getField(Entry::RemarkField);
         const QString link = entry->getField(Entry::ResembleField);
-        const Entry *prime = m_entries.value(link, nullptr);
+        const Entry *prime = entryOf(link);
         if (prime && prime->getField(Entry::ResembleField) == link)
             candidates.insert(link);
-        else if (m_entries.contains(remark))
+        else if (entryOf(remark))
             candidates.insert(remark);
     }
-    for (const QString &prime : qAsConst(candidates))
+    for (const QString &prime : qAsConst(candidates)) {
         m_groups.insert(prime, QSet<QString>());
-    for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
-        const QString link = it.value()->getField(Entry::ResembleField);
-        if (link != it.key() && !candidates.contains(it.key()) && candidates.contains(link))
-            m_groups[link].insert(it.key());
+        keep(prime);
+    }
+    // One pass over the box finds the members; only the entries that take part are kept, so a few marked
+    // objects in a large box cost one read of each link and no more.
+    for (MyAbcFile *file : files) {
+        const QList<Entry *> entries = file->usedEntries();
+        for (Entry *entry : entries) {
+            const QString link = entry->getField(Entry::ResembleField);
+            if (!candidates.contains(link))
+                continue;
+            const QString remark = entry->getField(Entry::RemarkField);
+            if (link == remark || candidates.contains(remark))
+                continue;
+            m_groups[link].insert(remark);
+            m_entries.insert(remark, entry);
+            m_files.insert(remark, file);
+        }
     }
 
     // The marks become the listed objects.
@@ -51,18 +65,21 @@ ResembleRun::ResembleRun(AnyBox *box, QObject *parent)
     rebuildRows();
 }
 
-void ResembleRun::indexBox()
+// The entry of a remark where the box keeps it; null when the box has none.
+Entry *ResembleRun::entryOf(const QString &remark) const
 {
-    const QList<MyAbcFile *> files = m_box->abcFiles();
-    for (MyAbcFile *file : files) {
-        const QStringList keys = file->getUsedName();
-        for (const QString &key : keys) {
-            Entry *entry = file->getEntry(key);
-            const QString remark = entry->getField(Entry::RemarkField);
-            m_entries.insert(remark, entry);
-            m_files.insert(remark, file);
-        }
-    }
+    const Remark parsed(remark);
+    MyAbcFile *file = parsed.Ok() ? m_filesByRema.value(parsed.rema()) : nullptr;
+    if (!file || !file->entryExist(parsed.rk()))
+        return nullptr;
+    Entry *entry = file->getEntry(parsed.rk());
+    return entry->Ok() && entry->getField(Entry::RemarkField) == remark ? entry : nullptr;
+}
+
+void ResembleRun::keep(const QString &remark)
+{
+    m_entries.insert(remark, entryOf(remark));
+    m_files.insert(remark, m_filesByRema.value(Remark(remark).rema()));
 }
 
 // Each prime in remark order, followed by its members in remark order.

@@ -62,7 +62,8 @@ signals:
     void progress(int value);
 
 private:
-    void indexBox();
+    Entry *entryOf(const QString &remark) const;
+    void keep(const QString &remark);
     void rebuildRows();
     void setGroupState(const QString &prime, State state);
     QString primeOfRow(int row) const;
@@ -71,6 +72,8 @@ private:
     AnyBox *m_box;
     QHash<QString, Entry *> m_entries;
     QHash<QString, MyAbcFile *> m_files;
+    // Every abc file of the box by the four letters it holds.
+    QHash<QString, MyAbcFile *> m_filesByRema;
     QStringList m_listed;
     // Prime remark -> remarks of its other members.
     QMap<QString, QSet<QString>> m_groups;
