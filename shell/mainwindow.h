@@ -79,6 +79,7 @@ private:
     void createStatusBar();
 
     // Clears the central area and puts a new frame for the current box in it.
+    bool settleChanges();
     template <class Frame> Frame *placeFrame();
     // The same, with the frame's needUpdateStatus() refreshing the status line.
     template <class Frame> void placeFrameWithStatus();
@@ -120,6 +121,8 @@ private:
 
     QActionGroup *m_boxActionGroup = nullptr;
     QActionGroup *m_languageActionGroup = nullptr;
+    // The language in use, checked again when the user stays with the frame's changes.
+    QAction *m_languageShown = nullptr;
 
     QMenu *m_mainMenu = nullptr;
     QMenu *m_boxesMenu = nullptr;
