@@ -446,19 +446,37 @@ void TestRestore::burnerGetsLabelAndFolder()
     qunsetenv("TESSARY_FAKE_RECORD");
 }
 
+// A failed burn says what the burner said; Burn is offered again and a second disc counts no hardcopy.
 void TestRestore::burnerErrorIsReported()
 {
     const QString record = m_dir->path() + "/burner-args";
     qputenv("TESSARY_FAKE_RECORD", record.toLocal8Bit());
     qputenv("TESSARY_FAKE_EXIT", "3");
+    qputenv("TESSARY_FAKE_MESSAGE", "error: no writable disc in the drive");
     makeBox('"' + StorageSupport::fake("fake_burner.sh") + "\" %1 %2");
     m_box->markAllEntries(0);
     auto frame = makeFrame<RestorePrintDialog>();
     start(frame);
-    QTest::mouseClick(button(frame, "onCDButton"), Qt::LeftButton);
-    QTRY_COMPARE(text(frame, "label_K"), QStringLiteral("The burning process ended with an error (exit code 3)"));
+    const QMap<QString, QString> counted = ArrangementSupport::storedEntries(boxPath());
+    QPushButton *burn = button(frame, "onCDButton");
+    QTest::mouseClick(burn, Qt::LeftButton);
+    QTRY_COMPARE(text(frame, "label_K"), QStringLiteral("The burning process ended with an error (exit code 3)\n"
+                                                        "fake burner: writing 2\n"
+                                                        "error: no writable disc in the drive"));
     QCOMPARE(logLines().filter(QStringLiteral("Burner exit code: 3")).size(), 1);
+    QCOMPARE(logLines().filter(QStringLiteral("error: no writable disc in the drive")).size(), 1);
+    QVERIFY(burn->isEnabled());
+
     qunsetenv("TESSARY_FAKE_EXIT");
+    qunsetenv("TESSARY_FAKE_MESSAGE");
+    QFile::remove(record);
+    QTest::mouseClick(burn, Qt::LeftButton);
+    QTRY_COMPARE(text(frame, "label_K"), QStringLiteral("The burning process is complete"));
+    QCOMPARE(frame->burnStatus(), 1);
+    QVERIFY(QFile::exists(record));
+    QCOMPARE(logLines().filter(QStringLiteral("Burner exit code: 0")).size(), 1);
+    QVERIFY(burn->isEnabled());
+    QCOMPARE(ArrangementSupport::storedEntries(boxPath()), counted);
     qunsetenv("TESSARY_FAKE_RECORD");
 }
 
