@@ -22,6 +22,7 @@
 #include "abcsupport.h"
 #include "anybox.h"
 #include "basefolder.h"
+#include "category.h"
 #include "constants.h"
 #include "describedialog.h"
 #include "entry.h"
@@ -58,6 +59,7 @@ private slots:
     void fourModesAndSwitchingCommandsInTheMainWindow();
     void typedCaptionIsAskedAboutBeforeItGoes();
     void pageKeysInTheCalendarChangeTheMonth();
+    void languageSwitchRenamesEveryBoxAtOnce();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -757,6 +759,46 @@ void TestDescribeDialog::pageKeysInTheCalendarChangeTheMonth()
     QTest::keyClick(child<QLineEdit>("titleLineEdit"), Qt::Key_PageUp);
     QTRY_COMPARE(currentRemark(), QStringLiteral("qwerab"));
     QCOMPARE(MyMessageBox::shownCount(), shown + 1);
+}
+
+// The language menu turns the frame on show, every box's category labels and the welcome texts at once.
+void TestDescribeDialog::languageSwitchRenamesEveryBoxAtOnce()
+{
+    QVERIFY(TestSupport::writeFile(wrdPath(), ""));
+    QVERIFY(AbcSupport::writeAbc(boxPath(), QStringLiteral("qwer"),
+                                 (AbcSupport::newEntryLine("qweraa") + "\n").toUtf8()));
+    m_settings.reset(TestSupport::makeSettings(*m_dir));
+    m_settings->setValue(KEY_PHOTO + KEY_PREVIEW_APP, QStringLiteral("true %1"));
+    QTranslator translator;
+    QScopedPointer<MainWindow> window(new MainWindow(m_settings.data()));
+    window->setAppTranslator(&translator);
+    window->currentBox()->markAllEntries(0);
+    window->show();
+    window->findChild<QAction *>("fillAllAction")->trigger();
+    m_frame = window->findChild<DescribeDialog *>();
+    QVERIFY(m_frame);
+    QCOMPARE(child<QCheckBox>("which_A")->text(), QStringLiteral("water"));
+    auto russian = window->findChild<QAction *>("languageAction_ru");
+    QVERIFY(russian);
+    russian->trigger();
+    QTRY_COMPARE(child<QCheckBox>("which_A")->text(), QStringLiteral("вода"));
+    QCOMPARE(child<QGroupBox>("season")->title(), QStringLiteral("Время года"));
+    QCOMPARE(child<QLabel>("title")->text(), QStringLiteral("Описание выбранных"));
+    // The boxes not on show are Russian too, without a frame of theirs having been opened.
+    auto books = qobject_cast<AnyBox *>(window->boxSet()->baseFolder()->unit(NAME_BOOK));
+    QVERIFY(books);
+    const auto labels = [books] {
+        const Category model = books->category();
+        return QStringList({model.subCategory_A().label, model.subCategory_C().label, model.subCategory_D().label,
+                            model.subCategory_E().label, model.subCategory_F().label, model.subCategory_G().label});
+    };
+    QVERIFY(labels().contains(QStringLiteral("Происхождение")));
+    QCOMPARE(books->welcomeLabel(), QStringLiteral("Режим работы переключён на книги"));
+    QCOMPARE(m_settings->value(KEY_GENERAL + KEY_LANGUAGE).toString(), QStringLiteral("ru"));
+    window->findChild<QAction *>("languageAction_en")->trigger();
+    QTRY_COMPARE(child<QCheckBox>("which_A")->text(), QStringLiteral("water"));
+    QVERIFY(labels().contains(QStringLiteral("Home country")));
+    QCoreApplication::removeTranslator(&translator);
 }
 
 QTEST_MAIN(TestDescribeDialog)

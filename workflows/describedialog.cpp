@@ -652,9 +652,8 @@ bool DescribeDialog::eventFilter(QObject *watched, QEvent *event)
 void DescribeDialog::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
+        // The box set has built every box's category model anew in the new language already.
         retranslateUi(this);
-        // The box's labels are translated when its model is built, so the model is built anew.
-        m_run->box()->setCategoryLabels();
         m_tabTitles.clear();
         for (int i = 0; i < describeTab->count(); ++i)
             m_tabTitles << describeTab->tabText(i);
