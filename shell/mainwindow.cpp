@@ -76,9 +76,10 @@ MainWindow::~MainWindow()
     delete m_tessary;
 }
 
-bool MainWindow::editSettings(MySettings *settings, bool *needReboot)
+bool MainWindow::editSettings(MySettings *settings, bool *needReboot, const QString &problem)
 {
     MySetDialog dialog(settings);
+    dialog.setProblem(problem);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     dialog.saveSettings();

@@ -25,7 +25,8 @@ public:
 
     // Runs the settings dialog modally without parent and saves it when accepted. Returns whether it
     // was accepted; needReboot tells whether the new settings only apply after a restart.
-    static bool editSettings(MySettings *settings, bool *needReboot = nullptr);
+    // problem: why the settings are asked for again, shown in the dialog; empty when there is none.
+    static bool editSettings(MySettings *settings, bool *needReboot = nullptr, const QString &problem = QString());
 
     bool initStatus(QString &status);
     void setAppTranslator(QTranslator *translator);
