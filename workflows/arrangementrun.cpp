@@ -412,7 +412,6 @@ void ArrangementRun::placeFile(MySourceFile *file)
     Remark remark;
     QString copyPath;
     MyAbcFile *abcFile = nullptr;
-    QString copySum;
     for (;;) {
         if (m_vacant.isEmpty() && !refillVacant())
             return;
@@ -445,12 +444,7 @@ void ArrangementRun::placeFile(MySourceFile *file)
         // The copy and its sync to disk happen beside the window.
         bool copied = false;
         const QString sourcePath = file->completeName();
-        WorkPool::run([&copied, &copySum, &sourcePath, &copyPath] {
-            copied = AltQFile(sourcePath).copy(copyPath);
-            // What landed is read back: the copy must hold what the checksum describes.
-            if (copied)
-                copySum = MySourceFile::computeCheckSum(copyPath);
-        });
+        WorkPool::run([&copied, &sourcePath, &copyPath] { copied = AltQFile(sourcePath).copy(copyPath); });
         if (copied)
             break;
         // A failed copy removes what it wrote; a file there now came from elsewhere and is kept.
@@ -464,7 +458,7 @@ void ArrangementRun::placeFile(MySourceFile *file)
     }
     crashPoint();
     // The copy holds what the checksum describes only if the source did not change meanwhile.
-    if (!file->settled() || QFileInfo(copyPath).size() != file->size() || copySum != file->checkSum()) {
+    if (!file->settled() || QFileInfo(copyPath).size() != file->size()) {
         dropChangedCopy(file, copyPath);
         return;
     }
@@ -643,16 +637,26 @@ void ArrangementRun::withdraw(MyAbcFile *abcFile, const Placement &placement, co
     }
 }
 
-// Just before the catalogue makes the copies the box's own and their sources go, each source is looked
-// at once more: one that a process opened for writing meanwhile, or that changed, waits for a later run.
+// Just before the catalogue makes the copies the box's own and their sources go, each copy is read back
+// (all side by side on the pool) and must hold what its source's checksum describes; then each source is
+// looked at once more: one that a process opened for writing meanwhile, or that changed, waits for a
+// later run.
 void ArrangementRun::dropStillWritten()
 {
+    QStringList copies;
+    for (auto it = m_placements.cbegin(); it != m_placements.cend(); ++it) {
+        for (const Placement &placement : it.value())
+            copies << placement.copyPath;
+    }
+    const QStringList sums = MySourceFile::computeCheckSums(copies, {}, QEventLoop::ExcludeUserInputEvents);
     const QSet<MyAbcFile *> nothingStored;
     QSet<MyAbcFile *> unused;
+    int index = 0;
     for (auto it = m_placements.begin(); it != m_placements.end();) {
         QList<Placement> kept;
         for (const Placement &placement : qAsConst(it.value())) {
-            if (placement.source->settled()) {
+            const bool whole = sums.value(index++) == placement.source->checkSum();
+            if (whole && placement.source->settled()) {
                 kept << placement;
                 continue;
             }
