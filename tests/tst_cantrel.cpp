@@ -55,7 +55,8 @@ void TestCantrel::init()
     m_record = m_dir->path() + QStringLiteral("/record");
     qputenv("CANTREL_FAKE_RECORD", m_record.toUtf8());
     for (const char *name : {"CANTREL_FAKE_TITLE", "CANTREL_FAKE_ARTIST", "CANTREL_FAKE_ALBUM", "CANTREL_FAKE_YEAR",
-                             "CANTREL_FAKE_LENGTH", "CANTREL_FAKE_IGNORE_QUIT", "CANTREL_FAKE_EXIT_AT_ONCE", "CANTREL_FAKE_ERROR"})
+                             "CANTREL_FAKE_LENGTH", "CANTREL_FAKE_IGNORE_QUIT", "CANTREL_FAKE_EXIT_AT_ONCE",
+                             "CANTREL_FAKE_ERROR"})
         qunsetenv(name);
 }
 
