@@ -38,6 +38,9 @@ const int FADE_FLOOR = 32;
 const int QUIT_GRACE_MS = 2000;
 // The least time between two starts of MPlayer that ended by themselves.
 const int RESTART_PAUSE_MS = 1000;
+// An MPlayer that ends by itself this soon after its start, this many times in a row, cannot play here.
+const int QUICK_END_MS = 2000;
+const int QUICK_ENDS = 3;
 
 int sigTermFd[2] = {-1, -1};
 
@@ -127,8 +130,8 @@ MainWindow::MainWindow(const QStringList &arguments, QWidget *parent)
     m_command += QStringLiteral(" -slave \"%1\"");
 
     m_player = new QProcess(this);
-    // MPlayer's messages on the error channel are of no use here and would only pile up.
-    m_player->setStandardErrorFile(QProcess::nullDevice());
+    // Of MPlayer's error output only the last line is kept: it says why a player ended at once.
+    connect(m_player, &QProcess::readyReadStandardError, this, &MainWindow::readErrors);
     m_graceTimer = new QTimer(this);
     m_graceTimer->setSingleShot(true);
     connect(m_graceTimer, &QTimer::timeout, this, &MainWindow::killPlayer);
@@ -144,6 +147,8 @@ MainWindow::MainWindow(const QStringList &arguments, QWidget *parent)
 
     if (!fileExists(m_mplayer) || m_playlist.isEmpty()) {
         m_playing = false;
+        if (!m_playlist.isEmpty())
+            infoMelody->setText(tr("MPlayer not found: ") + m_mplayer);
         connect(buttonOff, &QAbstractButton::clicked, this, &QWidget::close);
         const QList<QToolButton *> buttons = {buttonEmpty_A, buttonPlay, buttonEmpty_B, buttonEmpty_C,
                                               buttonHome, buttonPrevious, buttonNext, buttonEnd};
@@ -154,6 +159,10 @@ MainWindow::MainWindow(const QStringList &arguments, QWidget *parent)
 
     m_playing = true;
     connect(m_player, &QProcess::started, this, &MainWindow::reqInfo);
+    connect(m_player, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            stopTrying(tr("MPlayer not found: ") + m_mplayer);
+    });
     connect(m_player, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
             &MainWindow::playMelody);
     connect(m_player, &QProcess::readyReadStandardOutput, this, &MainWindow::getInfo);
@@ -421,6 +430,13 @@ void MainWindow::playMelody()
     m_playing = true;
     m_volume = 100;
     m_rotation = -1;
+    const bool endedAtOnce = !m_quitAsked && m_playerClock.isValid() && m_playerClock.elapsed() < QUICK_END_MS;
+    m_quickEnds = endedAtOnce ? m_quickEnds + 1 : 0;
+    if (m_quickEnds >= QUICK_ENDS) {
+        readErrors();
+        stopTrying(tr("MPlayer ended at once: ") + m_lastError);
+        return;
+    }
     changeCurrentMelody(true);
     if (!m_quitAsked && m_playerClock.isValid() && m_playerClock.elapsed() < RESTART_PAUSE_MS) {
         QTimer::singleShot(RESTART_PAUSE_MS, this, [this] {
@@ -432,8 +448,33 @@ void MainWindow::playMelody()
     startMelody();
 }
 
+void MainWindow::readErrors()
+{
+    const QList<QByteArray> lines = m_player->readAllStandardError().split('\n');
+    for (const QByteArray &line : lines) {
+        const QString text = QString::fromLocal8Bit(line).trimmed();
+        if (!text.isEmpty())
+            m_lastError = text;
+    }
+}
+
+// Restarting would not help: the player stays idle with the reason shown, and Eject still closes it.
+void MainWindow::stopTrying(const QString &reason)
+{
+    m_playing = false;
+    m_stopped = true;
+    m_rotation = -1;
+    infoMelody->setText(reason);
+    for (QToolButton *button : {buttonEmpty_A, buttonPlay, buttonEmpty_B, buttonEmpty_C, buttonHome, buttonPrevious,
+                                buttonNext, buttonEnd})
+        button->setEnabled(false);
+}
+
 void MainWindow::startMelody()
 {
+    if (m_stopped)
+        return;
+    m_lastError.clear();
     m_pending.clear();
     m_quitAsked = false;
     m_playerClock.start();
@@ -573,6 +614,9 @@ void MainWindow::timerEvent(QTimerEvent *event)
         if (m_playing && m_player->state() == QProcess::Running)
             m_player->write("get_time_pos\n");
     } else if (id == m_rotationTimer) {
+        // The reason the player stopped stays in view.
+        if (m_stopped)
+            return;
         m_rotation = (m_rotation + 1) % m_informationNames.size();
         showInformation();
     } else if (id == m_listTimer) {

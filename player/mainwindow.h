@@ -73,6 +73,8 @@ private:
     void changeCurrentMelody(bool forward);
     void volumeDownSoft();
     void startMelody();
+    void readErrors();
+    void stopTrying(const QString &reason);
     // Asks MPlayer to quit and kills it when it has not ended after a short grace period.
     void quitPlayer();
     void killPlayer();
@@ -105,6 +107,10 @@ private:
     // at once (a file it cannot play) is followed after a pause, so the list never spins.
     bool m_quitAsked = false;
     QElapsedTimer m_playerClock;
+    // Ends at once in a row, and the last line MPlayer wrote on its error output.
+    int m_quickEnds = 0;
+    QString m_lastError;
+    bool m_stopped = false;
     int m_volume = 100;
     int m_fadeStep = 3;
     QMap<QString, QString> m_information;

@@ -1,11 +1,13 @@
 #include "mainwindow.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QSocketNotifier>
@@ -71,6 +73,15 @@ MainWindow::MainWindow(const QStringList &arguments, QWidget *parent)
     // Whatever a viewer prints is of no use here and would only pile up.
     m_viewer->setStandardOutputFile(QProcess::nullDevice());
     m_viewer->setStandardErrorFile(QProcess::nullDevice());
+    // A viewer that cannot start is said in the window, under the books' title.
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("viewerProblem"));
+    m_problem->setStyleSheet(QStringLiteral("color: red"));
+    m_problem->setWordWrap(true);
+    m_problem->hide();
+    if (auto layout = qobject_cast<QBoxLayout *>(label_A->parentWidget()->layout()))
+        layout->insertWidget(layout->indexOf(label_A) + 1, m_problem);
+    connect(m_viewer, &QProcess::errorOccurred, this, &MainWindow::viewerError);
     label_A->hide();
     books->hide();
 
@@ -210,8 +221,19 @@ void MainWindow::pressOpenButton()
     const QString file = cell ? cell->text() : QString();
     // A path without "." is its own extension, so it finds the default viewer.
     const QString extension = file.mid(file.lastIndexOf(QLatin1Char('.')) + 1).toLower();
-    const QString program = m_viewers.value(extension, m_viewers.value(DEFAULT_VIEWER));
-    m_viewer->start(program, {file}, QIODevice::ReadWrite);
+    m_program = m_viewers.value(extension, m_viewers.value(DEFAULT_VIEWER));
+    m_problem->hide();
+    m_viewer->start(m_program, {file}, QIODevice::ReadWrite);
+}
+
+// The table stays usable: another book, with another viewer, may open.
+void MainWindow::viewerError(QProcess::ProcessError error)
+{
+    if (error != QProcess::FailedToStart)
+        return;
+    m_problem->setText(tr("Cannot start ") + m_program);
+    m_problem->show();
+    pressCloseButton();
 }
 
 void MainWindow::pressCloseButton()
@@ -299,7 +321,7 @@ void MainWindow::timerEvent(QTimerEvent *event)
     }
     if (!QFileInfo::exists(m_listFile))
         quitReader();
-    else if (m_books.size() == 1 && m_viewer->state() == QProcess::NotRunning)
+    else if (m_books.size() == 1 && m_viewer->state() == QProcess::NotRunning && m_problem->isHidden())
         quitReader();
 }
 

@@ -3,11 +3,11 @@
 #include <QMainWindow>
 #include <QMap>
 #include <QPoint>
+#include <QProcess>
 #include <QStringList>
 
 #include "ui_folianto.h"
 
-class QProcess;
 class QSocketNotifier;
 
 namespace folianto {
@@ -56,12 +56,16 @@ private:
     void fillTable();
     // Asks the viewer to end, so it can keep its state, and kills it after a short grace period.
     void endViewer();
+    void viewerError(QProcess::ProcessError error);
 
     QMap<QString, QString> m_options;
     QString m_listFile;
     QStringList m_books;
     QMap<QString, QString> m_viewers;
     QProcess *m_viewer = nullptr;
+    // The program last started as viewer, and the line that says it could not start.
+    QString m_program;
+    QLabel *m_problem = nullptr;
     int m_listTimer = 0;
     QPoint m_offset;
     QSocketNotifier *m_sigTermNotifier = nullptr;

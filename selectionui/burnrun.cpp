@@ -51,6 +51,9 @@ bool BurnRun::start(const QString &commandLine, const QString &label, const QStr
     if (m_logFile)
         m_logFile->openLog(LOG_TITLE);
     m_open = true;
+    m_status = NotBurned;
+    m_exitCode = -1;
+    m_lastLines.clear();
     m_commandLine = commandLine;
     const QStringList arguments = CommandLine::arguments(commandLine, {label, folder});
     if (!arguments.isEmpty())
@@ -76,8 +79,12 @@ void BurnRun::readOutput()
     const QList<QByteArray> lines = m_process->readAll().split('\n');
     for (const QByteArray &line : lines) {
         const QString text = QString::fromLocal8Bit(line).trimmed();
-        if (!text.isEmpty())
-            log(QStringLiteral("    ") + text);
+        if (text.isEmpty())
+            continue;
+        log(QStringLiteral("    ") + text);
+        m_lastLines << text;
+        if (m_lastLines.size() > LAST_LINES)
+            m_lastLines.removeFirst();
     }
 }
 

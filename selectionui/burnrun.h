@@ -3,13 +3,15 @@
 #include <QObject>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 
 class HelperProgram;
 class MyLogFile;
 
-// One disc burn: runs the burner command line of the settings over a folder, with the disk label
+// A disc burn: runs the burner command line of the settings over a folder, with the disk label
 // and the folder in place of "%1" and "%2", and logs it in a BURNING block. Widget-free; the print
-// restore frames drive it. A burner still running when the run goes is stopped.
+// restore frames drive it. A burn that ended may be started again; a burner still running when the
+// run goes is stopped.
 class BurnRun : public QObject
 {
     Q_OBJECT
@@ -26,6 +28,9 @@ public:
     bool running() const;
     Status status() const { return m_status; }
     int exitCode() const { return m_exitCode; }
+    // The last lines the burner wrote (at most LAST_LINES), so that a failure can say why.
+    QStringList lastLines() const { return m_lastLines; }
+    static const int LAST_LINES = 3;
 
 signals:
     void finished(int status);
@@ -44,5 +49,6 @@ private:
     QString m_commandLine;
     Status m_status = NotBurned;
     int m_exitCode = -1;
+    QStringList m_lastLines;
     bool m_open = false;
 };

@@ -93,24 +93,36 @@ void RestoreDialog::setModeClearButton()
     clearButton->setEnabled(!m_destinationEmpty && !m_started);
 }
 
-// Files go; sub-folders stay. The source folder may hold files waiting for the arrangement, so the
-// user confirms first.
+QStringList RestoreDialog::filesToClear() const
+{
+    return m_run ? m_run->destinationFiles() : QStringList();
+}
+
+QString RestoreDialog::clearQuestion(const QStringList &files) const
+{
+    return tr("Remove %1 files from the folder\n%2?\nSub-folders stay.").arg(files.size()).arg(destinationPath());
+}
+
+// Files go; sub-folders stay. The user confirms the files named first.
 void RestoreDialog::pressClearButton()
 {
     if (!m_run)
         return;
-    const int files = m_run->destinationFiles().size();
+    const QStringList files = filesToClear();
+    if (files.isEmpty()) {
+        MyMessageBox::information(this, tr("Information"), tr("No file of the folder\n%1\nis to be removed.")
+                                                               .arg(destinationPath()));
+        return;
+    }
     const QMessageBox::StandardButton answer = MyMessageBox::question(
-        this, tr("Question"),
-        tr("Remove %1 files from the folder\n%2?\nSub-folders stay.").arg(files).arg(destinationPath()),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        this, tr("Question"), clearQuestion(files), QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     clearButton->setEnabled(false);
     int failed = 0;
     {
         FrameAtWork atWork(this);
-        failed = m_run->clearDestination();
+        failed = m_run->removeFiles(files);
     }
     destinationStatus->setText(getStatus());
     setModeClearButton();

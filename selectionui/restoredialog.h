@@ -38,6 +38,9 @@ protected:
     void changeEvent(QEvent *event) override;
     bool hasSelection() const { return m_selected > 0; }
     QString destinationPath() const;
+    // What Clear removes, and the question naming it; a restore into a folder of Tessary's own clears all files.
+    virtual QStringList filesToClear() const;
+    virtual QString clearQuestion(const QStringList &files) const;
 
     AnyBox *m_box;
     MyLogFile *m_logFile;

@@ -136,6 +136,8 @@ void RestorePrintDialog::setBurnFinish()
         break;
     }
     label_K->setText(setBurnStatusLabel());
+    // The copies are still there: another disc is burnt from them without restoring (and counting) again.
+    onCDButton->setEnabled(m_burnStatus == 1 || m_burnStatus == 3);
 }
 
 QString RestorePrintDialog::setBurnStatusLabel()
@@ -146,7 +148,9 @@ QString RestorePrintDialog::setBurnStatusLabel()
     case 2:
         return tr("The burning process cannot be started...");
     case 3:
-        return tr("The burning process ended with an error (exit code %1)").arg(m_burnRun->exitCode());
+        return (QStringList(tr("The burning process ended with an error (exit code %1)").arg(m_burnRun->exitCode()))
+                + m_burnRun->lastLines())
+            .join(QLatin1Char('\n'));
     default:
         return tr("Insert disk in CDROM drive and press button...");
     }

@@ -12,7 +12,9 @@
 #include "anybox.h"
 #include "constants.h"
 #include "entry.h"
+#include "myabcfile.h"
 #include "mylogfile.h"
+#include "mysourcefile.h"
 #include "mywrdfile.h"
 #include "remark.h"
 
@@ -218,14 +220,44 @@ QStringList RestoreRun::destinationFiles() const
 
 int RestoreRun::clearDestination()
 {
+    return removeFiles(destinationFiles());
+}
+
+int RestoreRun::removeFiles(const QStringList &names)
+{
     int failed = 0;
-    for (const QString &name : destinationFiles()) {
+    for (const QString &name : names) {
         const QString path = m_destination + QDir::separator() + name;
         emit removing(path);
         if (!QFile::remove(path))
             ++failed;
     }
     return failed;
+}
+
+// An edited copy, another box's incoming file or the user's own file differs in name or content and stays.
+QStringList RestoreRun::unchangedCopies() const
+{
+    QStringList copies;
+    if (!m_box)
+        return copies;
+    for (const QString &name : destinationFiles()) {
+        const QString base = name.section(QLatin1Char('.'), 0, 0);
+        const Remark remark(base);
+        if (!remark.Ok() || remark.remark() != base)
+            continue;
+        const MyAbcFile *abcFile = m_box->abcFile(remark);
+        if (!abcFile || abcFile->getEntryPart(remark.rk(), Entry::RemarkField) != base)
+            continue;
+        const Entry entry(abcFile->getEntryPart(remark.rk(), -1));
+        const QString path = m_destination + QDir::separator() + name;
+        if (entry.remarkFileName() != name || QFileInfo(path).isSymLink())
+            continue;
+        const QString checksum = abcFile->getEntryPart(remark.rk(), Entry::ChecksumField);
+        if (!checksum.isEmpty() && MySourceFile::computeCheckSum(path) == checksum)
+            copies << name;
+    }
+    return copies;
 }
 
 // "unknown" stands for an undescribed part and gives an empty label field.

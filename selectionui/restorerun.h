@@ -57,6 +57,11 @@ public:
     // Removes every file of the destination; sub-folders stay. Returns the number that could not be
     // removed.
     int clearDestination();
+    // The files of the destination that are copies of this box's objects, named by their remark, and
+    // still hold the object's content (same checksum): copies restored for editing and left unchanged.
+    QStringList unchangedCopies() const;
+    // Removes the named files of the destination; returns the number that could not be removed.
+    int removeFiles(const QStringList &names);
 
     // The labels file of the marked entries: one line per entry, remark~date~title~author. Written
     // whole or not at all; false when it could not be written.

@@ -35,6 +35,7 @@
 #include "searchdialog.h"
 #include "templatedialog.h"
 #include "tessary.h"
+#include "unappliedchanges.h"
 #include "verifydialog.h"
 #include "windowplacement.h"
 #include "withoutcategorydialog.h"
@@ -75,9 +76,10 @@ MainWindow::~MainWindow()
     delete m_tessary;
 }
 
-bool MainWindow::editSettings(MySettings *settings, bool *needReboot)
+bool MainWindow::editSettings(MySettings *settings, bool *needReboot, const QString &problem)
 {
     MySetDialog dialog(settings);
+    dialog.setProblem(problem);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     dialog.saveSettings();
@@ -249,6 +251,13 @@ void MainWindow::updateStatusBar()
 
 void MainWindow::switchLanguage(QAction *action)
 {
+    // Cancel on the frame's question keeps the language that was on.
+    if (!settleChanges()) {
+        if (m_languageShown)
+            m_languageShown->setChecked(true);
+        return;
+    }
+    m_languageShown = action;
     const QString locale = action->data().toString();
     // Reinstalling the translators is what tells every widget that the language changed.
     const QList<QPair<QTranslator *, QString>> translators = {{m_appTranslator, locale},
@@ -267,7 +276,7 @@ void MainWindow::switchLanguage(QAction *action)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (frameAtWork()) {
+    if (frameAtWork() || !settleChanges()) {
         event->ignore();
         return;
     }
@@ -371,10 +380,24 @@ bool MainWindow::frameAtWork()
     return false;
 }
 
-// Null when the current frame is at work and stays.
+// The frame on show settles what the user typed and did not apply; false when the user stays with it.
+bool MainWindow::settleChanges()
+{
+    if (!m_centralFrame)
+        return true;
+    const QList<QWidget *> frames = m_centralFrame->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget *frame : frames) {
+        auto changes = dynamic_cast<UnappliedChanges *>(frame);
+        if (changes && !changes->settleChanges())
+            return false;
+    }
+    return true;
+}
+
+// Null when the current frame is at work or keeps changes the user stays with.
 template <class Frame> Frame *MainWindow::placeFrame()
 {
-    if (frameAtWork())
+    if (frameAtWork() || !settleChanges())
         return nullptr;
     clearCentralWidget();
     auto frame = new Frame(m_currentBox, m_centralFrame);
@@ -391,7 +414,7 @@ template <class Frame> void MainWindow::placeFrameWithStatus()
 
 void MainWindow::switchBox(const QString &boxName)
 {
-    if (frameAtWork())
+    if (frameAtWork() || !settleChanges())
         return;
     m_currentBox = qobject_cast<AnyBox *>(m_tessary->baseFolder()->unit(boxName));
     placeFrame<BoxSelect>();
@@ -557,6 +580,7 @@ void MainWindow::createLanguageMenu()
             checkedByStored = true;
         }
     }
+    m_languageShown = m_languageActionGroup->checkedAction();
 }
 
 void MainWindow::createToolBars()

@@ -25,7 +25,8 @@ public:
 
     // Runs the settings dialog modally without parent and saves it when accepted. Returns whether it
     // was accepted; needReboot tells whether the new settings only apply after a restart.
-    static bool editSettings(MySettings *settings, bool *needReboot = nullptr);
+    // problem: why the settings are asked for again, shown in the dialog; empty when there is none.
+    static bool editSettings(MySettings *settings, bool *needReboot = nullptr, const QString &problem = QString());
 
     bool initStatus(QString &status);
     void setAppTranslator(QTranslator *translator);
@@ -79,6 +80,7 @@ private:
     void createStatusBar();
 
     // Clears the central area and puts a new frame for the current box in it.
+    bool settleChanges();
     template <class Frame> Frame *placeFrame();
     // The same, with the frame's needUpdateStatus() refreshing the status line.
     template <class Frame> void placeFrameWithStatus();
@@ -120,6 +122,8 @@ private:
 
     QActionGroup *m_boxActionGroup = nullptr;
     QActionGroup *m_languageActionGroup = nullptr;
+    // The language in use, checked again when the user stays with the frame's changes.
+    QAction *m_languageShown = nullptr;
 
     QMenu *m_mainMenu = nullptr;
     QMenu *m_boxesMenu = nullptr;

@@ -2,13 +2,18 @@
 #include "ui_mysetdialog.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "constants.h"
 #include "firsttable.h"
+#include "mymessagebox.h"
 #include "mysettab.h"
 #include "mysettings.h"
 #include "windowplacement.h"
@@ -57,6 +62,14 @@ MySetDialog::MySetDialog(MySettings *settings, QWidget *parent)
                              KEY_GENERAL + KEY_BURN_CD, CMD_BURN_CD_DEFAULT, ProgramField};
     fieldRows[ExtractAppRow] = {ui->extractAppLineEdit, ui->extractAppStatus, ui->extractAppDefaultButton,
                                 KEY_GENERAL + KEY_EXTRACT_META_APP, EXTRACT_META_APP, ProgramField};
+    addFolderButtons(fieldRows[BoxDirRow], 0, QStringLiteral("boxDir"));
+    addFolderButtons(fieldRows[CpyDirRow], 1, QStringLiteral("cpyDir"));
+    problemLabel = new QLabel(this);
+    problemLabel->setObjectName(QStringLiteral("problemLabel"));
+    problemLabel->setStyleSheet(QStringLiteral("color: red"));
+    problemLabel->setWordWrap(true);
+    problemLabel->hide();
+    ui->dialogLayout->insertWidget(0, problemLabel);
     for (const FieldRow &row : fieldRows)
         row.lineEdit->setText(settings->text(row.key));
     boxDirAtStart = ui->boxDirLineEdit->text();
@@ -88,6 +101,63 @@ MySetDialog::MySetDialog(MySettings *settings, QWidget *parent)
     ui->mySetTabWidget->setCurrentWidget(ui->mySetGeneralTab);
     ui->boxDirLineEdit->setFocus();
     ui->retranslateUi(this);
+    retranslateThis();
+    refreshAll();
+}
+
+void MySetDialog::setProblem(const QString &reason)
+{
+    problemLabel->setText(reason);
+    problemLabel->setVisible(!reason.isEmpty());
+}
+
+// Beside the "Predefine" button of a folder row.
+void MySetDialog::addFolderButtons(FieldRow &row, int gridRow, const QString &name)
+{
+    row.browseButton = new QPushButton(this);
+    row.browseButton->setObjectName(name + QStringLiteral("BrowseButton"));
+    row.createButton = new QPushButton(this);
+    row.createButton->setObjectName(name + QStringLiteral("CreateButton"));
+    ui->generalFieldLayout->addWidget(row.browseButton, gridRow, 4);
+    ui->generalFieldLayout->addWidget(row.createButton, gridRow, 5);
+    const int index = gridRow == 0 ? BoxDirRow : CpyDirRow;
+    connect(row.browseButton, &QPushButton::clicked, this, [this, index] { pressBrowseButton(fieldRows[index]); });
+    connect(row.createButton, &QPushButton::clicked, this, [this, index] { pressCreateButton(fieldRows[index]); });
+}
+
+void MySetDialog::retranslateThis()
+{
+    for (const FieldRow &row : fieldRows) {
+        if (row.browseButton) {
+            row.browseButton->setText(tr("Browse..."));
+            row.createButton->setText(tr("Create"));
+        }
+    }
+}
+
+// Starts where the field points, or at its nearest folder that exists.
+void MySetDialog::pressBrowseButton(const FieldRow &row)
+{
+    QString start = row.lineEdit->text().simplified();
+    while (!start.isEmpty() && !QFileInfo(start).isDir() && QFileInfo(start).absolutePath() != start)
+        start = QFileInfo(start).absolutePath();
+    QFileDialog chooser(this, tr("Choose a folder"), start);
+    chooser.setObjectName(QStringLiteral("folderChooser"));
+    chooser.setFileMode(QFileDialog::Directory);
+    chooser.setOption(QFileDialog::ShowDirsOnly);
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    if (chooser.exec() == QDialog::Accepted && !chooser.selectedFiles().isEmpty())
+        row.lineEdit->setText(QDir::toNativeSeparators(chooser.selectedFiles().first()));
+    row.lineEdit->setFocus();
+}
+
+void MySetDialog::pressCreateButton(const FieldRow &row)
+{
+    const QString path = row.lineEdit->text().simplified();
+    if (!QDir::isAbsolutePath(path))
+        return;
+    if (!QDir().mkpath(path))
+        MyMessageBox::warning(this, tr("Warning"), tr("The folder cannot be created:\n%1").arg(path));
     refreshAll();
 }
 
@@ -140,6 +210,8 @@ void MySetDialog::setFieldStatus(const FieldRow &row)
         row.status->setText(tr("The path must be absolute"));
     else
         row.status->setText(QFileInfo(path).isDir() ? tr("Ok") : tr("Absent"));
+    if (row.createButton)
+        row.createButton->setVisible(QDir::isAbsolutePath(path) && !QFileInfo::exists(path));
 }
 
 void MySetDialog::setModeDefaultButton(const FieldRow &row)
@@ -405,6 +477,7 @@ void MySetDialog::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange && ui) {
         ui->retranslateUi(this);
+        retranslateThis();
         refreshAll();
     }
     QDialog::changeEvent(event);

@@ -28,6 +28,8 @@ public:
     void saveSettings();
     // The base directory is read once per run, so changing it takes a restart.
     bool needReboot() const;
+    // Why the dialog is shown again (a unit that start-up could not create), above the tabs; empty: nothing.
+    void setProblem(const QString &reason);
 
 public slots:
     void setBoxDirStatus();
@@ -64,12 +66,19 @@ private:
         QString key;
         QString defaultText;
         FieldKind kind;
+        // Folder fields only: a folder chooser, and the creation of a folder that is not there.
+        QPushButton *browseButton = nullptr;
+        QPushButton *createButton = nullptr;
     };
     enum { BoxDirRow, CpyDirRow, BurnAppRow, ExtractAppRow, FieldRowCount };
 
     void setFieldStatus(const FieldRow &row);
     void setModeDefaultButton(const FieldRow &row);
     void pressDefaultButton(const FieldRow &row);
+    void addFolderButtons(FieldRow &row, int gridRow, const QString &name);
+    void pressBrowseButton(const FieldRow &row);
+    void pressCreateButton(const FieldRow &row);
+    void retranslateThis();
     void fillFirstTable();
     void appendFirstRow(const QString &path, const QString &description);
     void setFirstRowStatus(int row);
@@ -88,4 +97,5 @@ private:
     QString boxDirAtStart;
     FirstTable *firstTable;
     FieldRow fieldRows[FieldRowCount];
+    QLabel *problemLabel = nullptr;
 };

@@ -194,6 +194,8 @@ static bool baseDirectoryMissing(const QString &boxDir)
 
 bool StartUp::createMainWindow()
 {
+    // The reason the base folder could not be used goes into the dialog, which stays until the user acts.
+    QString problem;
     for (;;) {
         showMessage(tr("Loading..."));
         if (!baseDirectoryMissing(m_settings->text(KEY_GENERAL + KEY_BOX_DIR))) {
@@ -207,10 +209,11 @@ bool StartUp::createMainWindow()
             }
             showMessage(status);
             printReason(status);
+            problem = status;
             delete m_mainWindow;
             m_mainWindow = nullptr;
         }
-        if (!MainWindow::editSettings(m_settings)) {
+        if (!MainWindow::editSettings(m_settings, nullptr, problem)) {
             m_statusText = tr("Creating Tessary cancelled...");
             return false;
         }

@@ -13,6 +13,11 @@
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #endif
+#ifdef Q_OS_LINUX
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 // Large enough to keep the system calls rare, small enough that memory stays flat for any size.
 static constexpr qint64 CHECKSUM_BLOCK = 1024 * 1024;
@@ -108,4 +113,41 @@ bool MySourceFile::unchanged() const
     qint64 size = 0;
     qint64 modifiedNs = 0;
     return m_size >= 0 && fileStamp(completeName(), size, modifiedNs) && size == m_size && modifiedNs == m_modifiedNs;
+}
+
+MySourceFile::Writing MySourceFile::writing(const QString &fileName)
+{
+#ifdef Q_OS_LINUX
+    const int fd = ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return Writing::Unknown;
+    Writing state = Writing::Unknown;
+    if (::fcntl(fd, F_SETLEASE, F_RDLCK) == 0) {
+        ::fcntl(fd, F_SETLEASE, F_UNLCK);
+        state = Writing::No;
+    } else if (errno == EAGAIN) {
+        state = Writing::Yes;
+    }
+    ::close(fd);
+    return state;
+#else
+    Q_UNUSED(fileName)
+    return Writing::Unknown;
+#endif
+}
+
+bool MySourceFile::settled() const
+{
+    if (!unchanged())
+        return false;
+    switch (writing(completeName())) {
+    case Writing::No:
+        return true;
+    case Writing::Yes:
+        return false;
+    case Writing::Unknown:
+        break;
+    }
+    const qint64 nowNs = QDateTime::currentMSecsSinceEpoch() * 1000000;
+    return nowNs - m_modifiedNs >= SETTLE_MS * 1000000;
 }

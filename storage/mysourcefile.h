@@ -34,6 +34,15 @@ public:
     // Whether the file on disk still has that size and modification time, i.e. the checksum and a copy
     // made now describe the same content.
     bool unchanged() const;
+    // Whether another process holds a file open for writing. Told by a read lease, which the system
+    // refuses while any writer has the file open; Unknown where no lease is granted (a file of another
+    // owner without the right to lease it, a file system without leases, a system without them).
+    enum class Writing { No, Yes, Unknown };
+    static Writing writing(const QString &fileName);
+    // Whether the file may be taken now: unchanged since it was looked at, and nobody writes to it;
+    // where that cannot be told, its last change is at least SETTLE_MS old.
+    bool settled() const;
+    static constexpr qint64 SETTLE_MS = 2000;
     void setExifDate(const QDate &date) { m_exifDate = date; }
     void setExifTime(const QTime &time) { m_exifTime = time; }
 

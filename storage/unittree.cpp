@@ -1,8 +1,8 @@
 #include "unittree.h"
 
 #include <QCoreApplication>
-
 #include <QDir>
+#include <QEvent>
 
 #include "basefolder.h"
 #include "bookbox.h"
@@ -50,6 +50,9 @@ UnitTree::UnitTree(MySettings *settings, QObject *parent)
     m_musicBox->setBoxPixmap(QPixmap(QStringLiteral(":img/music_32x32.png")));
 
     setWelcomeLabels();
+    // A language switch reaches the application before any window: the texts are new when frames look.
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->installEventFilter(this);
 
     m_srcFolder = new MySrcFolder(settings->text(KEY_GENERAL + KEY_EXTRACT_META_APP), NAME_SRC_FOLDER, m_baseFolder);
     new MyFolder(NAME_DST_FOLDER, m_baseFolder);
@@ -113,6 +116,20 @@ void UnitTree::updateSettings()
     readBoxSettings(m_bookBox, KEY_BOOK);
     readBoxSettings(m_clipBox, KEY_CLIP);
     readBoxSettings(m_musicBox, KEY_MUSIC);
+}
+
+bool UnitTree::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange)
+        retranslate();
+    return QObject::eventFilter(watched, event);
+}
+
+void UnitTree::retranslate()
+{
+    for (AnyBox *box : {m_photoBox, m_bookBox, m_clipBox, m_musicBox})
+        box->setCategoryLabels();
+    setWelcomeLabels();
 }
 
 void UnitTree::setWelcomeLabels()

@@ -22,6 +22,10 @@ public:
     bool initStatus(QString &status);
     void updateSettings();
     void setWelcomeLabels();
+    // Every box's category labels and the welcome texts, in the language now installed.
+    void retranslate();
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void readBoxSettings(AnyBox *box, const QString &group);

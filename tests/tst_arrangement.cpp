@@ -95,6 +95,7 @@ private slots:
     // Incoming files that cannot be taken as they are, places that are not free, runs that were killed.
     void fileGrowingWhileReadStaysForALaterRun();
     void copyCutShortLeavesNoPartOfItInTheBox();
+    void fileHeldOpenForWritingWaitsWhole();
     void placeHoldingAFileIsPassedOver();
     void unreadableNameIsReported();
     void interruptedRunIsFinishedFirst();
@@ -922,6 +923,41 @@ void TestArrangement::fileGrowingWhileReadStaysForALaterRun()
     QCOMPARE(TestSupport::readFile(objectPath(added.first(), "jpg")), whole);
     QCOMPARE(Entry(storedEntries(boxPath()).value(added.first())).getField(3),
              StorageSupport::md5sumOf(objectPath(added.first(), "jpg")));
+}
+
+// A writer that holds its file open through a run, without changing it while the run looks: the file
+// is not taken, however still it seems, and comes in whole once the writer has closed it.
+void TestArrangement::fileHeldOpenForWritingWaitsWhole()
+{
+    QVERIFY(writeSource("still.jpg", "a finished picture"));
+    QProcess writer;
+    writer.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("exec cat >> \"$0\""), inSrc("held.jpg")});
+    QVERIFY(writer.waitForStarted());
+    writer.write("the first part, ");
+    QTRY_COMPARE(QFileInfo(inSrc("held.jpg")).size(), qint64(16));
+    openBox();
+    Arrangement *frame = makeFrame();
+    start(frame);
+
+    QCOMPARE(fileNames(srcPath()), QStringList({"held.jpg"}));
+    QCOMPARE(TestSupport::readFile(inSrc("held.jpg")), QByteArray("the first part, "));
+    const QMap<QString, QString> entries = storedEntries(boxPath());
+    QCOMPARE(entries.size(), 1);
+    QCOMPARE(Entry(entries.first()).getField(7), QStringLiteral("still.jpg"));
+    QVERIFY(logLines().contains("(!) The file changed while it was read, it stays in the source folder: "
+                                + inSrc("held.jpg")));
+    QCOMPARE(text(frame, "remainsLabel"), QStringLiteral("1"));
+
+    writer.write("and the rest");
+    writer.closeWriteChannel();
+    QVERIFY(writer.waitForFinished());
+    QCOMPARE(writer.exitCode(), 0);
+    Arrangement *later = makeFrame();
+    start(later);
+    QVERIFY(fileNames(srcPath()).isEmpty());
+    const QStringList added = newRemarks(entries);
+    QCOMPARE(added.size(), 1);
+    QCOMPARE(TestSupport::readFile(objectPath(added.first(), "jpg")), QByteArray("the first part, and the rest"));
 }
 
 // A file-size limit stands in for a full disk: the copy fails part way (root too).

@@ -29,6 +29,7 @@ private slots:
     void pauseCodecSwitchDragAndEject();
     void escapeEndsThePlayerAndTheWindow();
     void aPlayerThatIgnoresQuitIsKilled();
+    void playerThatEndsAtOnceStopsAfterThreeTries();
     void idleWindowStillWatchesItsList();
     void filesThatCannotBePlayedDoNotSpin();
 
@@ -54,7 +55,8 @@ void TestCantrel::init()
     m_record = m_dir->path() + QStringLiteral("/record");
     qputenv("CANTREL_FAKE_RECORD", m_record.toUtf8());
     for (const char *name : {"CANTREL_FAKE_TITLE", "CANTREL_FAKE_ARTIST", "CANTREL_FAKE_ALBUM", "CANTREL_FAKE_YEAR",
-                             "CANTREL_FAKE_LENGTH", "CANTREL_FAKE_IGNORE_QUIT", "CANTREL_FAKE_EXIT_AT_ONCE"})
+                             "CANTREL_FAKE_LENGTH", "CANTREL_FAKE_IGNORE_QUIT", "CANTREL_FAKE_EXIT_AT_ONCE",
+                             "CANTREL_FAKE_ERROR"})
         qunsetenv(name);
 }
 
@@ -333,6 +335,31 @@ void TestCantrel::filesThatCannotBePlayedDoNotSpin()
     QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 5000);
 }
 
+// Three ends at once in a row and the player gives up, saying what MPlayer said; Eject still works.
+void TestCantrel::playerThatEndsAtOnceStopsAfterThreeTries()
+{
+    qputenv("CANTREL_FAKE_EXIT_AT_ONCE", "1");
+    qputenv("CANTREL_FAKE_ERROR", "Could not open/initialize audio device -> no sound.");
+    const QString list =
+        writeList({m_dir->path() + QStringLiteral("/aa.mp3"), m_dir->path() + QStringLiteral("/bb.mp3")});
+    MainWindow window(arguments(list));
+    window.show();
+    QTRY_COMPARE_WITH_TIMEOUT(
+        label(window, "infoMelody"),
+        QStringLiteral("MPlayer ended at once: Could not open/initialize audio device -> no sound."), 10000);
+    QCOMPARE(starts().size(), 3);
+    QVERIFY(!window.isPlaying());
+    QVERIFY(!button(window, "buttonNext")->isEnabled());
+    // No fourth start follows after the pause that separates starts.
+    QSignalSpy started(window.player(), &QProcess::started);
+    QVERIFY(!started.wait(1500));
+    QCOMPARE(starts().size(), 3);
+    QCOMPARE(label(window, "infoMelody"),
+             QStringLiteral("MPlayer ended at once: Could not open/initialize audio device -> no sound."));
+    QTest::mouseClick(button(window, "buttonOff"), Qt::LeftButton);
+    QTRY_VERIFY(!window.isVisible());
+}
+
 void TestCantrel::idleWindowStillWatchesItsList()
 {
     const QString list = writeList({m_dir->path() + QStringLiteral("/aa.mp3")});
@@ -340,6 +367,8 @@ void TestCantrel::idleWindowStillWatchesItsList()
                        m_dir->path() + QStringLiteral("/no-such-mplayer")});
     window.show();
     QVERIFY(!window.isPlaying());
+    QCOMPARE(label(window, "infoMelody"),
+             QStringLiteral("MPlayer not found: ") + m_dir->path() + QStringLiteral("/no-such-mplayer"));
     for (const char *name : {"buttonPlay", "buttonHome", "buttonPrevious", "buttonNext", "buttonEnd",
                              "buttonEmpty_A", "buttonEmpty_B", "buttonEmpty_C"}) {
         QVERIFY2(button(window, name) && !button(window, name)->isEnabled(), name);

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScopedPointer>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTranslator>
@@ -21,6 +22,7 @@
 #include "abcsupport.h"
 #include "anybox.h"
 #include "basefolder.h"
+#include "category.h"
 #include "constants.h"
 #include "describedialog.h"
 #include "entry.h"
@@ -55,6 +57,9 @@ private slots:
     void russianCategoryLabelsAndBackToEnglish();
     void keywordWithTildeIsRefusedWithAReason();
     void fourModesAndSwitchingCommandsInTheMainWindow();
+    void typedCaptionIsAskedAboutBeforeItGoes();
+    void pageKeysInTheCalendarChangeTheMonth();
+    void languageSwitchRenamesEveryBoxAtOnce();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -667,6 +672,133 @@ void TestDescribeDialog::fourModesAndSwitchingCommandsInTheMainWindow()
     QVERIFY(!window->findChild<DescribeDialog *>());
     QCOMPARE(lineOf("qweraa").section('~', 8, 8), QStringLiteral("Pier,unknown"));
     QCOMPARE(window->currentBox()->markedEntriesCount(), 1);
+}
+
+// A caption typed and not applied survives a move, a box switch and a command switch unless the user lets it go.
+void TestDescribeDialog::typedCaptionIsAskedAboutBeforeItGoes()
+{
+    QVERIFY(TestSupport::writeFile(wrdPath(), ""));
+    QVERIFY(AbcSupport::writeAbc(
+        boxPath(), QStringLiteral("qwer"),
+        (AbcSupport::newEntryLine("qweraa") + "\n" + AbcSupport::newEntryLine("qwerab", "IMG_0002.JPG") + "\n")
+            .toUtf8()));
+    m_settings.reset(TestSupport::makeSettings(*m_dir));
+    m_settings->setValue(KEY_PHOTO + KEY_PREVIEW_APP, QStringLiteral("true %1"));
+    QScopedPointer<MainWindow> window(new MainWindow(m_settings.data()));
+    window->currentBox()->markAllEntries(0);
+    window->show();
+    window->findChild<QAction *>("fillAllAction")->trigger();
+    m_frame = window->findChild<DescribeDialog *>();
+    QVERIFY(m_frame);
+    QTRY_VERIFY(m_frame->isVisible());
+    QCOMPARE(currentRemark(), QStringLiteral("qweraa"));
+    type("titleLineEdit", "Pier");
+    const int shown = MyMessageBox::shownCount();
+
+    // F2 (the book box) asks; Cancel keeps the frame, the box and the caption.
+    MyMessageBox::setNextAnswer(QMessageBox::Cancel);
+    QTest::keyClick(child<QLineEdit>("titleLineEdit"), Qt::Key_F2);
+    QCOMPARE(MyMessageBox::shownCount(), shown + 1);
+    QCOMPARE(MyMessageBox::lastText(), QStringLiteral("Apply the changes to qweraa?"));
+    QCOMPARE(MyMessageBox::lastButtons(), QMessageBox::Apply | QMessageBox::Discard | QMessageBox::Cancel);
+    QCOMPARE(window->findChild<DescribeDialog *>(), m_frame);
+    QCOMPARE(window->currentBox()->name(), NAME_PHOTO);
+    QCOMPARE(child<QLineEdit>("titleLineEdit")->text(), QStringLiteral("Pier"));
+    QCOMPARE(lineOf("qweraa").section('~', 8, 8), QStringLiteral("unknown,unknown"));
+
+    // Moving on asks too; Discard drops the caption and moves.
+    MyMessageBox::setNextAnswer(QMessageBox::Discard);
+    QTest::keyClick(child<QLineEdit>("titleLineEdit"), Qt::Key_PageUp);
+    // A button's shortcut clicks it after a short animation.
+    QTRY_COMPARE(currentRemark(), QStringLiteral("qwerab"));
+    QCOMPARE(MyMessageBox::shownCount(), shown + 2);
+    QCOMPARE(child<QLineEdit>("titleLineEdit")->text(), QString());
+    QVERIFY(!child<QPushButton>("applyButton")->isEnabled());
+
+    // Apply stores the caption and lets the box switch go on.
+    type("titleLineEdit", "Dune");
+    MyMessageBox::setNextAnswer(QMessageBox::Apply);
+    QTest::keyClick(child<QLineEdit>("titleLineEdit"), Qt::Key_F2);
+    QCOMPARE(MyMessageBox::shownCount(), shown + 3);
+    QCOMPARE(MyMessageBox::lastText(), QStringLiteral("Apply the changes to qwerab?"));
+    QVERIFY(!window->findChild<DescribeDialog *>());
+    m_frame = nullptr;
+    QCOMPARE(window->currentBox()->name(), NAME_BOOK);
+    QCOMPARE(lineOf("qwerab").section('~', 8, 8), QStringLiteral("Dune,unknown"));
+    QCOMPARE(lineOf("qweraa").section('~', 8, 8), QStringLiteral("unknown,unknown"));
+    QCOMPARE(MyMessageBox::pendingAnswers(), 0);
+}
+
+// PgUp in the calendar turns its month; the object and what was typed stay, and nothing is asked.
+void TestDescribeDialog::pageKeysInTheCalendarChangeTheMonth()
+{
+    QVERIFY(TestSupport::writeFile(wrdPath(), ""));
+    openBox({AbcSupport::newEntryLine("qweraa"), AbcSupport::newEntryLine("qwerab", "IMG_0002.JPG")});
+    makeFrame();
+    type("titleLineEdit", "Pier");
+    auto calendar = child<QCalendarWidget>("dateCalendar");
+    QVERIFY(calendar);
+    auto days = calendar->findChild<QTableView *>();
+    QVERIFY(days);
+    child<QTabWidget>("describeTab")->setCurrentIndex(3);
+    days->setFocus();
+    QTRY_VERIFY(days->hasFocus());
+    const int month = calendar->monthShown();
+    const int shown = MyMessageBox::shownCount();
+    QSignalSpy next(child<QPushButton>("nextUncorrButton"), &QPushButton::clicked);
+    QTest::keyClick(days, Qt::Key_PageUp);
+    QVERIFY(calendar->monthShown() != month);
+    // A shortcut would click its button after a short animation.
+    QVERIFY(!next.wait(500));
+    QCOMPARE(currentRemark(), QStringLiteral("qweraa"));
+    QCOMPARE(child<QLineEdit>("titleLineEdit")->text(), QStringLiteral("Pier"));
+    QCOMPARE(MyMessageBox::shownCount(), shown);
+    // Out of the calendar, PgUp moves on again, after the question.
+    MyMessageBox::setNextAnswer(QMessageBox::Apply);
+    child<QLineEdit>("titleLineEdit")->setFocus();
+    QTest::keyClick(child<QLineEdit>("titleLineEdit"), Qt::Key_PageUp);
+    QTRY_COMPARE(currentRemark(), QStringLiteral("qwerab"));
+    QCOMPARE(MyMessageBox::shownCount(), shown + 1);
+}
+
+// The language menu turns the frame on show, every box's category labels and the welcome texts at once.
+void TestDescribeDialog::languageSwitchRenamesEveryBoxAtOnce()
+{
+    QVERIFY(TestSupport::writeFile(wrdPath(), ""));
+    QVERIFY(AbcSupport::writeAbc(boxPath(), QStringLiteral("qwer"),
+                                 (AbcSupport::newEntryLine("qweraa") + "\n").toUtf8()));
+    m_settings.reset(TestSupport::makeSettings(*m_dir));
+    m_settings->setValue(KEY_PHOTO + KEY_PREVIEW_APP, QStringLiteral("true %1"));
+    QTranslator translator;
+    QScopedPointer<MainWindow> window(new MainWindow(m_settings.data()));
+    window->setAppTranslator(&translator);
+    window->currentBox()->markAllEntries(0);
+    window->show();
+    window->findChild<QAction *>("fillAllAction")->trigger();
+    m_frame = window->findChild<DescribeDialog *>();
+    QVERIFY(m_frame);
+    QCOMPARE(child<QCheckBox>("which_A")->text(), QStringLiteral("water"));
+    auto russian = window->findChild<QAction *>("languageAction_ru");
+    QVERIFY(russian);
+    russian->trigger();
+    QTRY_COMPARE(child<QCheckBox>("which_A")->text(), QStringLiteral("вода"));
+    QCOMPARE(child<QGroupBox>("season")->title(), QStringLiteral("Время года"));
+    QCOMPARE(child<QLabel>("title")->text(), QStringLiteral("Описание выбранных"));
+    // The boxes not on show are Russian too, without a frame of theirs having been opened.
+    auto books = qobject_cast<AnyBox *>(window->boxSet()->baseFolder()->unit(NAME_BOOK));
+    QVERIFY(books);
+    const auto labels = [books] {
+        const Category model = books->category();
+        return QStringList({model.subCategory_A().label, model.subCategory_C().label, model.subCategory_D().label,
+                            model.subCategory_E().label, model.subCategory_F().label, model.subCategory_G().label});
+    };
+    QVERIFY(labels().contains(QStringLiteral("Происхождение")));
+    QCOMPARE(books->welcomeLabel(), QStringLiteral("Режим работы переключён на книги"));
+    QCOMPARE(m_settings->value(KEY_GENERAL + KEY_LANGUAGE).toString(), QStringLiteral("ru"));
+    window->findChild<QAction *>("languageAction_en")->trigger();
+    QTRY_COMPARE(child<QCheckBox>("which_A")->text(), QStringLiteral("water"));
+    QVERIFY(labels().contains(QStringLiteral("Home country")));
+    QCoreApplication::removeTranslator(&translator);
 }
 
 QTEST_MAIN(TestDescribeDialog)

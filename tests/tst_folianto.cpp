@@ -26,6 +26,7 @@ private slots:
     void booksOpenInTheViewerOfTheirExtension();
     void emptyListShowsNothing();
     void singleBookEndsWithItsViewer();
+    void viewerThatCannotStartIsSaid();
     void deletedListClosesBookAndWindow();
     void closingTheWindowEndsEvenAHangingViewer();
 
@@ -235,6 +236,46 @@ void TestFolianto::singleBookEndsWithItsViewer()
     letViewerEnd();
     QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 2000);
     QCOMPARE(window.viewer()->state(), QProcess::NotRunning);
+}
+
+// A viewer that is not there is named in the window; the table stays usable and the window stays,
+// also for a single book, which would otherwise close with its viewer.
+void TestFolianto::viewerThatCannotStartIsSaid()
+{
+    const QString missing = m_dir->path() + QStringLiteral("/no-such-viewer");
+    const QString set = m_dir->path() + QStringLiteral("/missing.set");
+    QVERIFY(TestSupport::writeFile(set, "txt=" + missing.toUtf8() + "\npdf=" + viewer("pdfviewer").toUtf8() + "\n"));
+    const QString text = m_dir->path() + QStringLiteral("/ab.txt");
+    MainWindow single({QStringLiteral("-list"), writeList({text}), QStringLiteral("-set"), set});
+    single.show();
+    auto problem = single.findChild<QLabel *>(QStringLiteral("viewerProblem"));
+    QVERIFY(problem);
+    QTRY_VERIFY(problem->isVisible());
+    QCOMPARE(problem->text(), QStringLiteral("Cannot start ") + missing);
+    // The list is looked at every 200 ms; the window outlives a few looks.
+    QVERIFY(!QTest::qWaitFor([&single] { return !single.isVisible(); }, 800));
+    QVERIFY(single.findChild<QTableWidget *>(QStringLiteral("books"))->isEnabled());
+    single.close();
+
+    const QString pdf = m_dir->path() + QStringLiteral("/cd.pdf");
+    MainWindow window({QStringLiteral("-list"), writeList({text, pdf}), QStringLiteral("-set"), set});
+    window.show();
+    auto *books = window.findChild<QTableWidget *>(QStringLiteral("books"));
+    auto *open = window.findChild<QToolButton *>(QStringLiteral("openButton"));
+    problem = window.findChild<QLabel *>(QStringLiteral("viewerProblem"));
+    QVERIFY(books && open && problem);
+    books->setCurrentCell(books->item(0, 3)->text() == text ? 0 : 1, 0);
+    QTest::mouseClick(open, Qt::LeftButton);
+    QTRY_VERIFY(problem->isVisible());
+    QCOMPARE(problem->text(), QStringLiteral("Cannot start ") + missing);
+    QVERIFY(books->isEnabled());
+    QVERIFY(open->isEnabled());
+    // Another book opens with its own viewer, and the line goes.
+    books->setCurrentCell(books->item(0, 3)->text() == pdf ? 0 : 1, 0);
+    QTest::mouseClick(open, Qt::LeftButton);
+    QTRY_COMPARE(record().size(), 1);
+    QVERIFY(record().at(0).startsWith(QStringLiteral("pdfviewer|") + pdf + QLatin1Char('|')));
+    QVERIFY(!problem->isVisible());
 }
 
 void TestFolianto::deletedListClosesBookAndWindow()

@@ -1,5 +1,6 @@
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include "mysettings.h"
 #include "settingssupport.h"
 #include "testsupport.h"
+#include "windowsupport.h"
 
 namespace {
 
@@ -91,6 +93,7 @@ private slots:
     void needRebootOnlyForBaseDirectory();
     void cancelLeavesStoreUnchanged();
     void okAcceptsDialog();
+    void foldersAreChosenOrCreatedInTheDialog();
     void languageChangeRetranslatesStatuses();
 
 private:
@@ -787,6 +790,61 @@ void TestMySetDialog::languageChangeRetranslatesStatuses()
     QCoreApplication::removeTranslator(&translator);
     QTRY_COMPARE(status->text(), QStringLiteral("Ok"));
     QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Path"));
+}
+
+// A base folder that is not there yet is made by Create; the backup folder is picked with Browse...;
+// a reason given to the dialog stands above the tabs, in red.
+void TestMySetDialog::foldersAreChosenOrCreatedInTheDialog()
+{
+    MySetDialog *d = makeDialog();
+    auto problem = child<QLabel>(d, "problemLabel");
+    QVERIFY(problem);
+    QVERIFY(!problem->isVisible());
+    d->setProblem(QStringLiteral("Directory '/x/_dst'\n cannot be created..."));
+    QVERIFY(problem->isVisible());
+    QCOMPARE(problem->text(), QStringLiteral("Directory '/x/_dst'\n cannot be created..."));
+    QVERIFY(problem->styleSheet().contains(QStringLiteral("red")));
+    QVERIFY(problem->y() < child<QTabWidget>(d, "mySetTabWidget")->mapTo(d, QPoint(0, 0)).y());
+
+    auto boxDir = child<QLineEdit>(d, "boxDirLineEdit");
+    auto create = child<QPushButton>(d, "boxDirCreateButton");
+    QVERIFY(boxDir && create && child<QPushButton>(d, "boxDirBrowseButton"));
+    QCOMPARE(create->text(), QStringLiteral("Create"));
+    QCOMPARE(child<QPushButton>(d, "boxDirBrowseButton")->text(), QStringLiteral("Browse..."));
+    const QString wanted = dir->path() + QStringLiteral("/new/boxes");
+    boxDir->setText(wanted);
+    QCOMPARE(child<QLabel>(d, "boxDirStatus")->text(), QStringLiteral("Absent"));
+    QVERIFY(create->isVisible());
+    QPushButton *ok = child<QDialogButtonBox>(d, "buttonBox")->button(QDialogButtonBox::Ok);
+    QVERIFY(!ok->isEnabled());
+    QTest::mouseClick(create, Qt::LeftButton);
+    QVERIFY(QFileInfo(wanted).isDir());
+    QCOMPARE(child<QLabel>(d, "boxDirStatus")->text(), QStringLiteral("Ok"));
+    QVERIFY(!create->isVisible());
+    QVERIFY(ok->isEnabled());
+
+    const QString backup = dir->path() + QStringLiteral("/backup");
+    QVERIFY(QDir().mkpath(backup));
+    auto cpyDir = child<QLineEdit>(d, "cpyDirLineEdit");
+    bool chooserSeen = false;
+    WindowSupport::whenModal([&](QDialog *modal) {
+        auto chooser = qobject_cast<QFileDialog *>(modal);
+        chooserSeen = chooser != nullptr;
+        if (!chooser) {
+            modal->reject();
+            return;
+        }
+        QVERIFY(chooser->testOption(QFileDialog::ShowDirsOnly));
+        // Inside the folder with no name typed, the chooser takes the folder itself.
+        chooser->setDirectory(backup);
+        if (auto name = chooser->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            name->clear();
+        static_cast<QDialog *>(chooser)->accept();
+    });
+    QTest::mouseClick(child<QPushButton>(d, "cpyDirBrowseButton"), Qt::LeftButton);
+    QVERIFY(chooserSeen);
+    QCOMPARE(cpyDir->text(), backup);
+    QCOMPARE(child<QLabel>(d, "cpyDirStatus")->text(), QStringLiteral("Ok"));
 }
 
 QTEST_MAIN(TestMySetDialog)

@@ -47,6 +47,7 @@ private slots:
     void noSelectionShowsOnlyTheNote();
     void rowsFollowTheLanguage();
     void switchingCommandsLeavesThePrimesMarked();
+    void unappliedGroupIsAskedAboutBeforeTheFrameGoes();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -485,6 +486,43 @@ void TestResembleDialog::switchingCommandsLeavesThePrimesMarked()
     m_frame = nullptr;
     QCOMPARE(markedRemarks(), QStringList({"qweraa", "qwerab"}));
     QCOMPARE(status->text(), QStringLiteral("<b>photo</b> (2 / 3)"));
+}
+
+// A group built and not applied is not dropped by another command: Cancel stays, Apply writes it.
+void TestResembleDialog::unappliedGroupIsAskedAboutBeforeTheFrameGoes()
+{
+    QVERIFY(AbcSupport::writeAbc(
+        boxPath(), QStringLiteral("qwer"),
+        (QStringList({line("qweraa", "qweraa"), line("qwerab", "qwerab")}).join('\n') + '\n').toUtf8()));
+    m_settings.reset(TestSupport::makeSettings(*m_dir));
+    m_settings->setValue(KEY_PHOTO + KEY_PREVIEW_APP, QStringLiteral("true %1"));
+    QScopedPointer<MainWindow> window(new MainWindow(m_settings.data()));
+    window->show();
+    m_box = window->currentBox();
+    m_box->markAllEntries(0);
+    window->findChild<QAction *>(QStringLiteral("addSimilarAction"))->trigger();
+    m_frame = window->findChild<ResembleDialog *>();
+    QVERIFY(m_frame);
+    QTRY_VERIFY(m_frame->isVisible());
+    press("addButton");
+    select(1);
+    press("addButton");
+    const int shown = MyMessageBox::shownCount();
+
+    MyMessageBox::setNextAnswer(QMessageBox::Cancel);
+    window->findChild<QAction *>(QStringLiteral("infoAction"))->trigger();
+    QCOMPARE(MyMessageBox::shownCount(), shown + 1);
+    QCOMPARE(MyMessageBox::lastText(), QStringLiteral("Apply the changes to qweraa?"));
+    QCOMPARE(window->findChild<ResembleDialog *>(), m_frame);
+    QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("qweraa"));
+    QCOMPARE(links(), (QMap<QString, QString>{{"qweraa", "qweraa"}, {"qwerab", "qwerab"}}));
+
+    MyMessageBox::setNextAnswer(QMessageBox::Apply);
+    window->findChild<QAction *>(QStringLiteral("infoAction"))->trigger();
+    QVERIFY(!window->findChild<ResembleDialog *>());
+    m_frame = nullptr;
+    QCOMPARE(links(), (QMap<QString, QString>{{"qweraa", "qweraa"}, {"qwerab", "qweraa"}}));
+    QCOMPARE(markedRemarks(), QStringList({"qweraa"}));
 }
 
 QTEST_MAIN(TestResembleDialog)

@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -39,6 +40,7 @@ private slots:
     void editKeepsTheFileWaitingInTheSourceFolder();
     void printTwiceCountsTwoHardcopiesWithLabels();
     void clearLeavesSubFolders();
+    void clearForEditingTakesOnlyUnchangedCopies();
     void labelsThatCannotBeWrittenAreShown();
     void originalFilenameWithoutLabels();
     void labelsOnRequestForFollowingUsage();
@@ -297,6 +299,59 @@ void TestRestore::clearLeavesSubFolders()
     QVERIFY(!button(frame, "clearButton")->isEnabled());
 }
 
+// The source folder is shared: Clear in the editing restore removes only this box's copies as they were
+// restored; an edited copy, another box's incoming file and the user's own file stay.
+void TestRestore::clearForEditingTakesOnlyUnchangedCopies()
+{
+    m_settings.reset(TestSupport::makeSettings(*m_dir));
+    const QByteArray contents[] = {"first object", "second object", "third"};
+    const char *remarks[] = {"qwerty", "qwerab", "qwerac"};
+    QStringList lines;
+    for (int i = 0; i < 3; ++i) {
+        QStringList fields = entry("1", remarks[i], remarks[i], "0", "abcd", QStringLiteral("IMG_%1.jpg").arg(i),
+                                   "unknown,unknown", "01.02.2020", 1)
+                                 .split('~');
+        fields[3] = QString::fromLatin1(QCryptographicHash::hash(contents[i], QCryptographicHash::Md5).toHex());
+        lines << fields.join('~');
+        QVERIFY(BoxSupport::writeObject(boxPath(), remarks[i], "jpg", contents[i]));
+    }
+    QVERIFY(ArrangementSupport::writeEntries(boxPath(), "qwer", lines));
+    m_tessary.reset(BoxSupport::openBoxSet(m_settings.data()));
+    QVERIFY(m_tessary);
+    m_box = dynamic_cast<AnyBox *>(m_tessary->baseFolder()->unit(NAME_PHOTO));
+    QVERIFY(m_box);
+    // Waiting beside the copies: a book box's incoming file named like a remark, and the user's own.
+    QVERIFY(TestSupport::writeFile(srcPath() + "/zxcvbn.pdf", "a book, its only copy"));
+    QVERIFY(TestSupport::writeFile(srcPath() + "/IMG_7777.JPG", "a new photo"));
+    m_box->markAllEntries(0);
+    start(makeFrame<RestoreEditDialog>());
+    QCOMPARE(ArrangementSupport::fileNames(srcPath()),
+             QStringList({"IMG_7777.JPG", "qwerab.jpg", "qwerac.jpg", "qwerty.jpg", "zxcvbn.pdf"}));
+    QVERIFY(TestSupport::writeFile(srcPath() + "/qwerab.jpg", "second object, edited"));
+
+    auto frame = makeFrame<RestoreEditDialog>();
+    QPushButton *clear = button(frame, "clearButton");
+    QVERIFY(clear && clear->isEnabled());
+    MyMessageBox::setNextAnswer(QMessageBox::No);
+    QTest::mouseClick(clear, Qt::LeftButton);
+    QCOMPARE(MyMessageBox::lastText(), QStringLiteral("Remove 2 unchanged copies restored for editing from the "
+                                                      "folder\n%1?\nqwerac.jpg\nqwerty.jpg\nEdited copies and all "
+                                                      "other files stay.")
+                                           .arg(srcPath()));
+    QCOMPARE(ArrangementSupport::fileNames(srcPath()).size(), 5);
+    MyMessageBox::setNextAnswer(QMessageBox::Yes);
+    QTest::mouseClick(clear, Qt::LeftButton);
+    QCOMPARE(ArrangementSupport::fileNames(srcPath()), QStringList({"IMG_7777.JPG", "qwerab.jpg", "zxcvbn.pdf"}));
+    QCOMPARE(TestSupport::readFile(srcPath() + "/qwerab.jpg"), QByteArray("second object, edited"));
+    QCOMPARE(TestSupport::readFile(srcPath() + "/zxcvbn.pdf"), QByteArray("a book, its only copy"));
+    QCOMPARE(text(frame, "destinationStatus"), QStringLiteral("<b>not empty</b> / existing files: 3"));
+    // Nothing left to clear is said, and nothing goes.
+    MyMessageBox::setNextAnswer(QMessageBox::Ok);
+    QTest::mouseClick(clear, Qt::LeftButton);
+    QVERIFY(MyMessageBox::lastText().startsWith(QStringLiteral("No file of the folder")));
+    QCOMPARE(ArrangementSupport::fileNames(srcPath()).size(), 3);
+}
+
 void TestRestore::labelsThatCannotBeWrittenAreShown()
 {
     makeBox();
@@ -391,19 +446,37 @@ void TestRestore::burnerGetsLabelAndFolder()
     qunsetenv("TESSARY_FAKE_RECORD");
 }
 
+// A failed burn says what the burner said; Burn is offered again and a second disc counts no hardcopy.
 void TestRestore::burnerErrorIsReported()
 {
     const QString record = m_dir->path() + "/burner-args";
     qputenv("TESSARY_FAKE_RECORD", record.toLocal8Bit());
     qputenv("TESSARY_FAKE_EXIT", "3");
+    qputenv("TESSARY_FAKE_MESSAGE", "error: no writable disc in the drive");
     makeBox('"' + StorageSupport::fake("fake_burner.sh") + "\" %1 %2");
     m_box->markAllEntries(0);
     auto frame = makeFrame<RestorePrintDialog>();
     start(frame);
-    QTest::mouseClick(button(frame, "onCDButton"), Qt::LeftButton);
-    QTRY_COMPARE(text(frame, "label_K"), QStringLiteral("The burning process ended with an error (exit code 3)"));
+    const QMap<QString, QString> counted = ArrangementSupport::storedEntries(boxPath());
+    QPushButton *burn = button(frame, "onCDButton");
+    QTest::mouseClick(burn, Qt::LeftButton);
+    QTRY_COMPARE(text(frame, "label_K"), QStringLiteral("The burning process ended with an error (exit code 3)\n"
+                                                        "fake burner: writing 2\n"
+                                                        "error: no writable disc in the drive"));
     QCOMPARE(logLines().filter(QStringLiteral("Burner exit code: 3")).size(), 1);
+    QCOMPARE(logLines().filter(QStringLiteral("error: no writable disc in the drive")).size(), 1);
+    QVERIFY(burn->isEnabled());
+
     qunsetenv("TESSARY_FAKE_EXIT");
+    qunsetenv("TESSARY_FAKE_MESSAGE");
+    QFile::remove(record);
+    QTest::mouseClick(burn, Qt::LeftButton);
+    QTRY_COMPARE(text(frame, "label_K"), QStringLiteral("The burning process is complete"));
+    QCOMPARE(frame->burnStatus(), 1);
+    QVERIFY(QFile::exists(record));
+    QCOMPARE(logLines().filter(QStringLiteral("Burner exit code: 0")).size(), 1);
+    QVERIFY(burn->isEnabled());
+    QCOMPARE(ArrangementSupport::storedEntries(boxPath()), counted);
     qunsetenv("TESSARY_FAKE_RECORD");
 }
 

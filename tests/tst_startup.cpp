@@ -2,6 +2,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -283,14 +284,19 @@ void TestStartUp::unitFailureShownThenDialogOpens()
     StartUp startUp({"tessary", iniPath(dir)});
     makeQuick(startUp);
     QString shownWhileDialogOpen;
+    QString shownInDialog;
     bool windowGone = false;
     WindowSupport::whenModal([&](QDialog *dialog) {
         shownWhileDialogOpen = startUp.splash() ? startUp.splash()->message() : QString();
+        // The reason stays in the dialog itself, above its tabs.
+        auto problem = dialog->findChild<QLabel *>(QStringLiteral("problemLabel"));
+        shownInDialog = problem && problem->isVisible() ? problem->text() : QString();
         windowGone = !startUp.mainWindow();
         dialog->reject();
     });
     QVERIFY(!startUp.run());
     QCOMPARE(shownWhileDialogOpen, QStringLiteral("Directory '%1'\n cannot be created...").arg(dst));
+    QCOMPARE(shownInDialog, shownWhileDialogOpen);
     QVERIFY(windowGone);
     QVERIFY(!startUp.mainWindow());
     QCOMPARE(startUp.statusText(), QStringLiteral("Creating Tessary cancelled..."));

@@ -77,39 +77,6 @@ QString ArrangementRun::elapsedText() const
     return QTime(0, 0).addMSecs(int(m_elapsedMs)).toString(QStringLiteral("hh:mm:ss"));
 }
 
-const QStringList &ArrangementRun::twoLetterNames()
-{
-    static const QStringList names = [] {
-        QStringList all;
-        all.reserve(NAMES_COUNT);
-        for (char first = 'a'; first <= 'z'; ++first) {
-            for (char second = 'a'; second <= 'z'; ++second)
-                all << QString(QLatin1Char(first)) + QLatin1Char(second);
-        }
-        return all;
-    }();
-    return names;
-}
-
-QStringList ArrangementRun::abcSubtract(const QStringList &used)
-{
-    const QSet<QString> taken(used.cbegin(), used.cend());
-    QStringList free;
-    for (const QString &name : twoLetterNames()) {
-        if (!taken.contains(name))
-            free << name;
-    }
-    return free;
-}
-
-QStringList ArrangementRun::abcSubtract(const QList<QObject *> &objects)
-{
-    QStringList used;
-    for (const QObject *object : objects)
-        used << object->objectName();
-    return abcSubtract(used);
-}
-
 QString ArrangementRun::abcRnd(const QStringList &names)
 {
     return names.at(int(m_random.bounded(quint32(names.size()))));
@@ -463,7 +430,7 @@ void ArrangementRun::placeFile(MySourceFile *file)
             return;
         }
         // A file still being written is left for a later run; the place stays vacant.
-        if (!file->unchanged()) {
+        if (!file->settled()) {
             m_vacant.prepend(remark.remark());
             dropChangedCopy(file, QString());
             return;
@@ -491,7 +458,7 @@ void ArrangementRun::placeFile(MySourceFile *file)
     }
     crashPoint();
     // The copy holds what the checksum describes only if the source did not change meanwhile.
-    if (!file->unchanged() || QFileInfo(copyPath).size() != file->size()) {
+    if (!file->settled() || QFileInfo(copyPath).size() != file->size()) {
         dropChangedCopy(file, copyPath);
         return;
     }
@@ -556,6 +523,7 @@ void ArrangementRun::updateResembling()
 // catalogue files that were only relinked before those are written.
 void ArrangementRun::storeAbcFiles()
 {
+    dropStillWritten();
     QList<MyAbcFile *> order;
     for (MyAbcFile *abcFile : qAsConst(m_modified)) {
         if (m_placements.contains(abcFile))
@@ -638,26 +606,68 @@ void ArrangementRun::takeBack(MyAbcFile *abcFile, QSet<MyAbcFile *> &stored, QSe
 {
     const QList<Placement> placements = m_placements.take(abcFile);
     for (const Placement &placement : placements) {
-        const QString key = placement.remark.rk();
-        abcFile->unmarkEntry(abcFile->getEntry(key), 0);
-        // There is no removal of a key; an invalid entry is neither written nor counted as used.
-        *abcFile->getEntry(key) = Entry();
-        if (!AltQFile::removeReadOnly(placement.copyPath))
-            log(tr("(!) Can not remove file %1").arg(placement.copyPath));
-        QFile::remove(QFileInfo(placement.copyPath).path() + QLatin1Char('/') + key + QLatin1Char('.') + SUB_FILE_EXT);
+        withdraw(abcFile, placement, stored, storeAgain);
         log(tr("(!) Not stored, the file stays in the source folder: %1").arg(placement.source->completeName()));
-        --m_added;
-        if (placement.edited)
-            --m_edited;
-        for (const Relink &relink : qAsConst(m_relinks)) {
-            if (relink.newPrime != placement.remark.remark() || !relink.abcFile->entryExist(relink.key))
+    }
+}
+
+// The object leaves the box again: its entry, copy and description file go, its place is vacant.
+void ArrangementRun::withdraw(MyAbcFile *abcFile, const Placement &placement, const QSet<MyAbcFile *> &stored,
+                              QSet<MyAbcFile *> &storeAgain)
+{
+    const QString key = placement.remark.rk();
+    abcFile->unmarkEntry(abcFile->getEntry(key), 0);
+    // There is no removal of a key; an invalid entry is neither written nor counted as used.
+    *abcFile->getEntry(key) = Entry();
+    if (!AltQFile::removeReadOnly(placement.copyPath))
+        log(tr("(!) Can not remove file %1").arg(placement.copyPath));
+    QFile::remove(QFileInfo(placement.copyPath).path() + QLatin1Char('/') + key + QLatin1Char('.') + SUB_FILE_EXT);
+    --m_added;
+    if (placement.edited)
+        --m_edited;
+    for (const Relink &relink : qAsConst(m_relinks)) {
+        if (relink.newPrime != placement.remark.remark() || !relink.abcFile->entryExist(relink.key))
+            continue;
+        Entry *entry = relink.abcFile->getEntry(relink.key);
+        if (entry->Ok() && entry->getField(Entry::ResembleField) == relink.newPrime) {
+            entry->setField(Entry::ResembleField, relink.oldPrime);
+            if (stored.contains(relink.abcFile) && relink.abcFile != abcFile)
+                storeAgain.insert(relink.abcFile);
+        }
+    }
+}
+
+// Just before the catalogue makes the copies the box's own and their sources go, each copy is read back
+// (all side by side on the pool) and must hold what its source's checksum describes; then each source is
+// looked at once more: one that a process opened for writing meanwhile, or that changed, waits for a
+// later run.
+void ArrangementRun::dropStillWritten()
+{
+    QStringList copies;
+    for (auto it = m_placements.cbegin(); it != m_placements.cend(); ++it) {
+        for (const Placement &placement : it.value())
+            copies << placement.copyPath;
+    }
+    const QStringList sums = MySourceFile::computeCheckSums(copies, {}, QEventLoop::ExcludeUserInputEvents);
+    const QSet<MyAbcFile *> nothingStored;
+    QSet<MyAbcFile *> unused;
+    int index = 0;
+    for (auto it = m_placements.begin(); it != m_placements.end();) {
+        QList<Placement> kept;
+        for (const Placement &placement : qAsConst(it.value())) {
+            const bool whole = sums.value(index++) == placement.source->checkSum();
+            if (whole && placement.source->settled()) {
+                kept << placement;
                 continue;
-            Entry *entry = relink.abcFile->getEntry(relink.key);
-            if (entry->Ok() && entry->getField(Entry::ResembleField) == relink.newPrime) {
-                entry->setField(Entry::ResembleField, relink.oldPrime);
-                if (stored.contains(relink.abcFile) && relink.abcFile != abcFile)
-                    storeAgain.insert(relink.abcFile);
             }
+            withdraw(it.key(), placement, nothingStored, unused);
+            dropChangedCopy(placement.source, QString());
+        }
+        if (kept.isEmpty()) {
+            it = m_placements.erase(it);
+        } else {
+            it.value() = kept;
+            ++it;
         }
     }
 }

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "entry.h"
+#include "foldernames.h"
 #include "remark.h"
 
 class AnyBox;
@@ -42,7 +43,7 @@ class ArrangementRun : public QObject
     Q_OBJECT
 
 public:
-    static const int NAMES_COUNT = 26 * 26;
+    static const int NAMES_COUNT = FolderNames::COUNT;
     // The journal of the run in progress, in the base folder; hidden, so no listing takes it for a unit.
     static const QString JOURNAL_NAME;
 
@@ -81,10 +82,10 @@ public:
     QString elapsedText() const;
 
     // "aa", "ab" ... "zz": the first letter varies slowest.
-    static const QStringList &twoLetterNames();
+    static const QStringList &twoLetterNames() { return FolderNames::all(); }
     // The two-letter names not used, in alphabetical order.
-    static QStringList abcSubtract(const QStringList &used);
-    static QStringList abcSubtract(const QList<QObject *> &objects);
+    static QStringList abcSubtract(const QStringList &used) { return FolderNames::freeOf(used); }
+    static QStringList abcSubtract(const QList<QObject *> &objects) { return FolderNames::freeOf(objects); }
     // One of the names at random; the list must not be empty.
     QString abcRnd(const QStringList &names);
 
@@ -148,6 +149,9 @@ private:
     void syncFolder(const QString &path);
     void settle(MyAbcFile *abcFile);
     void takeBack(MyAbcFile *abcFile, QSet<MyAbcFile *> &stored, QSet<MyAbcFile *> &storeAgain);
+    void withdraw(MyAbcFile *abcFile, const Placement &placement, const QSet<MyAbcFile *> &stored,
+                  QSet<MyAbcFile *> &storeAgain);
+    void dropStillWritten();
     void recordSession(const QString &annotation);
     void finish();
     void log(const QString &line);

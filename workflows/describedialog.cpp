@@ -75,6 +75,11 @@ DescribeDialog::DescribeDialog(AnyBox *box, QFrame *parent)
                             static_cast<QWidget *>(listWidget), static_cast<QWidget *>(titleLineEdit),
                             static_cast<QWidget *>(authorLineEdit), static_cast<QWidget *>(hardcopyLineEdit)})
         widget->installEventFilter(this);
+    // The calendar's day table is what has the focus in the calendar.
+    dateCalendar->installEventFilter(this);
+    for (QWidget *widget : dateCalendar->findChildren<QWidget *>())
+        widget->installEventFilter(this);
+    originalBrowser->installEventFilter(this);
 
     connect(categoryClearButton, &QPushButton::clicked, this, &DescribeDialog::pressCategoryClearButton);
     connect(categoryOriginalButton, &QPushButton::clicked, this, &DescribeDialog::pressCategoryOriginalButton);
@@ -156,6 +161,14 @@ void DescribeDialog::setNavigation()
 
 void DescribeDialog::navigate(const QList<Entry *> &list, int &position, int step)
 {
+    if (list.isEmpty())
+        return;
+    const bool wasListed = list.contains(m_current);
+    if (!settleChanges())
+        return;
+    // An object applied away from the uncorrected list leaves its successor at the position.
+    if (wasListed && !list.contains(m_current) && step > 0)
+        step = 0;
     stopPreview();
     if (list.isEmpty())
         return;
@@ -186,6 +199,24 @@ void DescribeDialog::pressPrevUncorrButton()
 void DescribeDialog::pressNextUncorrButton()
 {
     navigate(m_run->uncorrected(), m_uncorrectedPosition, 1);
+}
+
+bool DescribeDialog::settleChanges()
+{
+    if (!m_current || !applyButton->isEnabled())
+        return true;
+    const QMessageBox::StandardButton answer = MyMessageBox::question(
+        this, tr("Question"), tr("Apply the changes to %1?").arg(m_current->getField(Entry::RemarkField)),
+        QMessageBox::Apply | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Apply);
+    if (answer == QMessageBox::Apply) {
+        pressApplyButton();
+        return true;
+    }
+    if (answer == QMessageBox::Discard) {
+        setTextBrowser(m_current);
+        return true;
+    }
+    return false;
 }
 
 // ---- preview --------------------------------------------------------------------------------
@@ -536,8 +567,28 @@ void DescribeDialog::warnStore()
 
 // ---- keyboard and language ------------------------------------------------------------------
 
+// Widgets whose own keys PgUp and PgDn are (the calendar's month, a list's or the view's page) keep them
+// while they have the focus; elsewhere the keys move to another object.
+bool DescribeDialog::keepsPageKeys(QObject *watched) const
+{
+    if (watched == keywordListWidget || watched == synonymListWidget || watched == listWidget)
+        return true;
+    if (watched == originalBrowser || watched == originalBrowser->viewport())
+        return true;
+    auto widget = qobject_cast<QWidget *>(watched);
+    return widget && (widget == dateCalendar || dateCalendar->isAncestorOf(widget));
+}
+
 bool DescribeDialog::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_PageUp || key == Qt::Key_PageDown) && keepsPageKeys(watched)) {
+            event->accept();
+            return true;
+        }
+        return QFrame::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::KeyPress)
         return QFrame::eventFilter(watched, event);
     const auto keyEvent = static_cast<QKeyEvent *>(event);
@@ -601,9 +652,8 @@ bool DescribeDialog::eventFilter(QObject *watched, QEvent *event)
 void DescribeDialog::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
+        // The box set has built every box's category model anew in the new language already.
         retranslateUi(this);
-        // The box's labels are translated when its model is built, so the model is built anew.
-        m_run->box()->setCategoryLabels();
         m_tabTitles.clear();
         for (int i = 0; i < describeTab->count(); ++i)
             m_tabTitles << describeTab->tabText(i);

@@ -9,6 +9,7 @@
 #include "ui_describedialog.h"
 
 #include "describerun.h"
+#include "unappliedchanges.h"
 
 class AnyBox;
 class Entry;
@@ -21,7 +22,7 @@ class VocabularyBrowser;
 // The working frame in which the marked objects are described one after another: category,
 // keywords, caption, date and hardcopies. DescribeRun decides what lands in the entries and files;
 // the frame shows and edits the current object and previews it.
-class DescribeDialog : public QFrame, private Ui::DescribeDialogGUI
+class DescribeDialog : public QFrame, public UnappliedChanges, private Ui::DescribeDialogGUI
 {
     Q_OBJECT
 
@@ -33,6 +34,8 @@ public:
     void setTabVisible(int i);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Asks once about changes of the current object that were not applied: Apply, Discard or Cancel.
+    bool settleChanges() override;
 
 public slots:
     void pressCategoryClearButton();
@@ -84,6 +87,7 @@ private:
     void demonstration(Entry *entry);
     void stopPreview();
     void warnStore();
+    bool keepsPageKeys(QObject *watched) const;
 
     DescribeRun *m_run;
     HelperProgram *m_preview;

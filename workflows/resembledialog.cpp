@@ -215,6 +215,21 @@ void ResembleDialog::pressApplyButton()
                                   .arg(m_run->failedPaths().join(QLatin1Char('\n'))));
 }
 
+// Discarded changes go with the frame; a frame that stays (a language switch) keeps showing them.
+bool ResembleDialog::settleChanges()
+{
+    if (!m_run || !m_run->canApply())
+        return true;
+    const QString prime = m_run->currentPrime();
+    const QMessageBox::StandardButton answer = MyMessageBox::question(
+        this, tr("Question"),
+        prime.isEmpty() ? tr("Apply the changes to the groups?") : tr("Apply the changes to %1?").arg(prime),
+        QMessageBox::Apply | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Apply);
+    if (answer == QMessageBox::Apply)
+        pressApplyButton();
+    return answer != QMessageBox::Cancel;
+}
+
 // ---- previews -------------------------------------------------------------------------------
 
 void ResembleDialog::restartPreviews(bool pool, bool group)

@@ -7,6 +7,8 @@
 // With its folder, so that any target compiling this header (the tests too) finds the form.
 #include "ui_resembledialog.h"
 
+#include "unappliedchanges.h"
+
 class AnyBox;
 class Entry;
 class QEvent;
@@ -15,7 +17,7 @@ class ResembleRun;
 
 // The working frame in which resembling objects are grouped around a prime. ResembleRun holds the
 // groups and writes the links; the frame shows the rows, their states and the three previews.
-class ResembleDialog : public QFrame, private Ui::ResembleDialogGUI
+class ResembleDialog : public QFrame, public UnappliedChanges, private Ui::ResembleDialogGUI
 {
     Q_OBJECT
 
@@ -24,6 +26,8 @@ public:
     ~ResembleDialog() override;
 
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Asks once about groups built or members set apart and not applied: Apply, Discard or Cancel.
+    bool settleChanges() override;
 
 signals:
     void needUpdateStatus();

@@ -78,5 +78,13 @@
         <source>Use &apos;%1&apos; text codec</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>MPlayer not found: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MPlayer ended at once: </source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

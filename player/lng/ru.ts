@@ -78,5 +78,13 @@
         <source>Use &apos;%1&apos; text codec</source>
         <translation>Кодировка текста &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>MPlayer not found: </source>
+        <translation>MPlayer не найден: </translation>
+    </message>
+    <message>
+        <source>MPlayer ended at once: </source>
+        <translation>MPlayer сразу завершился: </translation>
+    </message>
 </context>
 </TS>

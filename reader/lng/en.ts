@@ -60,4 +60,11 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>folianto::MainWindow</name>
+    <message>
+        <source>Cannot start </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

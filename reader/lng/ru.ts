@@ -60,4 +60,11 @@
         <translation>Открыть книгу</translation>
     </message>
 </context>
+<context>
+    <name>folianto::MainWindow</name>
+    <message>
+        <source>Cannot start </source>
+        <translation>Не удаётся запустить </translation>
+    </message>
+</context>
 </TS>

@@ -807,6 +807,14 @@ They stay applied and are stored again on saving or closing.</source>
         <source>&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Remark&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%1&lt;/td&gt; &lt;/tr&gt; &lt;/table&gt;&lt;hr /&gt;&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Caption&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%2&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Date&lt;/b&gt;      &lt;/td&gt; &lt;td&gt;%3&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Category&lt;/b&gt;  &lt;/td&gt; &lt;td&gt;%4&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Keyword&lt;/b&gt;   &lt;/td&gt; &lt;td&gt;%5&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Hardcopy&lt;/b&gt;  &lt;/td&gt; &lt;td&gt;%6&lt;/td&gt; &lt;/tr&gt;&lt;/table&gt;&lt;hr /&gt;&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Session&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%7&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Original name&lt;/b&gt;       &lt;/td&gt; &lt;td&gt;%8&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Checksum&lt;/b&gt;            &lt;/td&gt; &lt;td&gt;%9&lt;/td&gt; &lt;/tr&gt;&lt;/table&gt;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply the changes to %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DescribeDialogGUI</name>
@@ -1748,6 +1756,27 @@ They stay applied and are stored again on saving or closing.</source>
         <source>The path must be absolute</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder cannot be created:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MySetTab</name>
@@ -2246,6 +2275,18 @@ Nothing was changed.</source>
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply the changes to the groups?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply the changes to %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ResembleDialogGUI</name>
@@ -2326,6 +2367,16 @@ Nothing was changed.</source>
 Sub-folders stay.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file of the folder
+%1
+is to be removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RestoreDialogGUI</name>
@@ -2394,6 +2445,13 @@ Sub-folders stay.</source>
     <name>RestoreEditDialog</name>
     <message>
         <source>For editing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1 unchanged copies restored for editing from the folder
+%2?
+%3
+Edited copies and all other files stay.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -816,6 +816,14 @@ They stay applied and are stored again on saving or closing.</source>
         <source>&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Remark&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%1&lt;/td&gt; &lt;/tr&gt; &lt;/table&gt;&lt;hr /&gt;&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Caption&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%2&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Date&lt;/b&gt;      &lt;/td&gt; &lt;td&gt;%3&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Category&lt;/b&gt;  &lt;/td&gt; &lt;td&gt;%4&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Keyword&lt;/b&gt;   &lt;/td&gt; &lt;td&gt;%5&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Hardcopy&lt;/b&gt;  &lt;/td&gt; &lt;td&gt;%6&lt;/td&gt; &lt;/tr&gt;&lt;/table&gt;&lt;hr /&gt;&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Session&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%7&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Original name&lt;/b&gt;       &lt;/td&gt; &lt;td&gt;%8&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Checksum&lt;/b&gt;            &lt;/td&gt; &lt;td&gt;%9&lt;/td&gt; &lt;/tr&gt;&lt;/table&gt;</source>
         <translation>&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Ремарка&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%1&lt;/td&gt; &lt;/tr&gt; &lt;/table&gt;&lt;hr /&gt;&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Подпись&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%2&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Дата&lt;/b&gt;      &lt;/td&gt; &lt;td&gt;%3&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Категория&lt;/b&gt;  &lt;/td&gt; &lt;td&gt;%4&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Ключевые слова&lt;/b&gt;   &lt;/td&gt; &lt;td&gt;%5&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Отпечатки&lt;/b&gt;  &lt;/td&gt; &lt;td&gt;%6&lt;/td&gt; &lt;/tr&gt;&lt;/table&gt;&lt;hr /&gt;&lt;table&gt;&lt;tr&gt; &lt;td width = 120&gt; &lt;b&gt;Сеанс&lt;/b&gt; &lt;/td&gt; &lt;td&gt;%7&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Исходное имя&lt;/b&gt;       &lt;/td&gt; &lt;td&gt;%8&lt;/td&gt; &lt;/tr&gt;&lt;tr&gt; &lt;td&gt; &lt;b&gt;Контрольная сумма&lt;/b&gt;            &lt;/td&gt; &lt;td&gt;%9&lt;/td&gt; &lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>Вопрос</translation>
+    </message>
+    <message>
+        <source>Apply the changes to %1?</source>
+        <translation>Применить изменения к %1?</translation>
+    </message>
 </context>
 <context>
     <name>DescribeDialogGUI</name>
@@ -1761,6 +1769,28 @@ They stay applied and are stored again on saving or closing.</source>
         <source>The path must be absolute</source>
         <translation>Путь должен быть абсолютным</translation>
     </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Обзор...</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Choose a folder</source>
+        <translation>Выберите папку</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>The folder cannot be created:
+%1</source>
+        <translation>Не удаётся создать папку:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>MySetTab</name>
@@ -2262,6 +2292,18 @@ Nothing was changed.</source>
         <translation>Не удаётся запустить программу просмотра:
 %1</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>Вопрос</translation>
+    </message>
+    <message>
+        <source>Apply the changes to the groups?</source>
+        <translation>Применить изменения групп?</translation>
+    </message>
+    <message>
+        <source>Apply the changes to %1?</source>
+        <translation>Применить изменения к %1?</translation>
+    </message>
 </context>
 <context>
     <name>ResembleDialogGUI</name>
@@ -2344,6 +2386,18 @@ Sub-folders stay.</source>
 %2?
 Вложенные папки останутся.</translation>
     </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>No file of the folder
+%1
+is to be removed.</source>
+        <translation>В папке
+%1
+нечего удалять.</translation>
+    </message>
 </context>
 <context>
     <name>RestoreDialogGUI</name>
@@ -2413,6 +2467,16 @@ Sub-folders stay.</source>
     <message>
         <source>For editing</source>
         <translation>Для редактирования</translation>
+    </message>
+    <message>
+        <source>Remove %1 unchanged copies restored for editing from the folder
+%2?
+%3
+Edited copies and all other files stay.</source>
+        <translation>Удалить %1 неизменённых копий, восстановленных для редактирования, из папки
+%2?
+%3
+Изменённые копии и все остальные файлы останутся.</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,8 @@
 # and _YEAR, the length from CANTREL_FAKE_LENGTH, and a position that grows by one second per
 # request. "quit" ends it, unless CANTREL_FAKE_IGNORE_QUIT is set. At the end of its input it goes
 # on like a player that is still playing; with CANTREL_FAKE_EXIT_AT_ONCE set it ends right after the
-# record, as MPlayer does with a file it cannot play. Its process id goes to "$CANTREL_FAKE_RECORD.pid".
+# record, as MPlayer does with a file it cannot play, after writing CANTREL_FAKE_ERROR (when set) on its
+# error output. Its process id goes to "$CANTREL_FAKE_RECORD.pid".
 record="$CANTREL_FAKE_RECORD"
 [ -n "$record" ] || exit 1
 line="start"
@@ -15,7 +16,11 @@ done
 echo "$$" > "$record.pid"
 printf '%s\n' "$line" >> "$record"
 # A player that cannot play its file ends at once.
-[ -z "$CANTREL_FAKE_EXIT_AT_ONCE" ] || exit 1
+if [ -n "$CANTREL_FAKE_EXIT_AT_ONCE" ]; then
+    printf 'MPlayer fake\n' >&2
+    [ -z "$CANTREL_FAKE_ERROR" ] || printf '%s\n' "$CANTREL_FAKE_ERROR" >&2
+    exit 1
+fi
 position=0
 while IFS= read -r command; do
     printf '%s\n' "$command" >> "$record"
