@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QSize>
 #include <QStringList>
 
 class FirstTable;
@@ -28,6 +29,8 @@ public:
     void saveSettings();
     // The base directory is read once per run, so changing it takes a restart.
     bool needReboot() const;
+    // The form's own size, widened where the tabs' texts (in Russian, say) need more.
+    QSize preferredSize() const;
 
 public slots:
     void setBoxDirStatus();
@@ -53,6 +56,7 @@ public slots:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     // The four rows of the general tab share one behaviour; they differ in what the field names.
@@ -77,6 +81,8 @@ private:
     void moveFocusFrom(QWidget *from, bool next);
     void refreshAll();
     void fitIntoScreen();
+    QSize m_formSize;
+    bool m_shownOnce = false;
 
     Ui::MySetDialog *ui;
     MySetTab *photoTab;
