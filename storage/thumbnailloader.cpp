@@ -1,6 +1,9 @@
 #include "thumbnailloader.h"
 
+#include <QIcon>
 #include <QMetaObject>
+#include <QMimeDatabase>
+#include <QPainter>
 #include <QRunnable>
 
 #include "thumbnailcache.h"
@@ -77,4 +80,25 @@ QImage ThumbnailLoader::made(const QString &path) const
 void ThumbnailLoader::waitForDone()
 {
     m_pool.waitForDone();
+}
+
+QPixmap ThumbnailLoader::placeholder(int side)
+{
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(QColor(128, 128, 128, 128));
+    painter.drawRect(QRect(0, 0, side - 1, side - 1));
+    return pixmap;
+}
+
+QPixmap ThumbnailLoader::fallback(const QString &path, const QPixmap &boxPixmap, int side)
+{
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(path);
+    QIcon icon = QIcon::fromTheme(type.iconName(), QIcon::fromTheme(type.genericIconName()));
+    if (!icon.isNull())
+        return icon.pixmap(side, side);
+    if (!boxPixmap.isNull())
+        return boxPixmap.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return placeholder(side);
 }

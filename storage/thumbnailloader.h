@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QImage>
 #include <QObject>
+#include <QPixmap>
 #include <QThreadPool>
 
 // Makes thumbnails behind the window: requests are queued and decoded on as many threads as the work
@@ -28,6 +29,12 @@ public:
     QImage made(const QString &path) const;
     // Waits for the queued work; for tests and benchmarks.
     void waitForDone();
+
+    // Shown until the thumbnail arrives: a plain frame of the thumbnail's size.
+    static QPixmap placeholder(int side);
+    // Shown for what has no thumbnail (a film, a book, a raw photo Qt cannot read): the file type's icon
+    // from the desktop's theme, or the box's picture.
+    static QPixmap fallback(const QString &path, const QPixmap &boxPixmap, int side);
 
 signals:
     // image is null when the file is no picture or cannot be decoded.

@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -55,6 +57,7 @@ private slots:
     void russianCategoryLabelsAndBackToEnglish();
     void keywordWithTildeIsRefusedWithAReason();
     void fourModesAndSwitchingCommandsInTheMainWindow();
+    void thumbnailFollowsTheCurrentObject();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -670,4 +673,51 @@ void TestDescribeDialog::fourModesAndSwitchingCommandsInTheMainWindow()
 }
 
 QTEST_MAIN(TestDescribeDialog)
+// ---- thumbnails ------------------------------------------------------------------------------
+
+static bool writePhoto(const QString &path, const QColor &colour)
+{
+    QImage image(1200, 900, QImage::Format_RGB32);
+    image.fill(colour);
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && image.save(path, "JPG");
+}
+
+static QColor centreOf(const QLabel *label)
+{
+    const QPixmap pixmap = label->pixmap(Qt::ReturnByValue);
+    if (pixmap.isNull())
+        return QColor();
+    const QImage image = pixmap.toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+static bool near(const QColor &a, const QColor &b)
+{
+    return a.isValid() && qAbs(a.red() - b.red()) < 24 && qAbs(a.green() - b.green()) < 24 &&
+           qAbs(a.blue() - b.blue()) < 24;
+}
+
+void TestDescribeDialog::thumbnailFollowsTheCurrentObject()
+{
+    openBox({AbcSupport::newEntryLine("qweraa"), AbcSupport::newEntryLine("qwerab", "IMG_0002.JPG")});
+    QVERIFY(writePhoto(boxPath() + "/qw/er/aa.JPG", QColor(210, 40, 40)));
+    QVERIFY(writePhoto(boxPath() + "/qw/er/ab.JPG", QColor(40, 40, 210)));
+    makeFrame();
+    auto thumbnail = child<QLabel>("thumbnailLabel");
+    QVERIFY(thumbnail);
+    QVERIFY(thumbnail->isVisible());
+    QCOMPARE(currentRemark(), QStringLiteral("qweraa"));
+    // The frame answers at once; the picture follows, 256 pixels on its long side.
+    QTRY_VERIFY(near(centreOf(thumbnail), QColor(210, 40, 40)));
+    QCOMPARE(thumbnail->pixmap(Qt::ReturnByValue).size(), QSize(256, 192));
+
+    click("nextUncorrButton");
+    QCOMPARE(currentRemark(), QStringLiteral("qwerab"));
+    QTRY_VERIFY(near(centreOf(thumbnail), QColor(40, 40, 210)));
+    click("prevUncorrButton");
+    QCOMPARE(currentRemark(), QStringLiteral("qweraa"));
+    // Made once, shown again without waiting.
+    QVERIFY(near(centreOf(thumbnail), QColor(210, 40, 40)));
+}
+
 #include "tst_describedialog.moc"

@@ -16,6 +16,7 @@ class CategoryTab;
 class QEvent;
 class QListWidgetItem;
 class HelperProgram;
+class ThumbnailLoader;
 class VocabularyBrowser;
 
 // The working frame in which the marked objects are described one after another: category,
@@ -84,9 +85,13 @@ private:
     void demonstration(Entry *entry);
     void stopPreview();
     void warnStore();
+    void showThumbnail(const Entry *entry);
+    void thumbnailReady(const QString &path, const QImage &image);
 
     DescribeRun *m_run;
     HelperProgram *m_preview;
+    ThumbnailLoader *m_thumbnails;
+    QString m_thumbnailPath;
     QString m_listBase;
     int m_uncorrectedPosition = 0;
     int m_correctedPosition = -1;
