@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 
@@ -13,10 +14,14 @@
 #include "firststepsrun.h"
 #include "frameatwork.h"
 #include "mymessagebox.h"
+#include "thumbnailloader.h"
 
 static const char *const ICON_TICKED = ":img/checkMark.png";
 static const char *const ICON_UNTICKED = ":img/checkMarkEmpty.png";
 static const char *const ICON_UNUSABLE = ":img/checkMarkDash.png";
+// An offered file's thumbnail and the tick drawn over its corner.
+static const int THUMBNAIL_SIDE = 64;
+static const int TICK_SIDE = 20;
 // More candidates than this would only swamp the preview program.
 static const int PREVIEW_LIMIT = 1000;
 
@@ -200,6 +205,11 @@ void FirstDialog::detectAgree()
         label_F->setText(tr("Copying selected files..."));
     }
     QStringList paths;
+    if (!m_thumbnails) {
+        m_thumbnails = new ThumbnailLoader(THUMBNAIL_SIDE, this);
+        connect(m_thumbnails, &ThumbnailLoader::ready, this, &FirstDialog::thumbnailReady);
+    }
+    selectList->setIconSize(QSize(THUMBNAIL_SIDE, THUMBNAIL_SIDE));
     for (const SeenCheck::Offer &offer : qAsConst(m_offers)) {
         FileRecord file;
         file.path = QDir::toNativeSeparators(offer.path);
@@ -210,8 +220,10 @@ void FirstDialog::detectAgree()
         m_inBox += offer.state == SeenCheck::InBox ? 1 : 0;
         m_rejectedBefore += offer.state == SeenCheck::RejectedBefore ? 1 : 0;
         set_F << file;
-        auto item =
-            new QListWidgetItem(QIcon(tickable(file) ? ICON_UNTICKED : ICON_UNUSABLE), fileText(set_F.size() - 1));
+        const int row = set_F.size() - 1;
+        auto item = new QListWidgetItem(fileIcon(row), fileText(row));
+        m_rowOfPath.insert(offer.path, row);
+        m_thumbnails->request(offer.path);
         // Greyed and out of reach of every button.
         if (!tickable(file))
             item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
@@ -280,7 +292,33 @@ void FirstDialog::setFileState(int row, int state)
     file.state = state;
     m_selected += state == 1 ? 1 : -1;
     m_totalSize += state == 1 ? file.size : -file.size;
-    selectList->item(row)->setIcon(QIcon(state == 1 ? ICON_TICKED : ICON_UNTICKED));
+    selectList->item(row)->setIcon(fileIcon(row));
+}
+
+QIcon FirstDialog::fileIcon(int row) const
+{
+    const FileRecord &file = set_F.at(row);
+    const char *tick = !tickable(file) ? ICON_UNUSABLE : file.state == 1 ? ICON_TICKED : ICON_UNTICKED;
+    QPixmap canvas(THUMBNAIL_SIDE, THUMBNAIL_SIDE);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    const QPixmap thumbnail = m_rowPixmaps.value(row, ThumbnailLoader::placeholder(THUMBNAIL_SIDE));
+    painter.drawPixmap((THUMBNAIL_SIDE - thumbnail.width()) / 2, (THUMBNAIL_SIDE - thumbnail.height()) / 2,
+                       thumbnail);
+    painter.drawPixmap(0, 0, QIcon(QLatin1String(tick)).pixmap(TICK_SIDE, TICK_SIDE));
+    painter.end();
+    return QIcon(canvas);
+}
+
+void FirstDialog::thumbnailReady(const QString &path, const QImage &image)
+{
+    const auto found = m_rowOfPath.constFind(path);
+    if (found == m_rowOfPath.constEnd() || found.value() >= selectList->count())
+        return;
+    const int row = found.value();
+    m_rowPixmaps.insert(row, image.isNull() ? ThumbnailLoader::fallback(path, m_box->boxPixmap(), THUMBNAIL_SIDE)
+                                            : QPixmap::fromImage(image));
+    selectList->item(row)->setIcon(fileIcon(row));
 }
 
 void FirstDialog::selectAdd()

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFrame>
+#include <QHash>
 #include <QList>
+#include <QPixmap>
 #include <QString>
 
 #include "seencheck.h"
@@ -12,6 +14,7 @@
 
 class AnyBox;
 class FirstStepsRun;
+class ThumbnailLoader;
 class QEvent;
 class QListWidgetItem;
 
@@ -48,6 +51,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    QIcon fileIcon(int row) const;
+    void thumbnailReady(const QString &path, const QImage &image);
     // One device of the setting: state -1 not usable (missing or empty), 0 not ticked, 1 ticked.
     struct DeviceRecord
     {
@@ -86,6 +91,10 @@ private:
 
     AnyBox *m_box;
     FirstStepsRun *m_run;
+    // Each offered file's thumbnail, with its tick in the corner.
+    ThumbnailLoader *m_thumbnails = nullptr;
+    QHash<QString, int> m_rowOfPath;
+    QHash<int, QPixmap> m_rowPixmaps;
     QList<DeviceRecord> set_D;
     QList<FileRecord> set_F;
     int m_preSelected = 0;
