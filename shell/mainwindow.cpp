@@ -43,7 +43,7 @@
 #include "withouttitledialog.h"
 
 static const QString LANGUAGE_DIR = QStringLiteral(":/lng");
-static const QSize PREFERRED_SIZE(1200, 860);
+static const QSize PREFERRED_SIZE(1280, 860);
 
 MainWindow::MainWindow(MySettings *settings)
     : QMainWindow(nullptr)

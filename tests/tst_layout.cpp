@@ -213,7 +213,7 @@ void TestLayout::everyFrameFits()
     useLanguage(language);
     QScopedPointer<MainWindow> window(new MainWindow(m_settings.data()));
     // The window as large as the screen less its decoration, as on a netbook where it is maximised.
-    WindowPlacement::fit(window.data(), QSize(1200, 860), screen);
+    WindowPlacement::fit(window.data(), QSize(1280, 860), screen);
     const QSize placed = window->size();
     window->currentBox()->markAllEntries(0);
     window->show();
