@@ -16,6 +16,7 @@
 #include "myabcfile.h"
 #include "mymessagebox.h"
 #include "mytmpfile.h"
+#include "previewfollows.h"
 #include "selectionframe.h"
 #include "selectionpass.h"
 #include "thumbnailloader.h"
@@ -48,6 +49,15 @@ SearchDialog::SearchDialog(AnyBox *box, QFrame *parent)
     connect(nextStageButton, &QPushButton::clicked, this, &SearchDialog::pressNextStage);
     connect(m_box, &AnyBox::showReduce, this, &SearchDialog::warningShowReduce);
     connect(m_preview, &HelperProgram::cannotStart, this, &SearchDialog::reportPreviewFailure);
+    m_follows = new PreviewFollows(m_box->name(), this);
+    titleLayout->addWidget(m_follows);
+    m_follows->watch(m_preview->process());
+    connect(m_follows, &QCheckBox::toggled, this, [this](bool follows) {
+        if (follows)
+            showStage();
+        else
+            closeShowStage();
+    });
 
     m_resultView = new QListView(mode);
     m_resultView->setObjectName(QStringLiteral("resultView"));
@@ -273,7 +283,8 @@ void SearchDialog::showStage()
     if (!stage || stage->getRemarkFoundCount() == 0)
         return;
     m_reduceWarned = false;
-    m_preview->previewSelected(m_box, stages->currentIndex());
+    if (m_follows->isChecked())
+        m_preview->previewSelected(m_box, stages->currentIndex());
 }
 
 // The preview is asked to end and killed when it does not; its list file goes with it, which also

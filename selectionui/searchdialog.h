@@ -17,6 +17,7 @@ class QEvent;
 class QListView;
 class QModelIndex;
 class QStandardItemModel;
+class PreviewFollows;
 class ThumbnailLoader;
 class HelperProgram;
 class SelectionFrame;
@@ -81,4 +82,5 @@ private:
     ThumbnailLoader *m_thumbnails = nullptr;
     QList<Entry *> m_resultEntries;
     QHash<QString, int> m_resultRowOfPath;
+    PreviewFollows *m_follows = nullptr;
 };

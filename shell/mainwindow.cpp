@@ -50,6 +50,7 @@ MainWindow::MainWindow(MySettings *settings)
     , m_settings(settings)
 {
     m_tessary = new Tessary(m_settings);
+    WindowState::setProgramSettingsFile(m_settings->fileName());
 
     // Small enough for a 1024 x 600 screen with its panel; the frames scroll where they need more.
     setMinimumSize(800, 540);
@@ -80,6 +81,7 @@ MainWindow::~MainWindow()
     delete m_centralFrame;
     m_centralFrame = nullptr;
     delete m_tessary;
+    WindowState::setProgramSettingsFile(QString());
 }
 
 bool MainWindow::editSettings(MySettings *settings, bool *needReboot)

@@ -13,6 +13,22 @@ WindowState::WindowState(const QString &settingsFileName)
 {
 }
 
+static QString &programSettings()
+{
+    static QString fileName;
+    return fileName;
+}
+
+void WindowState::setProgramSettingsFile(const QString &settingsFileName)
+{
+    programSettings() = settingsFileName;
+}
+
+QString WindowState::programSettingsFile()
+{
+    return programSettings();
+}
+
 QString WindowState::fileName() const
 {
     return m_fileName;

@@ -10,6 +10,9 @@ class WindowState
 {
 public:
     explicit WindowState(const QString &settingsFileName);
+    // The state of the running program, beside its settings file (set by the main window); empty before.
+    static void setProgramSettingsFile(const QString &settingsFileName);
+    static QString programSettingsFile();
 
     QString fileName() const;
 

@@ -13,6 +13,7 @@
 #include "entry.h"
 #include "helperprogram.h"
 #include "mymessagebox.h"
+#include "previewfollows.h"
 #include "thumbnailloader.h"
 #include "vocabularybrowser.h"
 
@@ -41,6 +42,9 @@ DescribeDialog::DescribeDialog(AnyBox *box, QFrame *parent)
     setupUi(this);
     setObjectName(QStringLiteral("DescribeDialog"));
     boxPixmap->setPixmap(box->boxPixmap());
+    m_follows = new PreviewFollows(box->name(), this);
+    headerLayout->addWidget(m_follows);
+    m_follows->watch(m_preview->process());
     m_listBase = QTime::currentTime().toString(QStringLiteral("hhmmsszzz"));
     label_B->hide();
     mode->hide();
@@ -56,6 +60,12 @@ DescribeDialog::DescribeDialog(AnyBox *box, QFrame *parent)
     nextCorrButton->setShortcut(QKeySequence(Qt::SHIFT + Qt::Key_PageUp));
     connect(m_preview, &HelperProgram::cannotStart, this, &DescribeDialog::previewFailed);
     connect(m_thumbnails, &ThumbnailLoader::ready, this, &DescribeDialog::thumbnailReady);
+    connect(m_follows, &QCheckBox::toggled, this, [this](bool follows) {
+        if (follows)
+            demonstration(m_current);
+        else
+            stopPreview();
+    });
 
     setInfoString();
     if (m_run->total() == 0) {
@@ -198,7 +208,7 @@ void DescribeDialog::pressNextUncorrButton()
 
 void DescribeDialog::demonstration(Entry *entry)
 {
-    if (!entry)
+    if (!entry || !m_follows->isChecked())
         return;
     m_preview->preview(m_run->box(), m_listBase, {entry});
 }

@@ -16,6 +16,7 @@ class CategoryTab;
 class QEvent;
 class QListWidgetItem;
 class HelperProgram;
+class PreviewFollows;
 class ThumbnailLoader;
 class VocabularyBrowser;
 
@@ -91,6 +92,7 @@ private:
     DescribeRun *m_run;
     HelperProgram *m_preview;
     ThumbnailLoader *m_thumbnails;
+    PreviewFollows *m_follows;
     QString m_thumbnailPath;
     QString m_listBase;
     int m_uncorrectedPosition = 0;

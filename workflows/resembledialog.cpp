@@ -11,6 +11,7 @@
 #include "anybox.h"
 #include "helperprogram.h"
 #include "mymessagebox.h"
+#include "previewfollows.h"
 #include "resemblerun.h"
 #include "thumbnailloader.h"
 
@@ -37,10 +38,25 @@ ResembleDialog::ResembleDialog(AnyBox *box, QFrame *parent)
     m_listBases[POOL] = time;
     m_listBases[GROUP] = time + QStringLiteral("_2");
     m_listBases[PRIME] = time + QStringLiteral("_3");
+    m_follows = new PreviewFollows(m_box->name(), this);
+    headerLayout->addWidget(m_follows);
     for (HelperProgram *&preview : m_previews) {
         preview = new HelperProgram(this);
         connect(preview, &HelperProgram::cannotStart, this, &ResembleDialog::previewFailed);
+        m_follows->watch(preview->process());
     }
+    connect(m_follows, &QCheckBox::toggled, this, [this](bool follows) {
+        if (!m_run || m_run->isEmpty())
+            return;
+        if (follows) {
+            startPreview(POOL, m_run->poolEntries());
+            startPreview(GROUP, m_run->groupEntries());
+            startPreview(PRIME, m_run->primeEntries());
+        } else {
+            for (int which : {POOL, GROUP, PRIME})
+                stopPreview(which);
+        }
+    });
     retranslateThis();
     label_B->hide();
     mode->hide();
@@ -239,7 +255,7 @@ void ResembleDialog::restartPreviews(bool pool, bool group)
 void ResembleDialog::startPreview(int which, const QList<Entry *> &entries)
 {
     stopPreview(which);
-    if (entries.isEmpty())
+    if (entries.isEmpty() || !m_follows->isChecked())
         return;
     m_previews[which]->preview(m_box, m_listBases[which], entries);
 }

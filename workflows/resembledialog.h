@@ -14,6 +14,7 @@ class Entry;
 class QEvent;
 class HelperProgram;
 class ResembleRun;
+class PreviewFollows;
 class ThumbnailLoader;
 
 // The working frame in which resembling objects are grouped around a prime. ResembleRun holds the
@@ -70,4 +71,5 @@ private:
     QHash<QString, int> m_rowOfPath;
     QHash<int, QPixmap> m_rowPixmaps;
     QString m_largePath;
+    PreviewFollows *m_follows = nullptr;
 };
