@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -55,6 +56,7 @@ private slots:
     void arrowKeysStopAtTheEnds();
     void previewEndsWithTheFrame();
     void offeredFilesShowTheirThumbnails();
+    void uncheckedPreviewWaitsForTheUser();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -542,6 +544,36 @@ void TestFirstDialog::offeredFilesShowTheirThumbnails()
     const QImage ticked = list->item(0)->icon().pixmap(64, 64).toImage();
     QVERIFY(ticked != unticked);
     QVERIFY(near(centreOf(list->item(0)->icon()), colours.at(0)));
+}
+
+void TestFirstDialog::uncheckedPreviewWaitsForTheUser()
+{
+    const QString viewer = m_dir->path() + "/slow viewer.sh";
+    QVERIFY(TestSupport::writeFile(viewer, "#!/bin/sh\necho $$ > \"$TESSARY_FAKE_RECORD\"\nexec sleep 60\n"));
+    QVERIFY(QFile::setPermissions(viewer, QFile::permissions(viewer) | QFile::ExeOwner));
+    QVERIFY(QDir().mkpath(device("card")));
+    QVERIFY(TestSupport::writeFile(device("card/1.jpg"), "1"));
+    openBox(device("card"), QLatin1Char('"') + viewer + "\" %1");
+    FirstDialog *frame = makeFrame();
+    auto follows = child<QCheckBox>(frame, "previewFollows");
+    QVERIFY(follows);
+    QVERIFY(follows->isChecked());
+    follows->click();
+    click(frame, "detectAddButton");
+    click(frame, "detectAgreeButton");
+    QCOMPARE(child<QListWidget>(frame, "selectList")->count(), 1);
+    // No viewer was started: no list was written for one.
+    QVERIFY(!QFileInfo::exists(record()));
+    QCOMPARE(QDir(basePath() + "/_sld").entryList(QDir::Files).size(), 0);
+
+    follows->click();
+    QTRY_VERIFY(!ArrangementSupport::lines(record()).isEmpty());
+    const QString pid = ArrangementSupport::lines(record()).first();
+    QVERIFY(QFileInfo::exists("/proc/" + pid));
+    QCOMPARE(QDir(basePath() + "/_sld").entryList(QDir::Files).size(), 1);
+    follows->click();
+    QTRY_VERIFY(!QFileInfo::exists("/proc/" + pid));
+    QCOMPARE(QDir(basePath() + "/_sld").entryList(QDir::Files).size(), 0);
 }
 
 #include "tst_firstdialog.moc"

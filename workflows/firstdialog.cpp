@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include "firststepsrun.h"
 #include "frameatwork.h"
 #include "mymessagebox.h"
+#include "previewfollows.h"
 #include "thumbnailloader.h"
 
 static const char *const ICON_TICKED = ":img/checkMark.png";
@@ -33,6 +35,22 @@ FirstDialog::FirstDialog(AnyBox *box, QFrame *parent)
     setupUi(this);
     setObjectName(QStringLiteral("FirstDialog"));
     boxPixmap->setPixmap(m_box->boxPixmap());
+    // Beside the title, so that the form below keeps its width.
+    m_follows = new PreviewFollows(m_box->name(), this);
+    gridLayout->removeWidget(title);
+    auto header = new QHBoxLayout;
+    header->addWidget(title, 1);
+    header->addWidget(m_follows);
+    gridLayout->addLayout(header, 0, 1);
+    m_follows->watch(m_run->previewProcess());
+    connect(m_follows, &QCheckBox::toggled, this, [this](bool follows) {
+        if (m_stage != Stage::Files)
+            return;
+        if (follows)
+            startPreview();
+        else
+            m_run->endPreview();
+    });
     setShown({detectFrame, label_B, detectFiles, selectFrame, label_D, selectFiles, label_K, selectTotalSize, label_L,
              label_F, copyProgress, resultFrame}, false);
     detectList->setFocus();
@@ -235,15 +253,9 @@ void FirstDialog::detectAgree()
     selectFrame->show();
     if (paths.size() > PREVIEW_LIMIT)
         MyMessageBox::warning(this, tr("Warning"), tr("Selected list is very big. Displaying is restrict..."));
-    // The preview is a help, not a condition: without it the files can still be ticked and copied.
-    if (!m_run->writeList(paths, PREVIEW_LIMIT)) {
-        MyMessageBox::warning(this, tr("Warning"),
-                              tr("The list for the preview cannot be written:\n%1")
-                                  .arg(QDir::toNativeSeparators(m_run->listPath())));
-    } else if (!m_run->startPreview()) {
-        MyMessageBox::warning(this, tr("Warning"),
-                              tr("The preview program cannot be started:\n%1").arg(m_box->execPreview()));
-    }
+    m_previewPaths = paths;
+    if (m_follows->isChecked())
+        startPreview();
     setShown({label_D, selectFiles, label_K, selectTotalSize, label_L}, true);
     if (selectList->count() > 0)
         selectList->setCurrentRow(0, QItemSelectionModel::NoUpdate);
@@ -293,6 +305,19 @@ void FirstDialog::setFileState(int row, int state)
     m_selected += state == 1 ? 1 : -1;
     m_totalSize += state == 1 ? file.size : -file.size;
     selectList->item(row)->setIcon(fileIcon(row));
+}
+
+// The preview is a help, not a condition: without it the files can still be ticked and copied.
+void FirstDialog::startPreview()
+{
+    if (!m_run->writeList(m_previewPaths, PREVIEW_LIMIT)) {
+        MyMessageBox::warning(this, tr("Warning"),
+                              tr("The list for the preview cannot be written:\n%1")
+                                  .arg(QDir::toNativeSeparators(m_run->listPath())));
+    } else if (!m_run->startPreview()) {
+        MyMessageBox::warning(this, tr("Warning"),
+                              tr("The preview program cannot be started:\n%1").arg(m_box->execPreview()));
+    }
 }
 
 QIcon FirstDialog::fileIcon(int row) const

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 #include "seencheck.h"
 
@@ -14,6 +15,7 @@
 
 class AnyBox;
 class FirstStepsRun;
+class PreviewFollows;
 class ThumbnailLoader;
 class QEvent;
 class QListWidgetItem;
@@ -53,6 +55,7 @@ protected:
 private:
     QIcon fileIcon(int row) const;
     void thumbnailReady(const QString &path, const QImage &image);
+    void startPreview();
     // One device of the setting: state -1 not usable (missing or empty), 0 not ticked, 1 ticked.
     struct DeviceRecord
     {
@@ -95,6 +98,8 @@ private:
     ThumbnailLoader *m_thumbnails = nullptr;
     QHash<QString, int> m_rowOfPath;
     QHash<int, QPixmap> m_rowPixmaps;
+    PreviewFollows *m_follows = nullptr;
+    QStringList m_previewPaths;
     QList<DeviceRecord> set_D;
     QList<FileRecord> set_F;
     int m_preSelected = 0;
