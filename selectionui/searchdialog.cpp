@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QListView>
+#include <QScrollBar>
+#include <QStandardItemModel>
 
 #include <algorithm>
 
@@ -13,12 +16,19 @@
 #include "myabcfile.h"
 #include "mymessagebox.h"
 #include "mytmpfile.h"
+#include "previewfollows.h"
 #include "selectionframe.h"
 #include "selectionpass.h"
+#include "thumbnailloader.h"
 
 namespace {
 
 const QString STAGE_PREFIX = QStringLiteral("Stage_");
+// The result strip: its thumbnails, and no more objects than a glance takes in.
+const int RESULT_SIDE = 48;
+const int RESULT_LIMIT = 500;
+const int PATH_ROLE = Qt::UserRole + 1;
+const int ENTRY_ROLE = Qt::UserRole + 2;
 
 } // namespace
 
@@ -39,6 +49,40 @@ SearchDialog::SearchDialog(AnyBox *box, QFrame *parent)
     connect(nextStageButton, &QPushButton::clicked, this, &SearchDialog::pressNextStage);
     connect(m_box, &AnyBox::showReduce, this, &SearchDialog::warningShowReduce);
     connect(m_preview, &HelperProgram::cannotStart, this, &SearchDialog::reportPreviewFailure);
+    m_follows = new PreviewFollows(m_box->name(), this);
+    titleLayout->addWidget(m_follows);
+    m_follows->watch(m_preview->process());
+    connect(m_follows, &QCheckBox::toggled, this, [this](bool follows) {
+        if (follows)
+            showStage();
+        else
+            closeShowStage();
+    });
+
+    m_resultView = new QListView(mode);
+    m_resultView->setObjectName(QStringLiteral("resultView"));
+    m_resultView->setViewMode(QListView::IconMode);
+    // A column beside the stage: the form has no height to spare at 1280 x 800.
+    m_resultView->setFlow(QListView::TopToBottom);
+    m_resultView->setWrapping(false);
+    m_resultView->setMovement(QListView::Static);
+    m_resultView->setUniformItemSizes(true);
+    m_resultView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_resultView->setIconSize(QSize(RESULT_SIDE, RESULT_SIDE));
+    m_resultView->setGridSize(QSize(RESULT_SIDE + 4, RESULT_SIDE + m_resultView->fontMetrics().height() + 8));
+    m_resultView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_resultView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_resultView->setFixedWidth(qMax(m_resultView->minimumSizeHint().width(),
+                                     m_resultView->gridSize().width() +
+                                         m_resultView->verticalScrollBar()->sizeHint().width() +
+                                         2 * m_resultView->frameWidth()));
+    m_resultModel = new QStandardItemModel(this);
+    m_resultView->setModel(m_resultModel);
+    stageResultLayout->setSpacing(2);
+    stageResultLayout->addWidget(m_resultView);
+    m_thumbnails = new ThumbnailLoader(RESULT_SIDE, this);
+    connect(m_thumbnails, &ThumbnailLoader::ready, this, &SearchDialog::resultThumbnailReady);
+    connect(m_resultView, &QListView::doubleClicked, this, &SearchDialog::previewOne);
     if (m_box->getCount() == 0)
         return;
     label->hide();
@@ -124,6 +168,7 @@ void SearchDialog::pressCreateStage()
         return;
     closeShowStage();
     addStage();
+    showResult();
     createStageButton->setEnabled(false);
     saveButton->setEnabled(false);
     updateStagesCount();
@@ -233,11 +278,13 @@ QString SearchDialog::previewListFile() const
 void SearchDialog::showStage()
 {
     closeShowStage();
+    showResult();
     const SelectionFrame *stage = currentStage();
     if (!stage || stage->getRemarkFoundCount() == 0)
         return;
     m_reduceWarned = false;
-    m_preview->previewSelected(m_box, stages->currentIndex());
+    if (m_follows->isChecked())
+        m_preview->previewSelected(m_box, stages->currentIndex());
 }
 
 // The preview is asked to end and killed when it does not; its list file goes with it, which also
@@ -300,4 +347,49 @@ void SearchDialog::changeEvent(QEvent *event)
         label_TotalStage->setText(total);
     }
     QFrame::changeEvent(event);
+}
+
+// ---- the result strip -----------------------------------------------------------------------
+
+void SearchDialog::showResult()
+{
+    m_thumbnails->cancel();
+    m_resultModel->clear();
+    m_resultRowOfPath.clear();
+    const SelectionFrame *stage = currentStage();
+    m_resultEntries = stage && stage->getRemarkFoundCount() > 0 ? m_box->markedEntries(stages->currentIndex())
+                                                                 : QList<Entry *>();
+    if (m_resultEntries.size() > RESULT_LIMIT)
+        m_resultEntries = m_resultEntries.mid(0, RESULT_LIMIT);
+    const QIcon placeholder(ThumbnailLoader::placeholder(RESULT_SIDE));
+    for (int row = 0; row < m_resultEntries.size(); ++row) {
+        const Entry *entry = m_resultEntries.at(row);
+        const QString path = m_box->objectPath(*entry);
+        auto item = new QStandardItem(placeholder, entry->getField(Entry::RemarkField));
+        item->setData(path, PATH_ROLE);
+        item->setData(row, ENTRY_ROLE);
+        item->setToolTip(entry->getField(Entry::OriginalField));
+        m_resultModel->appendRow(item);
+        m_resultRowOfPath.insert(path, row);
+        m_thumbnails->request(path);
+    }
+}
+
+void SearchDialog::resultThumbnailReady(const QString &path, const QImage &image)
+{
+    const auto found = m_resultRowOfPath.constFind(path);
+    if (found == m_resultRowOfPath.constEnd())
+        return;
+    if (QStandardItem *item = m_resultModel->item(found.value()))
+        item->setIcon(QIcon(image.isNull() ? ThumbnailLoader::fallback(path, m_box->boxPixmap(), RESULT_SIDE)
+                                           : QPixmap::fromImage(image)));
+}
+
+// The box's preview on that object alone; the stage's preview comes back with the next stage shown.
+void SearchDialog::previewOne(const QModelIndex &index)
+{
+    const int row = index.data(ENTRY_ROLE).toInt();
+    if (!index.isValid() || row < 0 || row >= m_resultEntries.size())
+        return;
+    m_preview->preview(m_box, QStringLiteral("search_one"), {m_resultEntries.at(row)});
 }

@@ -2,6 +2,8 @@
 
 #include <QDate>
 #include <QFrame>
+#include <QHash>
+#include <QImage>
 #include <QList>
 #include <QMap>
 #include <QSet>
@@ -10,7 +12,13 @@
 #include "ui_searchdialog.h"
 
 class AnyBox;
+class Entry;
 class QEvent;
+class QListView;
+class QModelIndex;
+class QStandardItemModel;
+class PreviewFollows;
+class ThumbnailLoader;
 class HelperProgram;
 class SelectionFrame;
 
@@ -59,10 +67,20 @@ private:
     SelectionFrame *stageAt(int index) const;
     void addStage();
     void reportPreviewFailure();
+    void showResult();
+    void resultThumbnailReady(const QString &path, const QImage &image);
+    void previewOne(const QModelIndex &index);
 
     AnyBox *m_box;
     HelperProgram *m_preview;
     SessionFigures m_sessions;
     bool m_reduceWarned = false;
     bool m_busy = false;
+    // The current stage's result as thumbnails, the first objects only.
+    QListView *m_resultView = nullptr;
+    QStandardItemModel *m_resultModel = nullptr;
+    ThumbnailLoader *m_thumbnails = nullptr;
+    QList<Entry *> m_resultEntries;
+    QHash<QString, int> m_resultRowOfPath;
+    PreviewFollows *m_follows = nullptr;
 };

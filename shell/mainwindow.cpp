@@ -38,19 +38,23 @@
 #include "unappliedchanges.h"
 #include "verifydialog.h"
 #include "windowplacement.h"
+#include "windowstate.h"
 #include "withoutcategorydialog.h"
 #include "withoutkeyworddialog.h"
 #include "withouttitledialog.h"
 
 static const QString LANGUAGE_DIR = QStringLiteral(":/lng");
+static const QSize PREFERRED_SIZE(1280, 860);
 
 MainWindow::MainWindow(MySettings *settings)
     : QMainWindow(nullptr)
     , m_settings(settings)
 {
     m_tessary = new Tessary(m_settings);
+    WindowState::setProgramSettingsFile(m_settings->fileName());
 
-    setMinimumSize(700, 730);
+    // Small enough for a 1024 x 600 screen with its panel; the frames scroll where they need more.
+    setMinimumSize(800, 540);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     m_currentBox = qobject_cast<AnyBox *>(m_tessary->baseFolder()->unit(NAME_PHOTO));
@@ -64,8 +68,12 @@ MainWindow::MainWindow(MySettings *settings)
     setWindowIcon(QIcon(QStringLiteral(":img/tessary_logo2.ico")));
     setWindowTitle(QStringLiteral("It's Tessary"));
     retranslateUi();
-    // Centred on the screen, and inside its free area also on small screens.
-    WindowPlacement::fit(this, sizeHint().expandedTo(minimumSize()));
+    // Where the user left it, or centred at a comfortable size; inside the screen's free area either way.
+    const QRect stored = WindowState(m_settings->fileName()).geometry();
+    if (stored.isValid())
+        WindowPlacement::restore(this, stored);
+    else
+        WindowPlacement::fit(this, PREFERRED_SIZE.expandedTo(minimumSize()));
 }
 
 MainWindow::~MainWindow()
@@ -74,6 +82,7 @@ MainWindow::~MainWindow()
     delete m_centralFrame;
     m_centralFrame = nullptr;
     delete m_tessary;
+    WindowState::setProgramSettingsFile(QString());
 }
 
 bool MainWindow::editSettings(MySettings *settings, bool *needReboot, const QString &problem)
@@ -284,10 +293,12 @@ void MainWindow::closeEvent(QCloseEvent *event)
         MyMessageBox::question(this, tr("Quit from Tessary") + QStringLiteral("..."),
                                tr("Are you sure") + QLatin1Char('?'), QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::NoButton);
-    if (answer == QMessageBox::No)
+    if (answer == QMessageBox::No) {
         event->ignore();
-    else
-        event->accept();
+        return;
+    }
+    WindowState(m_settings->fileName()).setGeometry(geometry());
+    event->accept();
 }
 
 void MainWindow::retranslateUi()

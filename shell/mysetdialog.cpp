@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "constants.h"
@@ -96,13 +97,14 @@ MySetDialog::MySetDialog(MySettings *settings, QWidget *parent)
     for (const FieldRow &row : fieldRows)
         row.lineEdit->installEventFilter(this);
 
-    // Before the focus is set: moving the tabs into their scroll area takes the focus away.
-    fitIntoScreen();
-    ui->mySetTabWidget->setCurrentWidget(ui->mySetGeneralTab);
-    ui->boxDirLineEdit->setFocus();
+    // The texts first, as wide as they will be shown; then the size, before the focus is set: moving
+    // the tabs into their scroll area takes the focus away.
     ui->retranslateUi(this);
     retranslateThis();
     refreshAll();
+    fitIntoScreen();
+    ui->mySetTabWidget->setCurrentWidget(ui->mySetGeneralTab);
+    ui->boxDirLineEdit->setFocus();
 }
 
 void MySetDialog::setProblem(const QString &reason)
@@ -164,14 +166,32 @@ void MySetDialog::pressCreateButton(const FieldRow &row)
 void MySetDialog::fitIntoScreen()
 {
     // On a low screen the tabs scroll, so that OK and Cancel below them stay in sight.
-    const QSize preferred = size();
+    m_formSize = size();
     auto scrollArea = new QScrollArea(this);
     scrollArea->setObjectName(QStringLiteral("mySetScrollArea"));
     scrollArea->setFrameShape(QFrame::NoFrame);
     scrollArea->setWidgetResizable(true);
     delete ui->dialogLayout->replaceWidget(ui->mySetTabWidget, scrollArea);
     scrollArea->setWidget(ui->mySetTabWidget);
-    WindowPlacement::fit(this, preferred);
+    WindowPlacement::fit(this, m_formSize);
+}
+
+QSize MySetDialog::preferredSize() const
+{
+    const QMargins margins = ui->dialogLayout->contentsMargins();
+    return m_formSize.expandedTo(QSize(ui->mySetTabWidget->minimumSizeHint().width() + margins.left() +
+                                           margins.right(), 0));
+}
+
+void MySetDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Only a shown form knows how wide its translated texts are; it widens once where the screen lets it.
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    if (preferredSize().width() > width())
+        WindowPlacement::fit(this, preferredSize());
 }
 
 MySetDialog::~MySetDialog()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QSize>
 #include <QStringList>
 
 class FirstTable;
@@ -30,6 +31,8 @@ public:
     bool needReboot() const;
     // Why the dialog is shown again (a unit that start-up could not create), above the tabs; empty: nothing.
     void setProblem(const QString &reason);
+    // The form's own size, widened where the tabs' texts (in Russian, say) need more.
+    QSize preferredSize() const;
 
 public slots:
     void setBoxDirStatus();
@@ -55,6 +58,7 @@ public slots:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     // The four rows of the general tab share one behaviour; they differ in what the field names.
@@ -86,6 +90,8 @@ private:
     void moveFocusFrom(QWidget *from, bool next);
     void refreshAll();
     void fitIntoScreen();
+    QSize m_formSize;
+    bool m_shownOnce = false;
 
     Ui::MySetDialog *ui;
     MySetTab *photoTab;

@@ -22,4 +22,13 @@ public:
     // Sizes and moves the window (not yet shown) after placement(); lowers its minimum where it must.
     static void fit(QWidget *window, const QSize &preferred, const QRect &available);
     static void fit(QWidget *window, const QSize &preferred);
+
+    // The client rectangle a window stored at stored gets back: its size where it still fits, moved (and
+    // shrunk where it must be) so that its frame lies inside available, e.g. after a screen was removed.
+    static QRect restored(const QRect &stored, const QMargins &frame, const QRect &available);
+    // The free area of the screen that holds most of rect, or of the primary screen when none does.
+    static QRect availableAreaFor(const QRect &rect);
+    // Puts the window (not yet shown) back where it was stored, inside the screen it was on.
+    static void restore(QWidget *window, const QRect &stored, const QRect &available);
+    static void restore(QWidget *window, const QRect &stored);
 };

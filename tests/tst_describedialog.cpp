@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,10 +31,12 @@
 #include "mainwindow.h"
 #include "myabcfile.h"
 #include "mymessagebox.h"
+#include "helperprogram.h"
 #include "mysettings.h"
 #include "storagesupport.h"
 #include "tessary.h"
 #include "testsupport.h"
+#include "windowstate.h"
 
 static const QString SUM = QStringLiteral("d41d8cd98f00b204e9800998ecf8427e");
 
@@ -60,6 +64,8 @@ private slots:
     void typedCaptionIsAskedAboutBeforeItGoes();
     void pageKeysInTheCalendarChangeTheMonth();
     void languageSwitchRenamesEveryBoxAtOnce();
+    void thumbnailFollowsTheCurrentObject();
+    void previewFollowsCanBeTurnedOffAndIsRemembered();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -802,4 +808,99 @@ void TestDescribeDialog::languageSwitchRenamesEveryBoxAtOnce()
 }
 
 QTEST_MAIN(TestDescribeDialog)
+// ---- thumbnails ------------------------------------------------------------------------------
+
+static bool writePhoto(const QString &path, const QColor &colour)
+{
+    QImage image(1200, 900, QImage::Format_RGB32);
+    image.fill(colour);
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && image.save(path, "JPG");
+}
+
+static QColor centreOf(const QLabel *label)
+{
+    const QPixmap pixmap = label->pixmap(Qt::ReturnByValue);
+    if (pixmap.isNull())
+        return QColor();
+    const QImage image = pixmap.toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+static bool near(const QColor &a, const QColor &b)
+{
+    return a.isValid() && qAbs(a.red() - b.red()) < 24 && qAbs(a.green() - b.green()) < 24 &&
+           qAbs(a.blue() - b.blue()) < 24;
+}
+
+void TestDescribeDialog::thumbnailFollowsTheCurrentObject()
+{
+    openBox({AbcSupport::newEntryLine("qweraa"), AbcSupport::newEntryLine("qwerab", "IMG_0002.JPG")});
+    QVERIFY(writePhoto(boxPath() + "/qw/er/aa.JPG", QColor(210, 40, 40)));
+    QVERIFY(writePhoto(boxPath() + "/qw/er/ab.JPG", QColor(40, 40, 210)));
+    makeFrame();
+    auto thumbnail = child<QLabel>("thumbnailLabel");
+    QVERIFY(thumbnail);
+    QVERIFY(thumbnail->isVisible());
+    QCOMPARE(currentRemark(), QStringLiteral("qweraa"));
+    // The frame answers at once; the picture follows, 256 pixels on its long side.
+    QTRY_VERIFY(near(centreOf(thumbnail), QColor(210, 40, 40)));
+    QCOMPARE(thumbnail->pixmap(Qt::ReturnByValue).size(), QSize(256, 192));
+
+    click("nextUncorrButton");
+    QCOMPARE(currentRemark(), QStringLiteral("qwerab"));
+    QTRY_VERIFY(near(centreOf(thumbnail), QColor(40, 40, 210)));
+    click("prevUncorrButton");
+    QCOMPARE(currentRemark(), QStringLiteral("qweraa"));
+    // Made once, shown again without waiting.
+    QVERIFY(near(centreOf(thumbnail), QColor(210, 40, 40)));
+}
+
+void TestDescribeDialog::previewFollowsCanBeTurnedOffAndIsRemembered()
+{
+    const QString record = m_dir->path() + QStringLiteral("/viewer");
+    qputenv("TESSARY_FAKE_RECORD", record.toUtf8());
+    QVERIFY(TestSupport::writeFile(wrdPath(), ""));
+    openBox({AbcSupport::newEntryLine("qweraa"), AbcSupport::newEntryLine("qwerab"),
+             AbcSupport::newEntryLine("qwerac")},
+            QLatin1Char('"') + StorageSupport::fake("fake_lingering_viewer.sh") + QStringLiteral("\" %1"));
+    WindowState::setProgramSettingsFile(m_settings->fileName());
+    makeFrame();
+    auto follows = child<QCheckBox>("previewFollows");
+    QVERIFY(follows);
+    QCOMPARE(follows->text(), QStringLiteral("Preview follows the current object"));
+    // By default the preview starts on the current object.
+    QVERIFY(follows->isChecked());
+    auto preview = m_frame->findChild<HelperProgram *>();
+    QVERIFY(preview);
+    QTRY_VERIFY(QFile::exists(record + ".pid"));
+    QVERIFY(preview->running());
+
+    // Unchecked: the viewer goes and does not come back as the user moves on.
+    follows->click();
+    QVERIFY(!follows->isChecked());
+    QTRY_VERIFY(!preview->running());
+    click("nextUncorrButton");
+    QCOMPARE(currentRemark(), QStringLiteral("qwerab"));
+    QVERIFY(!preview->running());
+    QVERIFY(!WindowState(m_settings->fileName()).previewFollows(NAME_PHOTO));
+    QVERIFY(WindowState(m_settings->fileName()).previewFollows(NAME_BOOK));
+    QVERIFY(!TestSupport::readFile(m_settings->fileName()).contains("previewFollows"));
+
+    // The next frame of this box remembers it; checking it again previews the current object.
+    makeFrame();
+    follows = child<QCheckBox>("previewFollows");
+    QVERIFY(follows && !follows->isChecked());
+    preview = m_frame->findChild<HelperProgram *>();
+    QVERIFY(!preview->running());
+    QVERIFY(QFile::remove(record + ".pid"));
+    follows->click();
+    QTRY_VERIFY(QFile::exists(record + ".pid"));
+    QVERIFY(preview->running());
+    QCOMPARE(TestSupport::readFile(preview->listFile()), (boxPath() + "/qw/er/aa.JPG\n").toUtf8());
+    QVERIFY(WindowState(m_settings->fileName()).previewFollows(NAME_PHOTO));
+    m_central.reset();
+    WindowState::setProgramSettingsFile(QString());
+    qunsetenv("TESSARY_FAKE_RECORD");
+}
+
 #include "tst_describedialog.moc"

@@ -1,8 +1,10 @@
 #include <QAction>
+#include <QCheckBox>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -53,6 +55,8 @@ private slots:
     void failedCopyLeavesNothingBehind();
     void arrowKeysStopAtTheEnds();
     void previewEndsWithTheFrame();
+    void offeredFilesShowTheirThumbnails();
+    void uncheckedPreviewWaitsForTheUser();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -498,4 +502,78 @@ void TestFirstDialog::previewEndsWithTheFrame()
 }
 
 QTEST_MAIN(TestFirstDialog)
+static QColor centreOf(const QIcon &icon)
+{
+    const QImage image = icon.pixmap(64, 64).toImage();
+    return image.isNull() ? QColor() : image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+static bool near(const QColor &a, const QColor &b)
+{
+    return a.isValid() && qAbs(a.red() - b.red()) < 24 && qAbs(a.green() - b.green()) < 24 &&
+           qAbs(a.blue() - b.blue()) < 24;
+}
+
+void TestFirstDialog::offeredFilesShowTheirThumbnails()
+{
+    QVERIFY(QDir().mkpath(device("card")));
+    const QList<QColor> colours = {QColor(210, 40, 40), QColor(40, 40, 210)};
+    for (int i = 0; i < colours.size(); ++i) {
+        QImage photo(1600, 1200, QImage::Format_RGB32);
+        photo.fill(colours.at(i));
+        QVERIFY(photo.save(device("card/IMG_000%1.jpg").arg(i + 1), "JPG"));
+    }
+    QVERIFY(TestSupport::writeFile(device("card/raw.raf"), QByteArray(4096, 'r')));
+    openBox(device("card"));
+    FirstDialog *frame = makeFrame();
+    click(frame, "detectAddButton");
+    click(frame, "detectAgreeButton");
+    auto list = child<QListWidget>(frame, "selectList");
+    QVERIFY(list);
+    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->iconSize(), QSize(64, 64));
+    // The files are listed at once; their pictures follow.
+    QTRY_VERIFY(near(centreOf(list->item(0)->icon()), colours.at(0)));
+    QTRY_VERIFY(near(centreOf(list->item(1)->icon()), colours.at(1)));
+    QVERIFY(!list->item(2)->icon().isNull());
+
+    // Ticking draws the tick over the picture, which stays.
+    const QImage unticked = list->item(0)->icon().pixmap(64, 64).toImage();
+    click(frame, "selectAllButton");
+    QCOMPARE(text(frame, "selectFiles"), QStringLiteral("3"));
+    const QImage ticked = list->item(0)->icon().pixmap(64, 64).toImage();
+    QVERIFY(ticked != unticked);
+    QVERIFY(near(centreOf(list->item(0)->icon()), colours.at(0)));
+}
+
+void TestFirstDialog::uncheckedPreviewWaitsForTheUser()
+{
+    const QString viewer = m_dir->path() + "/slow viewer.sh";
+    QVERIFY(TestSupport::writeFile(viewer, "#!/bin/sh\necho $$ > \"$TESSARY_FAKE_RECORD\"\nexec sleep 60\n"));
+    QVERIFY(QFile::setPermissions(viewer, QFile::permissions(viewer) | QFile::ExeOwner));
+    QVERIFY(QDir().mkpath(device("card")));
+    QVERIFY(TestSupport::writeFile(device("card/1.jpg"), "1"));
+    openBox(device("card"), QLatin1Char('"') + viewer + "\" %1");
+    FirstDialog *frame = makeFrame();
+    auto follows = child<QCheckBox>(frame, "previewFollows");
+    QVERIFY(follows);
+    QVERIFY(follows->isChecked());
+    follows->click();
+    click(frame, "detectAddButton");
+    click(frame, "detectAgreeButton");
+    QCOMPARE(child<QListWidget>(frame, "selectList")->count(), 1);
+    // No viewer was started: no list was written for one.
+    QVERIFY(!QFileInfo::exists(record()));
+    QCOMPARE(QDir(basePath() + "/_sld").entryList(QDir::Files).size(), 0);
+
+    follows->click();
+    QTRY_VERIFY(!ArrangementSupport::lines(record()).isEmpty());
+    const QString pid = ArrangementSupport::lines(record()).first();
+    QVERIFY(QFileInfo::exists("/proc/" + pid));
+    QCOMPARE(QDir(basePath() + "/_sld").entryList(QDir::Files).size(), 1);
+    follows->click();
+    QTRY_VERIFY(!QFileInfo::exists("/proc/" + pid));
+    QCOMPARE(QDir(basePath() + "/_sld").entryList(QDir::Files).size(), 0);
+}
+
 #include "tst_firstdialog.moc"

@@ -1,6 +1,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -48,6 +50,7 @@ private slots:
     void rowsFollowTheLanguage();
     void switchingCommandsLeavesThePrimesMarked();
     void unappliedGroupIsAskedAboutBeforeTheFrameGoes();
+    void rowsShowTheirObjects();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -526,4 +529,57 @@ void TestResembleDialog::unappliedGroupIsAskedAboutBeforeTheFrameGoes()
 }
 
 QTEST_MAIN(TestResembleDialog)
+// ---- thumbnails ------------------------------------------------------------------------------
+
+static bool writePhoto(const QString &path, const QColor &colour)
+{
+    QImage image(1200, 900, QImage::Format_RGB32);
+    image.fill(colour);
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && image.save(path, "JPG");
+}
+
+static QColor centreOf(const QPixmap &pixmap)
+{
+    const QImage image = pixmap.toImage();
+    return image.isNull() ? QColor() : image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+static bool near(const QColor &a, const QColor &b)
+{
+    return a.isValid() && qAbs(a.red() - b.red()) < 24 && qAbs(a.green() - b.green()) < 24 &&
+           qAbs(a.blue() - b.blue()) < 24;
+}
+
+void TestResembleDialog::rowsShowTheirObjects()
+{
+    openBox({line("qweraa", "qweraa"), line("qwerab", "qwerab"), line("qwerac", "qwerac")},
+            {"qweraa", "qwerab", "qwerac"});
+    QVERIFY(writePhoto(boxPath() + "/qw/er/aa.JPG", QColor(210, 40, 40)));
+    QVERIFY(writePhoto(boxPath() + "/qw/er/ab.JPG", QColor(40, 190, 40)));
+    // qwerac's file is missing: it keeps a stand-in picture and the frame goes on.
+    makeFrame();
+    auto list = m_frame->findChild<QListWidget *>("resembleList");
+    auto large = m_frame->findChild<QLabel *>("thumbnailLabel");
+    QVERIFY(list && large);
+    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->iconSize(), QSize(96, 96));
+    const auto iconCentre = [list](int row) { return centreOf(list->item(row)->icon().pixmap(96, 96)); };
+    QTRY_VERIFY(near(iconCentre(0), QColor(210, 40, 40)));
+    QTRY_VERIFY(near(iconCentre(1), QColor(40, 190, 40)));
+    QVERIFY(!list->item(2)->icon().isNull());
+    // The selected row's object, larger.
+    QTRY_VERIFY(near(centreOf(large->pixmap(Qt::ReturnByValue)), QColor(210, 40, 40)));
+    QCOMPARE(large->pixmap(Qt::ReturnByValue).size(), QSize(256, 192));
+    select(1);
+    QTRY_VERIFY(near(centreOf(large->pixmap(Qt::ReturnByValue)), QColor(40, 190, 40)));
+
+    // Grouping marks the rows; their pictures stay.
+    select(0);
+    press("addButton");
+    select(1);
+    press("addButton");
+    QVERIFY(near(iconCentre(0), QColor(210, 40, 40)));
+    QVERIFY(near(iconCentre(1), QColor(40, 190, 40)));
+}
+
 #include "tst_resembledialog.moc"

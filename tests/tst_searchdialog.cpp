@@ -4,7 +4,10 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QFileInfo>
+#include <QImage>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QCalendarWidget>
@@ -55,6 +58,7 @@ private slots:
     void emptyBoxShowsOnlyItsMessage();
     void previewEndsWithTheFrame();
     void missingPreviewProgramIsReported();
+    void resultStripShowsTheFoundObjects();
 
 private:
     SearchDialog *openDialog();
@@ -536,6 +540,67 @@ void TestSearchDialog::missingPreviewProgramIsReported()
     QCOMPARE(MyMessageBox::lastTitle(), QStringLiteral("Warning"));
     QVERIFY(MyMessageBox::lastText().startsWith(QStringLiteral("The preview program cannot be started:\n")));
     QVERIFY(MyMessageBox::lastText().contains(QStringLiteral("no-such-viewer")));
+}
+
+static QColor centreOf(const QIcon &icon)
+{
+    const QImage image = icon.pixmap(48, 48).toImage();
+    return image.isNull() ? QColor() : image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+static bool near(const QColor &a, const QColor &b)
+{
+    return a.isValid() && qAbs(a.red() - b.red()) < 24 && qAbs(a.green() - b.green()) < 24 &&
+           qAbs(a.blue() - b.blue()) < 24;
+}
+
+void TestSearchDialog::resultStripShowsTheFoundObjects()
+{
+    const QMap<QString, QColor> colours = {{"qweraa", QColor(210, 40, 40)}, {"abcdac", QColor(40, 40, 210)}};
+    for (auto it = colours.constBegin(); it != colours.constEnd(); ++it) {
+        QImage photo(1200, 900, QImage::Format_RGB32);
+        photo.fill(it.value());
+        const QString path = objectPath(m_box, it.key());
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()) && photo.save(path, "JPG"));
+    }
+    openDialog();
+    auto strip = child<QListView>(m_dialog, "resultView");
+    QVERIFY(strip);
+    QVERIFY(strip->isVisible());
+    QCOMPARE(strip->viewMode(), QListView::IconMode);
+    QCOMPARE(strip->model()->rowCount(), 0);
+
+    SelectionFrame *first = stage(1);
+    addWords(first, {"sea"});
+    click(first, "startButton");
+    QCOMPARE(found(first), QStringLiteral("2"));
+    QCOMPARE(previewedList(), paths(m_box, {"qweraa", "abcdac"}));
+    // Every found object, under its remark, its picture filling in.
+    QAbstractItemModel *model = strip->model();
+    QCOMPARE(model->rowCount(), 2);
+    QMap<QString, int> rowOf;
+    for (int row = 0; row < model->rowCount(); ++row)
+        rowOf.insert(model->index(row, 0).data().toString(), row);
+    QCOMPARE(rowOf.keys(), QStringList({"abcdac", "qweraa"}));
+    for (auto it = colours.constBegin(); it != colours.constEnd(); ++it) {
+        const QModelIndex index = model->index(rowOf.value(it.key()), 0);
+        QTRY_VERIFY2(near(centreOf(index.data(Qt::DecorationRole).value<QIcon>()), it.value()), qPrintable(it.key()));
+    }
+
+    // A double click previews that object alone.
+    const QModelIndex blue = model->index(rowOf.value("abcdac"), 0);
+    strip->scrollTo(blue);
+    const QPoint centre = strip->visualRect(blue).center();
+    QTest::mouseClick(strip->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(strip->viewport(), Qt::LeftButton, {}, centre);
+    QCOMPARE(previewedList(), paths(m_box, {"abcdac"}));
+
+    // The strip follows the stage shown: a new stage has found nothing yet.
+    click(m_dialog, "createStageButton");
+    QCOMPARE(model->rowCount(), 0);
+    click(m_dialog, "prevStageButton");
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(previewedList(), paths(m_box, {"qweraa", "abcdac"}));
 }
 
 QTEST_MAIN(TestSearchDialog)

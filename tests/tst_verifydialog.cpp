@@ -992,7 +992,10 @@ void TestVerifyDialog::fiveVerdictsEachGetTheirRoom()
     QVERIFY(frame->findChild<QPushButton *>("repairButton")->isEnabled());
     QCoreApplication::processEvents();
     QList<QWidget *> shown;
-    for (QWidget *widget : frame->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+    // The form's body lies in a scroll area on low screens; its widgets are the ones laid out.
+    QWidget *body = frame->findChild<QWidget *>("bodyContents");
+    QVERIFY(body);
+    for (QWidget *widget : body->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!widget->isVisible())
             continue;
         shown << widget;

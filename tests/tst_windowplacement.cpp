@@ -1,4 +1,5 @@
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopedPointer>
@@ -15,7 +16,9 @@
 #include "mysetdialog.h"
 #include "mysettings.h"
 #include "testsupport.h"
+#include "mymessagebox.h"
 #include "windowplacement.h"
+#include "windowstate.h"
 
 // The main window and the settings dialog on screens of several sizes: small laptop screens with a panel,
 // the offscreen test screen, and a large screen where the preferred size and the centring hold.
@@ -36,6 +39,7 @@ private slots:
     void settingsDialogOnSmallScreens_data();
     void settingsDialogOnSmallScreens();
     void settingsDialogOnLargeScreenKeepsSize();
+    void mainWindowComesBackWhereItWasLeft();
 
 private:
     // The window's frame, with the decoration WindowPlacement allows for (the test screen draws none).
@@ -208,6 +212,52 @@ void TestWindowPlacement::settingsDialogOnLargeScreenKeepsSize()
     auto scrollArea = dialog.findChild<QScrollArea *>(QStringLiteral("mySetScrollArea"));
     QVERIFY(scrollArea);
     QCOMPARE(scrollArea->verticalScrollBar()->maximum(), 0);
+}
+
+void TestWindowPlacement::mainWindowComesBackWhereItWasLeft()
+{
+    // First start on a 1024 x 600 netbook with a top panel: a comfortable size, but inside the free area,
+    // and small enough a minimum to fit there.
+    const QRect netbook(0, 27, 1024, 573);
+    QScopedPointer<MainWindow> window(new MainWindow(m_settings.data()));
+    QVERIFY(window->minimumWidth() <= 800 && window->minimumHeight() <= 540);
+    WindowPlacement::fit(window.data(), QSize(1200, 860), netbook);
+    QVERIFY(netbook.contains(frameRect(window.data())));
+    QCOMPARE(window->width(), 1024 - 8);
+
+    // The user moves and sizes it on the (800 x 600) test screen, then quits.
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.data()));
+    const QRect left(4, 50, 792, 540);
+    window->setGeometry(left);
+    QTRY_COMPARE(window->geometry(), left);
+    MyMessageBox::setNextAnswer(QMessageBox::Yes);
+    QVERIFY(window->close());
+    window.reset();
+    const WindowState state(m_settings->fileName());
+    QCOMPARE(state.geometry(), left);
+    // Not one of the user's settings: a file of its own beside them.
+    QVERIFY(!TestSupport::readFile(m_settings->fileName()).contains("geometry"));
+    QCOMPARE(QFileInfo(state.fileName()).absolutePath(), QFileInfo(m_settings->fileName()).absolutePath());
+
+    // The next start puts it back.
+    window.reset(new MainWindow(m_settings.data()));
+    const QMargins allowance = WindowPlacement::frameAllowance(window.data());
+    QCOMPARE(QRect(window->pos() + QPoint(allowance.left(), allowance.top()), window->size()), left);
+    window.reset();
+
+    // Left on a screen that is gone: it comes back whole on the screen there is.
+    QVERIFY(WindowState(m_settings->fileName()).setGeometry(QRect(3000, 2000, 1100, 900)));
+    window.reset(new MainWindow(m_settings.data()));
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(free.contains(frameRect(window.data())), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                  .arg(window->x()).arg(window->y())
+                                                                  .arg(window->width()).arg(window->height())));
+    // Partly off the netbook's edge: moved in, its size kept where it fits.
+    const QMargins frame(4, 36, 4, 4);
+    QCOMPARE(WindowPlacement::restored(QRect(500, 300, 900, 500), frame, netbook),
+             QRect(1024 - 4 - 900, 27 + 573 - 4 - 500, 900, 500));
+    QCOMPARE(WindowPlacement::restored(QRect(-200, 0, 1500, 900), frame, netbook), QRect(4, 27 + 36, 1016, 533));
 }
 
 QTEST_MAIN(TestWindowPlacement)

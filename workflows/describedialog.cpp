@@ -13,9 +13,14 @@
 #include "entry.h"
 #include "helperprogram.h"
 #include "mymessagebox.h"
+#include "previewfollows.h"
+#include "thumbnailloader.h"
 #include "vocabularybrowser.h"
 
 namespace {
+
+// The long side of the current object's thumbnail.
+const int THUMBNAIL_SIDE = 256;
 
 const int KEY_ROLE = Qt::UserRole;
 
@@ -32,10 +37,14 @@ DescribeDialog::DescribeDialog(AnyBox *box, QFrame *parent)
     : QFrame(parent)
     , m_run(new DescribeRun(box, this))
     , m_preview(new HelperProgram(this))
+    , m_thumbnails(new ThumbnailLoader(THUMBNAIL_SIDE, this))
 {
     setupUi(this);
     setObjectName(QStringLiteral("DescribeDialog"));
     boxPixmap->setPixmap(box->boxPixmap());
+    m_follows = new PreviewFollows(box->name(), this);
+    headerLayout->addWidget(m_follows);
+    m_follows->watch(m_preview->process());
     m_listBase = QTime::currentTime().toString(QStringLiteral("hhmmsszzz"));
     label_B->hide();
     mode->hide();
@@ -50,6 +59,13 @@ DescribeDialog::DescribeDialog(AnyBox *box, QFrame *parent)
     prevCorrButton->setShortcut(QKeySequence(Qt::SHIFT + Qt::Key_PageDown));
     nextCorrButton->setShortcut(QKeySequence(Qt::SHIFT + Qt::Key_PageUp));
     connect(m_preview, &HelperProgram::cannotStart, this, &DescribeDialog::previewFailed);
+    connect(m_thumbnails, &ThumbnailLoader::ready, this, &DescribeDialog::thumbnailReady);
+    connect(m_follows, &QCheckBox::toggled, this, [this](bool follows) {
+        if (follows)
+            demonstration(m_current);
+        else
+            stopPreview();
+    });
 
     setInfoString();
     if (m_run->total() == 0) {
@@ -223,7 +239,7 @@ bool DescribeDialog::settleChanges()
 
 void DescribeDialog::demonstration(Entry *entry)
 {
-    if (!entry)
+    if (!entry || !m_follows->isChecked())
         return;
     m_preview->preview(m_run->box(), m_listBase, {entry});
 }
@@ -257,8 +273,31 @@ void DescribeDialog::setTextBrowser(Entry *entry)
     showOriginal(entry);
 }
 
+void DescribeDialog::showThumbnail(const Entry *entry)
+{
+    m_thumbnailPath = m_run->box()->objectPath(*entry);
+    const QImage made = m_thumbnails->made(m_thumbnailPath);
+    if (!made.isNull()) {
+        thumbnailLabel->setPixmap(QPixmap::fromImage(made));
+        return;
+    }
+    thumbnailLabel->setPixmap(ThumbnailLoader::placeholder(THUMBNAIL_SIDE));
+    // Only the object in sight matters: what was asked for the objects passed by is dropped.
+    m_thumbnails->cancel();
+    m_thumbnails->requestFirst(m_thumbnailPath);
+}
+
+void DescribeDialog::thumbnailReady(const QString &path, const QImage &image)
+{
+    if (path != m_thumbnailPath)
+        return;
+    thumbnailLabel->setPixmap(image.isNull() ? ThumbnailLoader::fallback(path, m_run->box()->boxPixmap(), 128)
+                                             : QPixmap::fromImage(image));
+}
+
 void DescribeDialog::showOriginal(const Entry *entry)
 {
+    showThumbnail(entry);
     const QString category = CategoryTab::description(m_run->box()->category(), m_original.category);
     const QString caption = DescribeRun::titleOf(m_original.caption) + QStringLiteral(", ")
                             + DescribeRun::authorOf(m_original.caption);

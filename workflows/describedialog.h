@@ -17,6 +17,8 @@ class CategoryTab;
 class QEvent;
 class QListWidgetItem;
 class HelperProgram;
+class PreviewFollows;
+class ThumbnailLoader;
 class VocabularyBrowser;
 
 // The working frame in which the marked objects are described one after another: category,
@@ -88,9 +90,14 @@ private:
     void stopPreview();
     void warnStore();
     bool keepsPageKeys(QObject *watched) const;
+    void showThumbnail(const Entry *entry);
+    void thumbnailReady(const QString &path, const QImage &image);
 
     DescribeRun *m_run;
     HelperProgram *m_preview;
+    ThumbnailLoader *m_thumbnails;
+    PreviewFollows *m_follows;
+    QString m_thumbnailPath;
     QString m_listBase;
     int m_uncorrectedPosition = 0;
     int m_correctedPosition = -1;

@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 
@@ -13,10 +15,15 @@
 #include "firststepsrun.h"
 #include "frameatwork.h"
 #include "mymessagebox.h"
+#include "previewfollows.h"
+#include "thumbnailloader.h"
 
 static const char *const ICON_TICKED = ":img/checkMark.png";
 static const char *const ICON_UNTICKED = ":img/checkMarkEmpty.png";
 static const char *const ICON_UNUSABLE = ":img/checkMarkDash.png";
+// An offered file's thumbnail and the tick drawn over its corner.
+static const int THUMBNAIL_SIDE = 64;
+static const int TICK_SIDE = 20;
 // More candidates than this would only swamp the preview program.
 static const int PREVIEW_LIMIT = 1000;
 
@@ -28,6 +35,22 @@ FirstDialog::FirstDialog(AnyBox *box, QFrame *parent)
     setupUi(this);
     setObjectName(QStringLiteral("FirstDialog"));
     boxPixmap->setPixmap(m_box->boxPixmap());
+    // Beside the title, so that the form below keeps its width.
+    m_follows = new PreviewFollows(m_box->name(), this);
+    gridLayout->removeWidget(title);
+    auto header = new QHBoxLayout;
+    header->addWidget(title, 1);
+    header->addWidget(m_follows);
+    gridLayout->addLayout(header, 0, 1);
+    m_follows->watch(m_run->previewProcess());
+    connect(m_follows, &QCheckBox::toggled, this, [this](bool follows) {
+        if (m_stage != Stage::Files)
+            return;
+        if (follows)
+            startPreview();
+        else
+            m_run->endPreview();
+    });
     setShown({detectFrame, label_B, detectFiles, selectFrame, label_D, selectFiles, label_K, selectTotalSize, label_L,
              label_F, copyProgress, resultFrame}, false);
     detectList->setFocus();
@@ -200,6 +223,11 @@ void FirstDialog::detectAgree()
         label_F->setText(tr("Copying selected files..."));
     }
     QStringList paths;
+    if (!m_thumbnails) {
+        m_thumbnails = new ThumbnailLoader(THUMBNAIL_SIDE, this);
+        connect(m_thumbnails, &ThumbnailLoader::ready, this, &FirstDialog::thumbnailReady);
+    }
+    selectList->setIconSize(QSize(THUMBNAIL_SIDE, THUMBNAIL_SIDE));
     for (const SeenCheck::Offer &offer : qAsConst(m_offers)) {
         FileRecord file;
         file.path = QDir::toNativeSeparators(offer.path);
@@ -210,8 +238,10 @@ void FirstDialog::detectAgree()
         m_inBox += offer.state == SeenCheck::InBox ? 1 : 0;
         m_rejectedBefore += offer.state == SeenCheck::RejectedBefore ? 1 : 0;
         set_F << file;
-        auto item =
-            new QListWidgetItem(QIcon(tickable(file) ? ICON_UNTICKED : ICON_UNUSABLE), fileText(set_F.size() - 1));
+        const int row = set_F.size() - 1;
+        auto item = new QListWidgetItem(fileIcon(row), fileText(row));
+        m_rowOfPath.insert(offer.path, row);
+        m_thumbnails->request(offer.path);
         // Greyed and out of reach of every button.
         if (!tickable(file))
             item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
@@ -223,15 +253,9 @@ void FirstDialog::detectAgree()
     selectFrame->show();
     if (paths.size() > PREVIEW_LIMIT)
         MyMessageBox::warning(this, tr("Warning"), tr("Selected list is very big. Displaying is restrict..."));
-    // The preview is a help, not a condition: without it the files can still be ticked and copied.
-    if (!m_run->writeList(paths, PREVIEW_LIMIT)) {
-        MyMessageBox::warning(this, tr("Warning"),
-                              tr("The list for the preview cannot be written:\n%1")
-                                  .arg(QDir::toNativeSeparators(m_run->listPath())));
-    } else if (!m_run->startPreview()) {
-        MyMessageBox::warning(this, tr("Warning"),
-                              tr("The preview program cannot be started:\n%1").arg(m_box->execPreview()));
-    }
+    m_previewPaths = paths;
+    if (m_follows->isChecked())
+        startPreview();
     setShown({label_D, selectFiles, label_K, selectTotalSize, label_L}, true);
     if (selectList->count() > 0)
         selectList->setCurrentRow(0, QItemSelectionModel::NoUpdate);
@@ -280,7 +304,46 @@ void FirstDialog::setFileState(int row, int state)
     file.state = state;
     m_selected += state == 1 ? 1 : -1;
     m_totalSize += state == 1 ? file.size : -file.size;
-    selectList->item(row)->setIcon(QIcon(state == 1 ? ICON_TICKED : ICON_UNTICKED));
+    selectList->item(row)->setIcon(fileIcon(row));
+}
+
+// The preview is a help, not a condition: without it the files can still be ticked and copied.
+void FirstDialog::startPreview()
+{
+    if (!m_run->writeList(m_previewPaths, PREVIEW_LIMIT)) {
+        MyMessageBox::warning(this, tr("Warning"),
+                              tr("The list for the preview cannot be written:\n%1")
+                                  .arg(QDir::toNativeSeparators(m_run->listPath())));
+    } else if (!m_run->startPreview()) {
+        MyMessageBox::warning(this, tr("Warning"),
+                              tr("The preview program cannot be started:\n%1").arg(m_box->execPreview()));
+    }
+}
+
+QIcon FirstDialog::fileIcon(int row) const
+{
+    const FileRecord &file = set_F.at(row);
+    const char *tick = !tickable(file) ? ICON_UNUSABLE : file.state == 1 ? ICON_TICKED : ICON_UNTICKED;
+    QPixmap canvas(THUMBNAIL_SIDE, THUMBNAIL_SIDE);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    const QPixmap thumbnail = m_rowPixmaps.value(row, ThumbnailLoader::placeholder(THUMBNAIL_SIDE));
+    painter.drawPixmap((THUMBNAIL_SIDE - thumbnail.width()) / 2, (THUMBNAIL_SIDE - thumbnail.height()) / 2,
+                       thumbnail);
+    painter.drawPixmap(0, 0, QIcon(QLatin1String(tick)).pixmap(TICK_SIDE, TICK_SIDE));
+    painter.end();
+    return QIcon(canvas);
+}
+
+void FirstDialog::thumbnailReady(const QString &path, const QImage &image)
+{
+    const auto found = m_rowOfPath.constFind(path);
+    if (found == m_rowOfPath.constEnd() || found.value() >= selectList->count())
+        return;
+    const int row = found.value();
+    m_rowPixmaps.insert(row, image.isNull() ? ThumbnailLoader::fallback(path, m_box->boxPixmap(), THUMBNAIL_SIDE)
+                                            : QPixmap::fromImage(image));
+    selectList->item(row)->setIcon(fileIcon(row));
 }
 
 void FirstDialog::selectAdd()

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QFrame>
+#include <QHash>
 #include <QList>
+#include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 #include "seencheck.h"
 
@@ -12,6 +15,8 @@
 
 class AnyBox;
 class FirstStepsRun;
+class PreviewFollows;
+class ThumbnailLoader;
 class QEvent;
 class QListWidgetItem;
 
@@ -48,6 +53,9 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    QIcon fileIcon(int row) const;
+    void thumbnailReady(const QString &path, const QImage &image);
+    void startPreview();
     // One device of the setting: state -1 not usable (missing or empty), 0 not ticked, 1 ticked.
     struct DeviceRecord
     {
@@ -86,6 +94,12 @@ private:
 
     AnyBox *m_box;
     FirstStepsRun *m_run;
+    // Each offered file's thumbnail, with its tick in the corner.
+    ThumbnailLoader *m_thumbnails = nullptr;
+    QHash<QString, int> m_rowOfPath;
+    QHash<int, QPixmap> m_rowPixmaps;
+    PreviewFollows *m_follows = nullptr;
+    QStringList m_previewPaths;
     QList<DeviceRecord> set_D;
     QList<FileRecord> set_F;
     int m_preSelected = 0;

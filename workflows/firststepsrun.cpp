@@ -102,6 +102,11 @@ bool FirstStepsRun::startPreview()
     return m_preview->start(arguments, m_listPath) && m_preview->confirmStarted();
 }
 
+QProcess *FirstStepsRun::previewProcess() const
+{
+    return m_preview->process();
+}
+
 void FirstStepsRun::endPreview()
 {
     m_preview->close();

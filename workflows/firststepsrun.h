@@ -14,6 +14,7 @@
 
 class AnyBox;
 class HelperProgram;
+class QProcess;
 class MyLogFile;
 
 // The work of the first steps: the devices of the setting, the box's files on them, the preview list
@@ -56,6 +57,8 @@ public:
     bool startPreview();
     // Ends a running preview and removes its list.
     void endPreview();
+    // The preview's process, for its signals.
+    QProcess *previewProcess() const;
 
     // Copies the files into the source folder in order, with a log block; returns the failed count.
     int copyFiles(const QStringList &files);

@@ -5,18 +5,25 @@
 #include <QFile>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QTime>
 
 #include "anybox.h"
 #include "helperprogram.h"
 #include "mymessagebox.h"
+#include "previewfollows.h"
 #include "resemblerun.h"
+#include "thumbnailloader.h"
 
 namespace {
 
 const int POOL = 0;
 const int GROUP = 1;
 const int PRIME = 2;
+// A row's thumbnail, its state mark, and the selected row's picture.
+const int ROW_SIDE = 96;
+const int MARK_SIDE = 24;
+const int LARGE_SIDE = 256;
 
 } // namespace
 
@@ -31,10 +38,25 @@ ResembleDialog::ResembleDialog(AnyBox *box, QFrame *parent)
     m_listBases[POOL] = time;
     m_listBases[GROUP] = time + QStringLiteral("_2");
     m_listBases[PRIME] = time + QStringLiteral("_3");
+    m_follows = new PreviewFollows(m_box->name(), this);
+    headerLayout->addWidget(m_follows);
     for (HelperProgram *&preview : m_previews) {
         preview = new HelperProgram(this);
         connect(preview, &HelperProgram::cannotStart, this, &ResembleDialog::previewFailed);
+        m_follows->watch(preview->process());
     }
+    connect(m_follows, &QCheckBox::toggled, this, [this](bool follows) {
+        if (!m_run || m_run->isEmpty())
+            return;
+        if (follows) {
+            startPreview(POOL, m_run->poolEntries());
+            startPreview(GROUP, m_run->groupEntries());
+            startPreview(PRIME, m_run->primeEntries());
+        } else {
+            for (int which : {POOL, GROUP, PRIME})
+                stopPreview(which);
+        }
+    });
     retranslateThis();
     label_B->hide();
     mode->hide();
@@ -47,8 +69,19 @@ ResembleDialog::ResembleDialog(AnyBox *box, QFrame *parent)
         label_B->show();
         return;
     }
-    for (int row = 0; row < m_run->rowCount(); ++row)
+    // Rows at once, each with a placeholder; the thumbnails fill in behind, in the order of the rows.
+    m_rowThumbnails = new ThumbnailLoader(ROW_SIDE, this);
+    m_largeThumbnail = new ThumbnailLoader(LARGE_SIDE, this);
+    connect(m_rowThumbnails, &ThumbnailLoader::ready, this, &ResembleDialog::rowThumbnailReady);
+    connect(m_largeThumbnail, &ThumbnailLoader::ready, this, &ResembleDialog::largeThumbnailReady);
+    resembleList->setIconSize(QSize(ROW_SIDE, ROW_SIDE));
+    resembleList->setUniformItemSizes(true);
+    for (int row = 0; row < m_run->rowCount(); ++row) {
         resembleList->addItem(QString());
+        const QString path = m_run->rowObjectPath(row);
+        m_rowOfPath.insert(path, row);
+        m_rowThumbnails->request(path);
+    }
     rewriteRows();
     progressBar->setValue(0);
     progressBar->setMaximum(m_run->rowCount());
@@ -65,6 +98,8 @@ ResembleDialog::ResembleDialog(AnyBox *box, QFrame *parent)
     connect(resembleList, &QListWidget::currentRowChanged, this, &ResembleDialog::setModeAddButton);
     connect(resembleList, &QListWidget::currentRowChanged, this, &ResembleDialog::setModeUniqueButton);
     connect(resembleList, &QListWidget::currentRowChanged, this, &ResembleDialog::setModeChangeButton);
+    connect(resembleList, &QListWidget::currentRowChanged, this, &ResembleDialog::showLargeThumbnail);
+    showLargeThumbnail(resembleList->currentRow());
     connect(m_run, &ResembleRun::progress, progressBar, &QProgressBar::setValue);
 }
 
@@ -98,17 +133,7 @@ void ResembleDialog::rewriteRows()
             item->setText(members == 0 ? remark + QStringLiteral(" ...")
                                        : remark + QStringLiteral(" ...\t") + m_associate.arg(members));
         }
-        switch (m_run->state(remark)) {
-        case ResembleRun::InGroup:
-            item->setIcon(QIcon(QStringLiteral(":img/nextStage.png")));
-            break;
-        case ResembleRun::MadeUnique:
-            item->setIcon(QIcon(QStringLiteral(":img/delStage.png")));
-            break;
-        case ResembleRun::Untouched:
-            item->setIcon(QIcon(QStringLiteral(":img/space.png")));
-            break;
-        }
+        item->setIcon(rowIcon(row));
         QFont font = item->font();
         font.setWeight(remark == m_run->currentPrime() ? 75 : 50);
         item->setFont(font);
@@ -245,7 +270,7 @@ void ResembleDialog::restartPreviews(bool pool, bool group)
 void ResembleDialog::startPreview(int which, const QList<Entry *> &entries)
 {
     stopPreview(which);
-    if (entries.isEmpty())
+    if (entries.isEmpty() || !m_follows->isChecked())
         return;
     m_previews[which]->preview(m_box, m_listBases[which], entries);
 }
@@ -309,4 +334,68 @@ void ResembleDialog::changeEvent(QEvent *event)
         }
     }
     QFrame::changeEvent(event);
+}
+
+// ---- thumbnails -----------------------------------------------------------------------------
+
+// The row's thumbnail with its state (in a group, made unique) in the corner.
+QIcon ResembleDialog::rowIcon(int row) const
+{
+    QPixmap canvas(ROW_SIDE, ROW_SIDE);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    const QPixmap thumbnail = m_rowPixmaps.value(row, ThumbnailLoader::placeholder(ROW_SIDE));
+    painter.drawPixmap((ROW_SIDE - thumbnail.width()) / 2, (ROW_SIDE - thumbnail.height()) / 2, thumbnail);
+    QString mark;
+    switch (m_run->state(m_run->rowRemark(row))) {
+    case ResembleRun::InGroup:
+        mark = QStringLiteral(":img/nextStage.png");
+        break;
+    case ResembleRun::MadeUnique:
+        mark = QStringLiteral(":img/delStage.png");
+        break;
+    case ResembleRun::Untouched:
+        break;
+    }
+    if (!mark.isEmpty())
+        painter.drawPixmap(ROW_SIDE - MARK_SIDE, ROW_SIDE - MARK_SIDE, QIcon(mark).pixmap(MARK_SIDE, MARK_SIDE));
+    painter.end();
+    return QIcon(canvas);
+}
+
+void ResembleDialog::rowThumbnailReady(const QString &path, const QImage &image)
+{
+    const auto found = m_rowOfPath.constFind(path);
+    if (found == m_rowOfPath.constEnd())
+        return;
+    const int row = found.value();
+    m_rowPixmaps.insert(row, image.isNull() ? ThumbnailLoader::fallback(path, m_box->boxPixmap(), ROW_SIDE)
+                                            : QPixmap::fromImage(image));
+    if (QListWidgetItem *item = resembleList->item(row))
+        item->setIcon(rowIcon(row));
+}
+
+void ResembleDialog::showLargeThumbnail(int row)
+{
+    m_largePath = m_run->rowObjectPath(row);
+    if (m_largePath.isEmpty()) {
+        thumbnailLabel->clear();
+        return;
+    }
+    const QImage made = m_largeThumbnail->made(m_largePath);
+    if (!made.isNull()) {
+        thumbnailLabel->setPixmap(QPixmap::fromImage(made));
+        return;
+    }
+    thumbnailLabel->setPixmap(ThumbnailLoader::placeholder(LARGE_SIDE));
+    m_largeThumbnail->cancel();
+    m_largeThumbnail->requestFirst(m_largePath);
+}
+
+void ResembleDialog::largeThumbnailReady(const QString &path, const QImage &image)
+{
+    if (path != m_largePath)
+        return;
+    thumbnailLabel->setPixmap(image.isNull() ? ThumbnailLoader::fallback(path, m_box->boxPixmap(), 128)
+                                             : QPixmap::fromImage(image));
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFrame>
+#include <QHash>
 #include <QList>
+#include <QPixmap>
 #include <QString>
 
 // With its folder, so that any target compiling this header (the tests too) finds the form.
@@ -14,6 +16,8 @@ class Entry;
 class QEvent;
 class HelperProgram;
 class ResembleRun;
+class PreviewFollows;
+class ThumbnailLoader;
 
 // The working frame in which resembling objects are grouped around a prime. ResembleRun holds the
 // groups and writes the links; the frame shows the rows, their states and the three previews.
@@ -54,6 +58,10 @@ private:
     void restartPreviews(bool pool, bool group);
     void startPreview(int which, const QList<Entry *> &entries);
     void stopPreview(int which);
+    QIcon rowIcon(int row) const;
+    void rowThumbnailReady(const QString &path, const QImage &image);
+    void showLargeThumbnail(int row);
+    void largeThumbnailReady(const QString &path, const QImage &image);
 
     AnyBox *m_box;
     ResembleRun *m_run = nullptr;
@@ -61,4 +69,11 @@ private:
     QString m_listBases[3];
     QString m_associate;
     bool m_previewWarned = false;
+    // Row icons as they arrive, and the selected row's larger picture.
+    ThumbnailLoader *m_rowThumbnails = nullptr;
+    ThumbnailLoader *m_largeThumbnail = nullptr;
+    QHash<QString, int> m_rowOfPath;
+    QHash<int, QPixmap> m_rowPixmaps;
+    QString m_largePath;
+    PreviewFollows *m_follows = nullptr;
 };

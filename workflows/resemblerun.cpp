@@ -325,3 +325,9 @@ void ResembleRun::finish()
             m_files.value(remark)->unmarkEntry(entry, 0);
     }
 }
+
+QString ResembleRun::rowObjectPath(int row) const
+{
+    const Entry *entry = m_entries.value(rowRemark(row));
+    return entry ? m_box->objectPath(*entry) : QString();
+}

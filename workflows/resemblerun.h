@@ -32,6 +32,8 @@ public:
     bool isEmpty() const { return m_rows.isEmpty(); }
     int rowCount() const { return m_rows.size(); }
     QString rowRemark(int row) const { return m_rows.value(row); }
+    // The stored file of the row's object; empty for no such row.
+    QString rowObjectPath(int row) const;
     bool isPrimeRow(int row) const;
     int memberCount(const QString &prime) const { return m_groups.value(prime).size(); }
     State state(const QString &remark) const { return State(m_states.value(remark, Untouched)); }

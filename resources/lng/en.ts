@@ -2200,6 +2200,13 @@ They stay applied and are stored again on saving or closing.</source>
     </message>
 </context>
 <context>
+    <name>PreviewFollows</name>
+    <message>
+        <source>Preview follows the current object</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProgramOptions</name>
     <message>
         <source>Tessary keeps a personal media collection under control: photos, books, video clips and music.</source>
