@@ -4,23 +4,38 @@
 #include <QMetaObject>
 #include <QMimeDatabase>
 #include <QPainter>
-#include <QRunnable>
+#include <QTimer>
 
 #include "thumbnailcache.h"
 #include "workpool.h"
 
+namespace {
+
+// Often enough that thumbnails seem to come as they are made, rarely enough to cost nothing.
+const int COLLECT_MS = 20;
+
+} // namespace
+
 ThumbnailLoader::ThumbnailLoader(int side, QObject *parent)
     : QObject(parent)
     , m_side(side)
+    , m_collector(new QTimer(this))
 {
-    m_pool.setMaxThreadCount(WorkPool::threadCount());
+    m_collector->setInterval(COLLECT_MS);
+    connect(m_collector, &QTimer::timeout, this, &ThumbnailLoader::collect);
 }
 
 ThumbnailLoader::~ThumbnailLoader()
 {
-    // Nothing may call back into a loader that is gone; what is running finishes first.
-    m_pool.clear();
-    m_pool.waitForDone();
+    // Nothing may call back into a loader that is gone; what is being decoded finishes first.
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_stopping = true;
+        m_queue.clear();
+    }
+    m_wake.notify_all();
+    for (std::thread &thread : m_threads)
+        thread.join();
 }
 
 int ThumbnailLoader::side() const
@@ -49,12 +64,56 @@ void ThumbnailLoader::start(const QString &path, int priority)
     if (m_pending.contains(path) && priority == 0)
         return;
     m_pending.insert(path, true);
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        if (priority > 0)
+            m_queue.push_front(path);
+        else
+            m_queue.push_back(path);
+        // The threads start with the first request and stay for the loader's life.
+        if (m_threads.empty()) {
+            for (int i = 0; i < WorkPool::threadCount(); ++i)
+                m_threads.emplace_back([this] { work(); });
+        }
+    }
+    m_wake.notify_one();
+    if (!m_collector->isActive())
+        m_collector->start();
+}
+
+// One decoding thread: takes the next path, makes its thumbnail and leaves it for collect().
+void ThumbnailLoader::work()
+{
     const int side = m_side;
-    QRunnable *job = QRunnable::create([this, path, side]() {
+    for (;;) {
+        QString path;
+        {
+            std::unique_lock<std::mutex> guard(m_lock);
+            m_wake.wait(guard, [this] { return m_stopping || !m_queue.empty(); });
+            if (m_stopping)
+                return;
+            path = m_queue.front();
+            m_queue.pop_front();
+            ++m_busy;
+        }
         const QImage image = ThumbnailCache::thumbnail(path, side);
-        QMetaObject::invokeMethod(this, [this, path, image]() { arrived(path, image); }, Qt::QueuedConnection);
-    });
-    m_pool.start(job, priority);
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_results.emplace_back(path, image);
+        --m_busy;
+    }
+}
+
+void ThumbnailLoader::collect()
+{
+    std::vector<std::pair<QString, QImage>> results;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        results.swap(m_results);
+        if (m_queue.empty() && m_busy == 0)
+            m_collector->stop();
+    }
+    for (const auto &result : results)
+        arrived(result.first, result.second);
 }
 
 void ThumbnailLoader::arrived(const QString &path, const QImage &image)
@@ -68,18 +127,16 @@ void ThumbnailLoader::arrived(const QString &path, const QImage &image)
 
 void ThumbnailLoader::cancel()
 {
-    m_pool.clear();
-    m_pending.clear();
+    std::lock_guard<std::mutex> guard(m_lock);
+    // What is being decoded still arrives; what waits is dropped.
+    for (const QString &path : m_queue)
+        m_pending.remove(path);
+    m_queue.clear();
 }
 
 QImage ThumbnailLoader::made(const QString &path) const
 {
     return m_made.value(path);
-}
-
-void ThumbnailLoader::waitForDone()
-{
-    m_pool.waitForDone();
 }
 
 QPixmap ThumbnailLoader::placeholder(int side)

@@ -4,11 +4,22 @@
 #include <QImage>
 #include <QObject>
 #include <QPixmap>
-#include <QThreadPool>
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <utility>
+#include <vector>
+
+class QTimer;
 
 // Makes thumbnails behind the window: requests are queued and decoded on as many threads as the work
 // pool uses, each one handed back through ready() on the thread that asked, as it arrives. The window
 // shows a placeholder until then and never waits. What was made once is kept for the loader's life.
+//
+// The queue and the results are handed between the threads under a standard mutex, which the thread
+// sanitizer sees; the asking thread collects the results on a short timer.
 class ThumbnailLoader : public QObject
 {
     Q_OBJECT
@@ -27,8 +38,6 @@ public:
     void cancel();
     // The thumbnail already made for path, or a null image.
     QImage made(const QString &path) const;
-    // Waits for the queued work; for tests and benchmarks.
-    void waitForDone();
 
     // Shown until the thumbnail arrives: a plain frame of the thumbnail's size.
     static QPixmap placeholder(int side);
@@ -43,9 +52,19 @@ signals:
 private:
     void start(const QString &path, int priority);
     void arrived(const QString &path, const QImage &image);
+    void work();
+    void collect();
 
     int m_side;
-    QThreadPool m_pool;
+    QTimer *m_collector;
     QHash<QString, QImage> m_made;
     QHash<QString, bool> m_pending;
+
+    std::mutex m_lock;
+    std::condition_variable m_wake;
+    std::deque<QString> m_queue;
+    std::vector<std::pair<QString, QImage>> m_results;
+    int m_busy = 0;
+    bool m_stopping = false;
+    std::vector<std::thread> m_threads;
 };
