@@ -21,6 +21,7 @@
 #include "anybox.h"
 #include "arrangementrun.h"
 #include "basefolder.h"
+#include "benchsupport.h"
 #include "constants.h"
 #include "mysettings.h"
 #include "unittree.h"
@@ -78,17 +79,10 @@ double referenceSeconds(const QString &folder, const QString &target)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    BenchSupport::useOffscreenPlatform();
     // A box holds a picture and the box set is a widget, which need the widget application object.
     QGuiApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
-    const int count = arguments.size() > 1 ? arguments.at(1).toInt() : 200;
-    const qint64 size = (arguments.size() > 2 ? arguments.at(2).toLongLong() : 5) * 1024 * 1024;
-    const int rounds = arguments.size() > 3 ? arguments.at(3).toInt() : 3;
-    if (arguments.size() > 4)
-        WorkPool::setThreadCount(arguments.at(4).toInt());
-    std::printf("%d cores, pool of %d threads\n", QThread::idealThreadCount(), WorkPool::threadCount());
+    const auto [count, size, rounds] = BenchSupport::fileArguments(app.arguments());
 
     double bestRatio = 0;
     for (int round = 1; round <= rounds; ++round) {

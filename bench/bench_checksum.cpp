@@ -17,6 +17,7 @@
 
 #include <sys/resource.h>
 
+#include "benchsupport.h"
 #include "mysourcefile.h"
 #include "workpool.h"
 
@@ -36,27 +37,7 @@ static bool makeFile(const QString &path, qint64 mib)
     return true;
 }
 
-// Reads every file once so that both contenders start from a warm page cache.
-static void warm(const QStringList &paths)
-{
-    QByteArray buffer(1024 * 1024, Qt::Uninitialized);
-    for (const QString &path : paths) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-            while (file.read(buffer.data(), buffer.size()) > 0) {
-            }
-    }
-}
 
-// CPU seconds used so far by this process (who) or by its waited-for children.
-static double cpuSeconds(int who)
-{
-    struct rusage usage;
-    if (::getrusage(who, &usage) != 0)
-        return 0;
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 static double bestOf(QList<double> values)
 {
@@ -85,7 +66,7 @@ int main(int argc, char *argv[])
             return 1;
         }
     }
-    warm(paths);
+    BenchSupport::warm(paths);
     const double totalMiB = double(files) * double(mibEach);
 
     // The three contenders take turns within each round, in an order that changes from round to round,
@@ -104,7 +85,7 @@ int main(int argc, char *argv[])
             QElapsedTimer timer;
             timer.start();
             if (side == 2) {
-                const double before = cpuSeconds(RUSAGE_CHILDREN);
+                const double before = BenchSupport::cpuSeconds(RUSAGE_CHILDREN);
                 QProcess process;
                 process.start(QStringLiteral("md5sum"), paths);
                 if (!process.waitForFinished(-1) || process.exitCode() != 0) {
@@ -112,7 +93,7 @@ int main(int argc, char *argv[])
                     return 1;
                 }
                 md5sum << totalMiB * 1e9 / double(qMax<qint64>(timer.nsecsElapsed(), 1));
-                md5sumCpu << cpuSeconds(RUSAGE_CHILDREN) - before;
+                md5sumCpu << BenchSupport::cpuSeconds(RUSAGE_CHILDREN) - before;
                 theirDigests.clear();
                 const QString output = QString::fromLatin1(process.readAllStandardOutput());
                 for (const QString &line : output.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
@@ -120,11 +101,11 @@ int main(int argc, char *argv[])
                 continue;
             }
             WorkPool::setThreadCount(side == 0 ? 0 : 1);
-            const double before = cpuSeconds(RUSAGE_SELF);
+            const double before = BenchSupport::cpuSeconds(RUSAGE_SELF);
             const QStringList digests = MySourceFile::computeCheckSums(paths);
             (side == 0 ? pool : single) << totalMiB * 1e9 / double(qMax<qint64>(timer.nsecsElapsed(), 1));
             if (side == 0)
-                poolCpu << cpuSeconds(RUSAGE_SELF) - before;
+                poolCpu << BenchSupport::cpuSeconds(RUSAGE_SELF) - before;
             WorkPool::setThreadCount(0);
             if (!theirDigests.isEmpty() && digests != theirDigests) {
                 out << "digests differ from md5sum\n";

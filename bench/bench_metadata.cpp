@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
@@ -18,6 +19,7 @@
 
 #include "anybox.h"
 #include "basefolder.h"
+#include "benchsupport.h"
 #include "constants.h"
 #include "metadatawriter.h"
 #include "mysettings.h"
@@ -53,8 +55,7 @@ static void sync()
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    BenchSupport::useOffscreenPlatform();
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     const int objects = args.size() > 1 ? args.at(1).toInt() : 200;
@@ -67,29 +68,22 @@ int main(int argc, char *argv[])
         return 1;
     }
     QTemporaryDir dir;
-    const QString basePath = dir.path() + QStringLiteral("/base");
-    QDir().mkpath(basePath);
-    MySettings settings(dir.path() + QStringLiteral("/tessary.ini"), MySettings::builtInDefaults());
-    settings.setValue(KEY_GENERAL + KEY_BOX_DIR, basePath);
-    settings.sync();
+    QString basePath;
+    const std::unique_ptr<MySettings> settings = BenchSupport::baseSettings(dir.path(), &basePath);
 
     const QString boxPath = basePath + QLatin1Char('/') + NAME_PHOTO;
     QMap<QString, QStringList> abcLines;
     qint64 bytes = 0;
     for (int i = 0; i < objects; ++i) {
-        const int file = i / 50;
-        const QString rema =
-            QStringLiteral("aa") + QLatin1Char(char('a' + file / 26)) + QLatin1Char(char('a' + file % 26));
-        const QString rk = QString(QLatin1Char(char('a' + i % 50 / 26))) + QLatin1Char(char('a' + i % 50 % 26));
-        const QString folder = boxPath + QLatin1Char('/') + rema.left(2) + QLatin1Char('/') + rema.mid(2);
-        QDir().mkpath(folder);
-        const QString path = folder + QLatin1Char('/') + rk + QStringLiteral(".jpg");
+        QString rema;
+        QString rk;
+        const QString path = BenchSupport::objectPlace(boxPath, i, &rema, &rk);
         if (!makePhoto(path, i)) {
             out << "cannot write " << path << "\n";
             return 1;
         }
         bytes += QFileInfo(path).size();
-        abcLines[folder] << QStringLiteral("1~%1~%1~0123456789abcdef0123456789abcdef~0~0~aqmz,abde~IMG_%2.jpg~"
+        abcLines[QFileInfo(path).path()] << QStringLiteral("1~%1~%1~0123456789abcdef0123456789abcdef~0~0~aqmz,abde~IMG_%2.jpg~"
                                            "Ærøskøbing – “citron” %2,Smith; John~10.07.2021")
                                 .arg(rema + rk)
                                 .arg(i);
@@ -99,7 +93,7 @@ int main(int argc, char *argv[])
     writeText(basePath + QLatin1Char('/') + NAME_WRD_FILE,
               QStringLiteral("aqmz~sea~ocean~\nabde~море~волны~\n"));
 
-    UnitTree tree(&settings);
+    UnitTree tree(settings.get());
     auto box = dynamic_cast<AnyBox *>(tree.baseFolder()->unit(NAME_PHOTO));
     if (!box) {
         out << "no photo box\n";

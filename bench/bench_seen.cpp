@@ -22,6 +22,7 @@
 
 #include "anybox.h"
 #include "basefolder.h"
+#include "benchsupport.h"
 #include "constants.h"
 #include "firststepsrun.h"
 #include "mysettings.h"
@@ -72,26 +73,7 @@ bool writeBox(const QString &boxPath, const QStringList &checkSums)
     return true;
 }
 
-void warm(const QString &folder)
-{
-    QByteArray buffer(1024 * 1024, Qt::Uninitialized);
-    for (const QString &name : QDir(folder).entryList(QDir::Files)) {
-        QFile file(folder + QLatin1Char('/') + name);
-        if (file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-            while (file.read(buffer.data(), buffer.size()) > 0) {
-            }
-    }
-}
 
-// CPU seconds used so far by this process (who) or by its waited-for children.
-double cpuSeconds(int who)
-{
-    struct rusage usage;
-    if (::getrusage(who, &usage) != 0)
-        return 0;
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 double md5sumCpu = 0;
 
@@ -102,13 +84,13 @@ double md5sumSeconds(const QString &folder)
         paths << folder + QLatin1Char('/') + name;
     QElapsedTimer clock;
     clock.start();
-    const double cpuBefore = cpuSeconds(RUSAGE_CHILDREN);
+    const double cpuBefore = BenchSupport::cpuSeconds(RUSAGE_CHILDREN);
     QProcess md5sum;
     md5sum.setStandardOutputFile(QProcess::nullDevice());
     md5sum.start(QStringLiteral("md5sum"), paths);
     if (!md5sum.waitForFinished(-1) || md5sum.exitCode() != 0)
         std::fprintf(stderr, "md5sum failed\n");
-    md5sumCpu = cpuSeconds(RUSAGE_CHILDREN) - cpuBefore;
+    md5sumCpu = BenchSupport::cpuSeconds(RUSAGE_CHILDREN) - cpuBefore;
     return clock.nsecsElapsed() / 1e9;
 }
 
@@ -129,16 +111,9 @@ qint64 bytesRead()
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    BenchSupport::useOffscreenPlatform();
     QGuiApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
-    const int count = arguments.size() > 1 ? arguments.at(1).toInt() : 200;
-    const qint64 size = (arguments.size() > 2 ? arguments.at(2).toLongLong() : 5) * 1024 * 1024;
-    const int rounds = arguments.size() > 3 ? arguments.at(3).toInt() : 3;
-    if (arguments.size() > 4)
-        WorkPool::setThreadCount(arguments.at(4).toInt());
-    std::printf("%d cores, pool of %d threads\n", QThread::idealThreadCount(), WorkPool::threadCount());
+    const auto [count, size, rounds] = BenchSupport::fileArguments(app.arguments());
 
     double bestRatio = 0;
     double bestSecond = 0;
@@ -162,17 +137,17 @@ int main(int argc, char *argv[])
         UnitTree tree(&settings);
         auto box = qobject_cast<AnyBox *>(tree.baseFolder()->unit(NAME_PHOTO));
 
-        warm(device);
+        BenchSupport::warm(BenchSupport::filesIn(device));
         // The two sides take turns in going first.
         double reference = round % 2 == 1 ? md5sumSeconds(device) : 0;
         FirstStepsRun first(box);
         const QFileInfoList files = first.listFiles(device);
         QElapsedTimer clock;
         clock.start();
-        const double cpuBefore = cpuSeconds(RUSAGE_SELF);
+        const double cpuBefore = BenchSupport::cpuSeconds(RUSAGE_SELF);
         const QList<SeenCheck::Offer> offers = first.examine(files);
         const double firstSeconds = clock.nsecsElapsed() / 1e9;
-        const double firstCpu = cpuSeconds(RUSAGE_SELF) - cpuBefore;
+        const double firstCpu = BenchSupport::cpuSeconds(RUSAGE_SELF) - cpuBefore;
         if (round % 2 == 0)
             reference = md5sumSeconds(device);
         int inBox = 0;

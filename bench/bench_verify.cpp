@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -23,6 +24,7 @@
 #include "anybox.h"
 #include "backuprun.h"
 #include "basefolder.h"
+#include "benchsupport.h"
 #include "constants.h"
 #include "mirrorcheck.h"
 #include "mysettings.h"
@@ -54,45 +56,30 @@ static bool writeText(const QString &path, const QString &text)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
-static void warm(const QStringList &paths)
+
+
+
+// The shortest time of the rounds so far; -1 before the first.
+static void keepBest(qint64 &best, qint64 value)
 {
-    QByteArray buffer(1024 * 1024, Qt::Uninitialized);
-    for (const QString &path : paths) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-            while (file.read(buffer.data(), buffer.size()) > 0) {
-            }
-    }
+    best = best < 0 ? value : std::min(best, value);
 }
 
-static qint64 timeProcess(const QString &program, const QStringList &arguments, bool *ok)
+// The frame's scan and its four checks, as the verification runs them when it opens.
+static bool scanPasses(VerifyRun &run)
 {
-    QElapsedTimer clock;
-    clock.start();
-    QProcess process;
-    process.start(program, arguments);
-    *ok = process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    process.readAllStandardOutput();
-    if (!*ok)
-        QTextStream(stderr) << process.readAllStandardError();
-    return clock.nsecsElapsed();
-}
-
-// CPU seconds used so far by this process (who), or by its waited-for children.
-static double cpuSeconds(int who)
-{
-    struct rusage usage;
-    if (::getrusage(who, &usage) != 0)
-        return 0;
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    run.scan();
+    QString report;
+    bool passed = run.sssOk(run.sssPath(), report) && run.wrdOk(run.wrdPath(), report) && run.fileOk(report);
+    for (const QString &abc : run.abcPaths())
+        passed = run.abcOk(abc, report) && passed;
+    return passed;
 }
 
 int main(int argc, char *argv[])
 {
     // The box set is a widget; no window is ever shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    BenchSupport::useOffscreenPlatform();
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     const int objects = args.size() > 1 ? args.at(1).toInt() : 200;
@@ -101,24 +88,17 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
 
     QTemporaryDir dir;
-    const QString basePath = dir.path() + QStringLiteral("/base");
-    QDir().mkpath(basePath);
-    MySettings settings(dir.path() + QStringLiteral("/tessary.ini"), MySettings::builtInDefaults());
-    settings.setValue(KEY_GENERAL + KEY_BOX_DIR, basePath);
-    settings.sync();
+    QString basePath;
+    const std::unique_ptr<MySettings> settings = BenchSupport::baseSettings(dir.path(), &basePath);
 
     // The box on disk first: objects spread over catalogue files of 50, as the arrangement fills them.
     const QString boxPath = basePath + QLatin1Char('/') + NAME_PHOTO;
     QStringList stored;
     QMap<QString, QStringList> abcLines;
     for (int i = 0; i < objects; ++i) {
-        const int file = i / 50;
-        const QString rema =
-            QStringLiteral("aa") + QLatin1Char(char('a' + file / 26)) + QLatin1Char(char('a' + file % 26));
-        const QString rk = QString(QLatin1Char(char('a' + i % 50 / 26))) + QLatin1Char(char('a' + i % 50 % 26));
-        const QString folder = boxPath + QLatin1Char('/') + rema.left(2) + QLatin1Char('/') + rema.mid(2);
-        QDir().mkpath(folder);
-        const QString path = folder + QLatin1Char('/') + rk + QStringLiteral(".jpg");
+        QString rema;
+        QString rk;
+        const QString path = BenchSupport::objectPlace(boxPath, i, &rema, &rk);
         const QString digest = makeObject(path, mibEach, quint32(i + 1));
         if (digest.isEmpty()) {
             out << "cannot write " << path << "\n";
@@ -126,7 +106,7 @@ int main(int argc, char *argv[])
         }
         stored << path;
         const QString remark = rema + rk;
-        abcLines[folder] << QStringLiteral("1~%1~%1~%2~0~0~unknown~IMG_%3.jpg~unknown,unknown~10.07.2021")
+        abcLines[QFileInfo(path).path()] << QStringLiteral("1~%1~%1~%2~0~0~unknown~IMG_%3.jpg~unknown,unknown~10.07.2021")
                                 .arg(remark, digest)
                                 .arg(i);
     }
@@ -134,13 +114,13 @@ int main(int argc, char *argv[])
         writeText(it.key() + QLatin1Char('/') + NAME_ABC_FILE, it.value().join(QLatin1Char('\n')) + QLatin1Char('\n'));
     writeText(basePath + QLatin1Char('/') + NAME_SSS_FILE, QStringLiteral("1~05.12.2026 21:14:06~photo~bench\n"));
 
-    UnitTree tree(&settings);
+    UnitTree tree(settings.get());
     auto box = dynamic_cast<AnyBox *>(tree.baseFolder()->unit(NAME_PHOTO));
     if (!box) {
         out << "no photo box\n";
         return 1;
     }
-    warm(stored);
+    BenchSupport::warm(stored);
 
     qint64 bestScan = -1;
     qint64 bestMd5sum = -1;
@@ -151,11 +131,7 @@ int main(int argc, char *argv[])
         QElapsedTimer clock;
         clock.start();
         VerifyRun run(box);
-        run.scan();
-        QString report;
-        bool passed = run.sssOk(run.sssPath(), report) && run.wrdOk(run.wrdPath(), report) && run.fileOk(report);
-        for (const QString &abc : run.abcPaths())
-            passed = run.abcOk(abc, report) && passed;
+        const bool passed = scanPasses(run);
         const qint64 scan = clock.nsecsElapsed();
         if (!passed || run.backupList().size() != objects + 3 + abcLines.size()) {
             out << "the box did not pass its verification\n";
@@ -163,7 +139,7 @@ int main(int argc, char *argv[])
         }
 
         bool ok = false;
-        const qint64 md5sum = timeProcess(QStringLiteral("md5sum"), stored, &ok);
+        const qint64 md5sum = BenchSupport::timeProcess(QStringLiteral("md5sum"), stored, &ok);
         if (!ok) {
             out << "md5sum failed\n";
             return 1;
@@ -174,7 +150,7 @@ int main(int argc, char *argv[])
         const QString cpDir = dir.path() + QStringLiteral("/cp%1").arg(round);
         QDir().mkpath(cpDir);
         // Each side starts with nothing of the other waiting to be written.
-        timeProcess(QStringLiteral("sync"), {}, &ok);
+        BenchSupport::timeProcess(QStringLiteral("sync"), {}, &ok);
         clock.restart();
         BackupRun backup(box, backupDir, run.backupList());
         backup.setDigests(run.goodDigests());
@@ -188,7 +164,7 @@ int main(int argc, char *argv[])
         const QStringList sources = {boxPath, basePath + QLatin1Char('/') + NAME_SSS_FILE,
                                      basePath + QLatin1Char('/') + NAME_WRD_FILE,
                                      basePath + QLatin1Char('/') + NAME_TMP_FILE};
-        const qint64 cp = timeProcess(QStringLiteral("cp"), QStringList{QStringLiteral("-p"), QStringLiteral("-r")}
+        const qint64 cp = BenchSupport::timeProcess(QStringLiteral("cp"), QStringList{QStringLiteral("-p"), QStringLiteral("-r")}
                                                                 + sources + QStringList{cpDir},
                                       &ok);
         if (!ok) {
@@ -197,7 +173,7 @@ int main(int argc, char *argv[])
         }
         // The backup syncs every copy before it is renamed into place; cp -p leaves its copies to the
         // page cache, so the same files are also timed with one sync after them.
-        const qint64 cpSync = cp + timeProcess(QStringLiteral("sync"), {}, &ok);
+        const qint64 cpSync = cp + BenchSupport::timeProcess(QStringLiteral("sync"), {}, &ok);
         QDir(backupDir).removeRecursively();
         QDir(cpDir).removeRecursively();
 
@@ -209,11 +185,11 @@ int main(int argc, char *argv[])
                    .arg(cp / 1e9, 0, 'f', 3)
                    .arg(cpSync / 1e9, 0, 'f', 3);
         out.flush();
-        bestScan = bestScan < 0 ? scan : std::min(bestScan, scan);
-        bestMd5sum = bestMd5sum < 0 ? md5sum : std::min(bestMd5sum, md5sum);
-        bestBackup = bestBackup < 0 ? copied : std::min(bestBackup, copied);
-        bestCp = bestCp < 0 ? cp : std::min(bestCp, cp);
-        bestCpSync = bestCpSync < 0 ? cpSync : std::min(bestCpSync, cpSync);
+        keepBest(bestScan, scan);
+        keepBest(bestMd5sum, md5sum);
+        keepBest(bestBackup, copied);
+        keepBest(bestCp, cp);
+        keepBest(bestCpSync, cpSync);
     }
     // The scan and the check of the backup copy, as the frame runs them one after the other, against
     // md5sum over the stored files and their backup copies.
@@ -231,34 +207,30 @@ int main(int argc, char *argv[])
         for (const QString &path : stored)
             mirrored << backup.targetOf(path);
     }
-    warm(stored + mirrored);
+    BenchSupport::warm(stored + mirrored);
     qint64 bestCheck = -1;
     qint64 bestMd5sumBoth = -1;
     double checkCpu = 0;
     double md5sumCpu = 0;
     for (int round = 0; round < rounds; ++round) {
-        const double cpuBefore = cpuSeconds(RUSAGE_SELF);
+        const double cpuBefore = BenchSupport::cpuSeconds(RUSAGE_SELF);
         QElapsedTimer clock;
         clock.start();
         VerifyRun run(box);
-        run.scan();
-        QString report;
-        bool passed = run.sssOk(run.sssPath(), report) && run.wrdOk(run.wrdPath(), report) && run.fileOk(report);
-        for (const QString &abc : run.abcPaths())
-            passed = run.abcOk(abc, report) && passed;
+        const bool passed = scanPasses(run);
         const qint64 scanned = clock.nsecsElapsed();
         MirrorCheck check(box, run, mirrorDir);
         check.runHere();
         const qint64 checked = clock.nsecsElapsed();
-        checkCpu += cpuSeconds(RUSAGE_SELF) - cpuBefore;
+        checkCpu += BenchSupport::cpuSeconds(RUSAGE_SELF) - cpuBefore;
         if (!passed || !check.passed() || check.count(MirrorCheck::Good) != objects) {
             out << "the box or its backup copy did not pass\n" << check.report() << "\n";
             return 1;
         }
         bool ok = false;
-        const double childBefore = cpuSeconds(RUSAGE_CHILDREN);
-        const qint64 md5sum = timeProcess(QStringLiteral("md5sum"), stored + mirrored, &ok);
-        md5sumCpu += cpuSeconds(RUSAGE_CHILDREN) - childBefore;
+        const double childBefore = BenchSupport::cpuSeconds(RUSAGE_CHILDREN);
+        const qint64 md5sum = BenchSupport::timeProcess(QStringLiteral("md5sum"), stored + mirrored, &ok);
+        md5sumCpu += BenchSupport::cpuSeconds(RUSAGE_CHILDREN) - childBefore;
         if (!ok) {
             out << "md5sum failed\n";
             return 1;
@@ -269,8 +241,8 @@ int main(int argc, char *argv[])
                    .arg(scanned / 1e9, 0, 'f', 3)
                    .arg(md5sum / 1e9, 0, 'f', 3);
         out.flush();
-        bestCheck = bestCheck < 0 ? checked : std::min(bestCheck, checked);
-        bestMd5sumBoth = bestMd5sumBoth < 0 ? md5sum : std::min(bestMd5sumBoth, md5sum);
+        keepBest(bestCheck, checked);
+        keepBest(bestMd5sumBoth, md5sum);
     }
 
     const double mib = double(objects * mibEach);

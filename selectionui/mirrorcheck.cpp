@@ -1,6 +1,5 @@
 #include "mirrorcheck.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,12 +12,12 @@
 #include "anybox.h"
 #include "constants.h"
 #include "mylogfile.h"
+#include "mysourcefile.h"
 #include "wholefilecopy.h"
 #include "workpool.h"
 
 // The manifest a backup writes beside the box's folders; it is no object.
 static const QString MANIFEST = QStringLiteral("MD5SUMS");
-static const qint64 BLOCK = 1024 * 1024;
 
 MirrorCheck::MirrorCheck(AnyBox *box, const VerifyRun &run, const QString &backupDir, QObject *parent)
     : QObject(parent)
@@ -181,23 +180,8 @@ void MirrorCheck::finish()
 
 QString MirrorCheck::digestOf(const QString &path, const std::atomic<bool> &stop, bool &exists)
 {
-    QFile file(path);
     exists = QFileInfo(path).isFile();
-    if (!exists || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return QString();
-    QCryptographicHash hash(QCryptographicHash::Md5);
-    std::unique_ptr<char[]> buffer(new char[BLOCK]);
-    for (;;) {
-        if (stop)
-            return QString();
-        const qint64 got = file.read(buffer.get(), BLOCK);
-        if (got < 0)
-            return QString();
-        if (got == 0)
-            break;
-        hash.addData(buffer.get(), int(got));
-    }
-    return QString::fromLatin1(hash.result().toHex());
+    return exists ? MySourceFile::computeCheckSum(path, &stop) : QString();
 }
 
 void MirrorCheck::addFinding(const QString &key, const QString &message, const QStringList &paths)

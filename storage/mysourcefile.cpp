@@ -67,7 +67,7 @@ QStringList MySourceFile::computeCheckSums(const QStringList &fileNames, const s
     return result;
 }
 
-QString MySourceFile::computeCheckSum(const QString &fileName)
+QString MySourceFile::computeCheckSum(const QString &fileName, const std::atomic<bool> *stop)
 {
     QFile file(fileName);
     // Unbuffered: the blocks go straight from the file into our buffer.
@@ -78,6 +78,8 @@ QString MySourceFile::computeCheckSum(const QString &fileName)
     QCryptographicHash hash(QCryptographicHash::Md5);
     std::unique_ptr<char[]> buffer(new char[CHECKSUM_BLOCK]);
     for (;;) {
+        if (stop && *stop)
+            return QString();
         const qint64 got = file.read(buffer.get(), CHECKSUM_BLOCK);
         if (got < 0)
             return QString();

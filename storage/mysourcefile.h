@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTime>
 
+#include <atomic>
 #include <functional>
 
 #include "myunit.h"
@@ -47,8 +48,8 @@ public:
     void setExifTime(const QTime &time) { m_exifTime = time; }
 
     // MD5 of the whole content as 32 lower-case hexadecimal digits; empty when the file cannot
-    // be read to its end.
-    static QString computeCheckSum(const QString &fileName);
+    // be read to its end, or when stop (checked between blocks) became true.
+    static QString computeCheckSum(const QString &fileName, const std::atomic<bool> *stop = nullptr);
     // The checksums of many files, computed side by side on the work pool (each file streamed in blocks
     // as above), in the order of the paths. progress(done) is called in the calling thread, which
     // serves its events meanwhile (as flags allow).

@@ -1,0 +1,103 @@
+#include "benchsupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTextStream>
+
+#include <QThread>
+
+#include <cstdio>
+
+#include <sys/resource.h>
+
+#include "constants.h"
+#include "mysettings.h"
+#include "workpool.h"
+
+namespace BenchSupport {
+
+void useOffscreenPlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+void warm(const QStringList &paths)
+{
+    QByteArray buffer(1024 * 1024, Qt::Uninitialized);
+    for (const QString &path : paths) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            while (file.read(buffer.data(), buffer.size()) > 0) {
+            }
+    }
+}
+
+QStringList filesIn(const QString &folder)
+{
+    QStringList paths;
+    for (const QString &name : QDir(folder).entryList(QDir::Files))
+        paths << folder + QLatin1Char('/') + name;
+    return paths;
+}
+
+qint64 timeProcess(const QString &program, const QStringList &arguments, bool *ok)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QProcess process;
+    process.start(program, arguments);
+    *ok = process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    process.readAllStandardOutput();
+    if (!*ok)
+        QTextStream(stderr) << process.readAllStandardError();
+    return clock.nsecsElapsed();
+}
+
+std::unique_ptr<MySettings> baseSettings(const QString &root, QString *basePath)
+{
+    *basePath = root + QStringLiteral("/base");
+    QDir().mkpath(*basePath);
+    auto settings = std::make_unique<MySettings>(root + QStringLiteral("/tessary.ini"), MySettings::builtInDefaults());
+    settings->setValue(KEY_GENERAL + KEY_BOX_DIR, *basePath);
+    settings->sync();
+    return settings;
+}
+
+QString objectPlace(const QString &boxPath, int i, QString *rema, QString *rk)
+{
+    const int file = i / 50;
+    *rema = QStringLiteral("aa") + QLatin1Char(char('a' + file / 26)) + QLatin1Char(char('a' + file % 26));
+    *rk = QString(QLatin1Char(char('a' + i % 50 / 26))) + QLatin1Char(char('a' + i % 50 % 26));
+    const QString folder = boxPath + QLatin1Char('/') + rema->left(2) + QLatin1Char('/') + rema->mid(2);
+    QDir().mkpath(folder);
+    return folder + QLatin1Char('/') + *rk + QStringLiteral(".jpg");
+}
+
+FileArguments fileArguments(const QStringList &arguments)
+{
+    FileArguments parsed;
+    if (arguments.size() > 1)
+        parsed.count = arguments.at(1).toInt();
+    if (arguments.size() > 2)
+        parsed.size = arguments.at(2).toLongLong() * 1024 * 1024;
+    if (arguments.size() > 3)
+        parsed.rounds = arguments.at(3).toInt();
+    if (arguments.size() > 4)
+        WorkPool::setThreadCount(arguments.at(4).toInt());
+    std::printf("%d cores, pool of %d threads\n", QThread::idealThreadCount(), WorkPool::threadCount());
+    return parsed;
+}
+
+double cpuSeconds(int who)
+{
+    struct rusage usage;
+    if (::getrusage(who, &usage) != 0)
+        return 0;
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+} // namespace BenchSupport
