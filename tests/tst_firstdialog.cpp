@@ -65,6 +65,8 @@ private:
     QString record() const { return m_dir->path() + QStringLiteral("/viewer.txt"); }
 
     void openBox(const QString &firstDir, const QString &preview = QString());
+    // A card with one photo and a preview program that stays until it is ended, writing its process id.
+    void openCardWithSlowViewer();
     FirstDialog *makeFrame();
     template <class T> T *child(FirstDialog *frame, const char *name) const;
     QString text(FirstDialog *frame, const char *name) const;
@@ -111,6 +113,16 @@ void TestFirstDialog::openBox(const QString &firstDir, const QString &preview)
     m_tessary.reset(new Tessary(m_settings.data()));
     m_box = dynamic_cast<AnyBox *>(m_tessary->baseFolder()->unit(NAME_PHOTO));
     QVERIFY(m_box);
+}
+
+void TestFirstDialog::openCardWithSlowViewer()
+{
+    const QString viewer = m_dir->path() + "/slow viewer.sh";
+    QVERIFY(TestSupport::writeFile(viewer, "#!/bin/sh\necho $$ > \"$TESSARY_FAKE_RECORD\"\nexec sleep 60\n"));
+    QVERIFY(QFile::setPermissions(viewer, QFile::permissions(viewer) | QFile::ExeOwner));
+    QVERIFY(QDir().mkpath(device("card")));
+    QVERIFY(TestSupport::writeFile(device("card/1.jpg"), "1"));
+    openBox(device("card"), QLatin1Char('"') + viewer + "\" %1");
 }
 
 FirstDialog *TestFirstDialog::makeFrame()
@@ -472,12 +484,8 @@ void TestFirstDialog::arrowKeysStopAtTheEnds()
 // The frame ends its preview and removes the list, whatever the program would have done.
 void TestFirstDialog::previewEndsWithTheFrame()
 {
-    const QString viewer = m_dir->path() + "/slow viewer.sh";
-    QVERIFY(TestSupport::writeFile(viewer, "#!/bin/sh\necho $$ > \"$TESSARY_FAKE_RECORD\"\nexec sleep 60\n"));
-    QVERIFY(QFile::setPermissions(viewer, QFile::permissions(viewer) | QFile::ExeOwner));
-    QVERIFY(QDir().mkpath(device("card")));
-    QVERIFY(TestSupport::writeFile(device("card/1.jpg"), "1"));
-    openBox(device("card"), QLatin1Char('"') + viewer + "\" %1");
+    openCardWithSlowViewer();
+    QVERIFY(!QTest::currentTestFailed());
     FirstDialog *frame = makeFrame();
     click(frame, "detectAddButton");
     click(frame, "detectAgreeButton");
@@ -548,12 +556,8 @@ void TestFirstDialog::offeredFilesShowTheirThumbnails()
 
 void TestFirstDialog::uncheckedPreviewWaitsForTheUser()
 {
-    const QString viewer = m_dir->path() + "/slow viewer.sh";
-    QVERIFY(TestSupport::writeFile(viewer, "#!/bin/sh\necho $$ > \"$TESSARY_FAKE_RECORD\"\nexec sleep 60\n"));
-    QVERIFY(QFile::setPermissions(viewer, QFile::permissions(viewer) | QFile::ExeOwner));
-    QVERIFY(QDir().mkpath(device("card")));
-    QVERIFY(TestSupport::writeFile(device("card/1.jpg"), "1"));
-    openBox(device("card"), QLatin1Char('"') + viewer + "\" %1");
+    openCardWithSlowViewer();
+    QVERIFY(!QTest::currentTestFailed());
     FirstDialog *frame = makeFrame();
     auto follows = child<QCheckBox>(frame, "previewFollows");
     QVERIFY(follows);
