@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QDate>
-#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QString>
+
+#include "datecache.h"
 
 class Entry;
 
@@ -30,9 +31,6 @@ public:
     QList<unsigned> numbers() const { return m_sessions.keys(); }
 
 private:
-    QDate date(const QString &text);
-
-    QString m_dateFormat;
     QMap<unsigned, Session> m_sessions;
-    QHash<QString, QDate> m_dates;
+    DateCache m_dates;
 };
