@@ -24,6 +24,7 @@
 #include "abcsupport.h"
 #include "anybox.h"
 #include "basefolder.h"
+#include "bigbox.h"
 #include "category.h"
 #include "constants.h"
 #include "describedialog.h"
@@ -32,7 +33,9 @@
 #include "myabcfile.h"
 #include "mymessagebox.h"
 #include "helperprogram.h"
+#include "loopgap.h"
 #include "mysettings.h"
+#include "remark.h"
 #include "storagesupport.h"
 #include "tessary.h"
 #include "testsupport.h"
@@ -54,6 +57,7 @@ private slots:
     void removingAllKeywordsStoresUnknown();
     void onlyCaptionModeAndCaptionRules();
     void failedStoreKeepsTheOldFileAndWarns();
+    void largeBoxOpensInRemarkOrderWithoutHoldingTheWindow();
     void previewEndsAndListGoesWithTheFrame();
     void missingPreviewProgramIsReportedAndCleanedUp();
     void noSelectionShowsOnlyTheNote();
@@ -712,7 +716,9 @@ void TestDescribeDialog::typedCaptionIsAskedAboutBeforeItGoes()
     QCOMPARE(child<QLineEdit>("titleLineEdit")->text(), QStringLiteral("Pier"));
     QCOMPARE(lineOf("qweraa").section('~', 8, 8), QStringLiteral("unknown,unknown"));
 
-    // Moving on asks too; Discard drops the caption and moves.
+    // Moving on asks too; Discard drops the caption and moves. The frame's parts are shown once the
+    // window's layout has run.
+    QTRY_VERIFY(child<QPushButton>("nextUncorrButton")->isVisible());
     MyMessageBox::setNextAnswer(QMessageBox::Discard);
     QTest::keyClick(child<QLineEdit>("titleLineEdit"), Qt::Key_PageUp);
     // A button's shortcut clicks it after a short animation.
@@ -805,6 +811,49 @@ void TestDescribeDialog::languageSwitchRenamesEveryBoxAtOnce()
     QTRY_COMPARE(child<QCheckBox>("which_A")->text(), QStringLiteral("water"));
     QVERIFY(labels().contains(QStringLiteral("Home country")));
     QCoreApplication::removeTranslator(&translator);
+}
+
+// Twenty thousand marked objects in thirty catalogue files: the frame opens on the first remark without
+// holding up the window, moves on in remark order, and Apply stores the object's file.
+void TestDescribeDialog::largeBoxOpensInRemarkOrderWithoutHoldingTheWindow()
+{
+    m_settings.reset(TestSupport::makeSettings(*m_dir));
+    m_settings->setValue(KEY_PHOTO + KEY_PREVIEW_APP, QStringLiteral("true %1"));
+    m_settings->sync();
+    QVERIFY(BigBox::write(basePath(), 20000));
+    m_tessary.reset(new Tessary(m_settings.data()));
+    QString status;
+    QVERIFY(m_tessary->initStatus(status));
+    m_box = qobject_cast<AnyBox *>(m_tessary->baseFolder()->unit(NAME_PHOTO));
+    QVERIFY(m_box);
+    m_box->markAllEntries(0);
+
+    // Until the frame is built the loop has not run: the longest gap so far is the construction's.
+    LoopGap gap;
+    makeFrame();
+    QVERIFY2(gap.longestMs() <= LoopGap::allowedMs(200), qPrintable(QString::number(gap.longestMs())));
+    QCOMPARE(child<QLabel>("total")->text(), QStringLiteral("20000"));
+    QCOMPARE(currentRemark(), BigBox::remarkOf(0));
+    // Past the end of the first catalogue file the next file's first remark follows.
+    for (int i = 1; i <= 677; ++i)
+        click("nextUncorrButton");
+    QCOMPARE(currentRemark(), BigBox::remarkOf(677));
+    type("hardcopyLineEdit", QStringLiteral("7"));
+    gap.restart();
+    click("applyButton");
+    QVERIFY2(gap.longestMs() <= LoopGap::allowedMs(200), qPrintable(QString::number(gap.longestMs())));
+    QCOMPARE(child<QLabel>("uncorrected")->text(), QStringLiteral("19999"));
+    QCOMPARE(child<QLabel>("corrected")->text(), QStringLiteral("1"));
+
+    const Remark applied(BigBox::remarkOf(677));
+    const QStringList lines = QString::fromUtf8(TestSupport::readFile(AbcSupport::abcPath(boxPath(), applied.rema())))
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QString stored;
+    for (const QString &line : lines) {
+        if (line.section(QLatin1Char('~'), 1, 1) == applied.remark())
+            stored = line;
+    }
+    QCOMPARE(stored.section(QLatin1Char('~'), 4, 4), QStringLiteral("7"));
 }
 
 QTEST_MAIN(TestDescribeDialog)

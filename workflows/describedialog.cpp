@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
 #include <QTime>
+#include <QTimer>
 
 #include "anybox.h"
 #include "category.h"
@@ -59,6 +60,10 @@ DescribeDialog::DescribeDialog(AnyBox *box, QFrame *parent)
     prevCorrButton->setShortcut(QKeySequence(Qt::SHIFT + Qt::Key_PageDown));
     nextCorrButton->setShortcut(QKeySequence(Qt::SHIFT + Qt::Key_PageUp));
     connect(m_preview, &HelperProgram::cannotStart, this, &DescribeDialog::previewFailed);
+    m_previewTimer = new QTimer(this);
+    m_previewTimer->setSingleShot(true);
+    m_previewTimer->setInterval(0);
+    connect(m_previewTimer, &QTimer::timeout, this, &DescribeDialog::startPreview);
     connect(m_thumbnails, &ThumbnailLoader::ready, this, &DescribeDialog::thumbnailReady);
     connect(m_follows, &QCheckBox::toggled, this, [this](bool follows) {
         if (follows)
@@ -237,15 +242,27 @@ bool DescribeDialog::settleChanges()
 
 // ---- preview --------------------------------------------------------------------------------
 
+// The preview program starts in the next turn of the event loop: the frame shows the object at once, and
+// a user paging quickly through the objects starts the program once, for the object paged to.
 void DescribeDialog::demonstration(Entry *entry)
 {
     if (!entry || !m_follows->isChecked())
         return;
-    m_preview->preview(m_run->box(), m_listBase, {entry});
+    m_previewDue = entry;
+    m_previewTimer->start();
+}
+
+void DescribeDialog::startPreview()
+{
+    if (m_previewDue && m_follows->isChecked())
+        m_preview->preview(m_run->box(), m_listBase, {m_previewDue});
+    m_previewDue = nullptr;
 }
 
 void DescribeDialog::stopPreview()
 {
+    m_previewTimer->stop();
+    m_previewDue = nullptr;
     m_preview->end();
 }
 

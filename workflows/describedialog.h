@@ -16,6 +16,7 @@ class Entry;
 class CategoryTab;
 class QEvent;
 class QListWidgetItem;
+class QTimer;
 class HelperProgram;
 class PreviewFollows;
 class ThumbnailLoader;
@@ -87,6 +88,7 @@ private:
     QStringList currentKeys() const;
     void navigate(const QList<Entry *> &list, int &position, int step);
     void demonstration(Entry *entry);
+    void startPreview();
     void stopPreview();
     void warnStore();
     bool keepsPageKeys(QObject *watched) const;
@@ -95,6 +97,8 @@ private:
 
     DescribeRun *m_run;
     HelperProgram *m_preview;
+    QTimer *m_previewTimer = nullptr;
+    Entry *m_previewDue = nullptr;
     ThumbnailLoader *m_thumbnails;
     PreviewFollows *m_follows;
     QString m_thumbnailPath;

@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <functional>
+
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -12,6 +14,8 @@
 #include "entry.h"
 #include "myabcfile.h"
 #include "mywrdfile.h"
+#include "remark.h"
+#include "workpool.h"
 
 
 DescribeRun::DescribeRun(AnyBox *box, QObject *parent)
@@ -21,32 +25,36 @@ DescribeRun::DescribeRun(AnyBox *box, QObject *parent)
     if (!m_box)
         return;
     m_vocabulary = dynamic_cast<MyWrdFile *>(m_box->unit(NAME_WRD_FILE));
-    m_uncorrected = m_box->markedEntries();
-    // Several subsets may hold the same entry; it is described once. The sets hand the entries out in no
-    // particular order; the user meets them in remark order. Each remark is read once for the sort.
-    QSet<Entry *> seen;
-    std::vector<std::pair<QString, Entry *>> once;
-    once.reserve(size_t(m_uncorrected.size()));
-    for (Entry *entry : qAsConst(m_uncorrected)) {
-        if (!seen.contains(entry)) {
-            seen.insert(entry);
-            once.emplace_back(entry->getField(Entry::RemarkField), entry);
-        }
-    }
-    std::sort(once.begin(), once.end(),
-              [](const std::pair<QString, Entry *> &a, const std::pair<QString, Entry *> &b) {
-                  return a.first < b.first;
-              });
-    m_uncorrected.clear();
-    m_uncorrected.reserve(int(once.size()));
-    for (const auto &item : once)
-        m_uncorrected << item.second;
-    const QSet<MyAbcFile *> files = m_box->markedAbcFiles();
-    for (MyAbcFile *file : files) {
-        const QList<Entry *> entries = file->markedEntries();
-        for (const Entry *entry : entries)
-            m_files.insert(entry, file);
-    }
+    // The user meets the objects in remark order. A file holds the entries of one remark prefix, so the
+    // files are ordered by that prefix and each file's entries by the rest of the remark. A file hands
+    // out each marked entry once, however many subsets hold it. The files are sorted on the pool.
+    QList<MyAbcFile *> files = m_box->markedAbcFiles().values();
+    std::sort(files.begin(), files.end(),
+              [](const MyAbcFile *a, const MyAbcFile *b) { return a->objectName() < b->objectName(); });
+    std::vector<QList<Entry *>> sorted(size_t(files.size()));
+    WorkPool::forEach(
+        files.size(),
+        [&files, &sorted](int f) {
+            QList<Entry *> &entries = sorted[size_t(f)];
+            entries = files.at(f)->markedEntries();
+            std::vector<std::pair<QString, Entry *>> keyed;
+            keyed.reserve(size_t(entries.size()));
+            for (Entry *entry : qAsConst(entries))
+                keyed.emplace_back(entry->getField(Entry::RemarkField), entry);
+            std::sort(keyed.begin(), keyed.end(),
+                      [](const std::pair<QString, Entry *> &a, const std::pair<QString, Entry *> &b) {
+                          return a.first < b.first;
+                      });
+            for (int e = 0; e < entries.size(); ++e)
+                entries[e] = keyed[size_t(e)].second;
+        },
+        std::function<void(int)>(), QEventLoop::ExcludeUserInputEvents);
+    int count = 0;
+    for (const QList<Entry *> &entries : sorted)
+        count += entries.size();
+    m_uncorrected.reserve(count);
+    for (const QList<Entry *> &entries : sorted)
+        m_uncorrected << entries;
 }
 
 bool DescribeRun::isCorrected(const Entry *entry) const
@@ -132,7 +140,7 @@ Description DescribeRun::read(const Entry *entry) const
 
 MyAbcFile *DescribeRun::fileOf(const Entry *entry) const
 {
-    return m_files.value(entry, nullptr);
+    return m_box->abcFile(Remark(entry->getField(Entry::RemarkField)));
 }
 
 bool DescribeRun::apply(Entry *entry, const Description &description)

@@ -85,7 +85,6 @@ private:
     MyWrdFile *m_vocabulary = nullptr;
     QList<Entry *> m_uncorrected;
     QList<Entry *> m_corrected;
-    QHash<const Entry *, MyAbcFile *> m_files;
     QStringList m_failedPaths;
     bool m_vocabularyChanged = false;
     bool m_unsaved = false;
