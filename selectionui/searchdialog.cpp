@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QListView>
+#include <QProgressBar>
 #include <QScrollBar>
 #include <QStandardItemModel>
 
@@ -11,6 +12,7 @@
 
 #include "anybox.h"
 #include "constants.h"
+#include "entrypass.h"
 #include "entry.h"
 #include "helperprogram.h"
 #include "myabcfile.h"
@@ -86,12 +88,8 @@ SearchDialog::SearchDialog(AnyBox *box, QFrame *parent)
     if (m_box->getCount() == 0)
         return;
     label->hide();
-    label_A->show();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    gatherSessions();
-    QApplication::restoreOverrideCursor();
-    label_A->hide();
     mode->show();
+    gatherSessions();
     createStageButton->setEnabled(false);
     addStage();
     updateStagesCount();
@@ -106,15 +104,34 @@ SearchDialog::~SearchDialog()
     m_box->uniteSubsets();
 }
 
+// The sessions' figures need every entry of the box: they are gathered behind the shown frame, and the
+// stages' session tables are filled when they are complete.
 void SearchDialog::gatherSessions()
 {
     m_sessions.setDateFormat(m_box->dateFormat());
-    const QList<MyAbcFile *> files = m_box->abcFiles();
-    for (const MyAbcFile *file : files) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        for (const Entry &entry : file->getAll())
-            m_sessions.add(entry);
-    }
+    m_sessionProgress = new QProgressBar(this);
+    m_sessionProgress->setObjectName(QStringLiteral("sessionProgress"));
+    m_sessionProgress->setTextVisible(false);
+    m_sessionProgress->setMaximumWidth(160);
+    titleLayout->addWidget(m_sessionProgress);
+    m_sessionPass = new EntryPass(m_box, [this](const Entry &entry) { m_sessions.add(entry); }, this);
+    connect(m_sessionPass, &EntryPass::progress, this, [this](int done, int all) {
+        m_sessionProgress->setMaximum(all);
+        m_sessionProgress->setValue(done);
+    });
+    connect(m_sessionPass, &EntryPass::finished, this, [this] {
+        m_sessionProgress->hide();
+        for (int i = 0; i < stages->count(); ++i) {
+            if (SelectionFrame *stage = stageAt(i))
+                stage->fillSessionTable();
+        }
+    });
+    m_sessionPass->start();
+}
+
+bool SearchDialog::sessionsGathered() const
+{
+    return m_sessionPass && m_sessionPass->isFinished();
 }
 
 SelectionFrame *SearchDialog::stageAt(int index) const

@@ -14,7 +14,9 @@
 class AnyBox;
 class Entry;
 class QEvent;
+class EntryPass;
 class QListView;
+class QProgressBar;
 class QModelIndex;
 class QStandardItemModel;
 class PreviewFollows;
@@ -35,6 +37,8 @@ public:
 
     QList<unsigned> sessionNumbers() const { return m_sessions.numbers(); }
     const QMap<unsigned, SessionFigures::Session> &sessions() const { return m_sessions.sessions(); }
+    // Whether the sessions' figures cover every entry yet.
+    bool sessionsGathered() const;
     bool needSave() const;
     // While a stage searches, nothing else may change the marking.
     void setBusy(bool busy);
@@ -74,6 +78,8 @@ private:
     AnyBox *m_box;
     HelperProgram *m_preview;
     SessionFigures m_sessions;
+    EntryPass *m_sessionPass = nullptr;
+    QProgressBar *m_sessionProgress = nullptr;
     bool m_reduceWarned = false;
     bool m_busy = false;
     // The current stage's result as thumbnails, the first objects only.

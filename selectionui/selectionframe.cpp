@@ -292,7 +292,9 @@ bool SelectionFrame::eventFilter(QObject *watched, QEvent *event)
 void SelectionFrame::fillSessionTable()
 {
     const auto sss = dynamic_cast<MySssFile *>(m_box->unit(NAME_SSS_FILE));
-    const QList<unsigned> numbers = m_dialog->sessionNumbers();
+    const QList<unsigned> numbers =
+        m_dialog->sessionsGathered() ? m_dialog->sessionNumbers() : QList<unsigned>();
+    sessionTable->setEnabled(m_dialog->sessionsGathered());
     sessionTable->setColumnCount(5);
     sessionTable->setHorizontalHeaderLabels(sessionHeaders());
     sessionTable->setRowCount(numbers.size());

@@ -38,6 +38,9 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+    // The sessions with their figures; empty and disabled until the search frame has gathered them.
+    void fillSessionTable();
+
 signals:
     void searchOver();
 
@@ -70,7 +73,6 @@ private:
 
     QList<ListButtons> listButtons() const;
     void setupLists();
-    void fillSessionTable();
     QStringList sessionHeaders() const;
     void setWhichPossibleValue();
     void retranslateCategory();

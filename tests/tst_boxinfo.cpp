@@ -10,7 +10,9 @@
 #include "basefolder.h"
 // The frame's form header is generated for this program too (see boxinfo.h).
 #include "boxinfo.h"
+#include "bigbox.h"
 #include "boxsupport.h"
+#include "loopgap.h"
 #include "constants.h"
 #include "mysettings.h"
 #include "tessary.h"
@@ -31,6 +33,7 @@ private slots:
 
     void emptyBoxShowsDashes();
     void twoSessionsWithGroupsAndNewObject();
+    void largeBoxFillsInBehindTheShownFrame();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -70,7 +73,12 @@ BoxInfo *TestBoxInfo::makeFrame(const QString &boxName)
     m_central.reset(new QFrame);
     auto frame = new BoxInfo(box, m_central.data());
     m_central->show();
-    return frame;
+    // The figures follow the pass over the entries, which runs behind the shown frame.
+    const bool filled = QTest::qWaitFor([frame] {
+        auto content = frame->findChild<QWidget *>(QStringLiteral("content"));
+        return content && content->isVisible();
+    });
+    return filled ? frame : nullptr;
 }
 
 QString TestBoxInfo::text(BoxInfo *frame, const QString &name) const
@@ -159,6 +167,24 @@ void TestBoxInfo::twoSessionsWithGroupsAndNewObject()
     QTest::keyClick(table, Qt::Key_Down);
     QTest::keyClick(table, Qt::Key_Down);
     QCOMPARE(table->currentRow(), 1);
+}
+
+// Twenty thousand photos in 4,000 groups over 3,000 sessions: the frame is shown before the figures, which
+// fill in without holding up the window.
+void TestBoxInfo::largeBoxFillsInBehindTheShownFrame()
+{
+    QVERIFY(BigBox::write(basePath(), 20000));
+    LoopGap gap;
+    BoxInfo *frame = makeFrame(NAME_PHOTO);
+    QVERIFY(frame);
+    QVERIFY2(gap.longestMs() <= LoopGap::allowedMs(200), qPrintable(QString::number(gap.longestMs())));
+    QCOMPARE(text(frame, "remarkNum"), QStringLiteral("20000"));
+    QCOMPARE(text(frame, "sessionNum"), QStringLiteral("3000"));
+    QCOMPARE(frame->findChild<QTableWidget *>("sessionTable")->rowCount(), 3000);
+    // The groups' primes are every fifth photo; every fourth of them has no keyword, every third no caption.
+    QCOMPARE(text(frame, "outKeyword"), QStringLiteral("1000"));
+    QCOMPARE(text(frame, "outTitle"), QStringLiteral("1334"));
+    QVERIFY(!shown(frame, "infoProgress"));
 }
 
 QTEST_MAIN(TestBoxInfo)

@@ -24,6 +24,8 @@
 
 #include "anybox.h"
 #include "basefolder.h"
+#include "bigbox.h"
+#include "loopgap.h"
 #include "constants.h"
 #include "mymessagebox.h"
 #include "mysettings.h"
@@ -51,6 +53,7 @@ private slots:
 
     void twoStagesLeaveTheirUnionInSubsetZero();
     void searchFindingNothingBringsPreviousResultBack();
+    void largeBoxGathersSessionsBehindTheShownFrame();
     void deletingTheMiddleStageKeepsTheLaterResult();
     void criteriaAreStoredAsTypedInTheTemplate();
     void remarkOfAGroupMemberFindsItsPrime();
@@ -128,6 +131,9 @@ SearchDialog *TestSearchDialog::openDialog()
     (new QVBoxLayout(m_central.data()))->addWidget(m_dialog);
     m_central->resize(1100, 900);
     m_central->show();
+    // The sessions' figures are gathered behind the shown frame.
+    if (!QTest::qWaitFor([this] { return m_dialog->sessionsGathered(); }))
+        qWarning("the sessions were not gathered");
     return m_dialog;
 }
 
@@ -601,6 +607,42 @@ void TestSearchDialog::resultStripShowsTheFoundObjects()
     click(m_dialog, "prevStageButton");
     QCOMPARE(model->rowCount(), 2);
     QCOMPARE(previewedList(), paths(m_box, {"qweraa", "abcdac"}));
+}
+
+// Twenty thousand photos over 3,000 sessions: the frame and its first stage are there at once, the session
+// table fills in when every entry has been read, and the window answers meanwhile.
+void TestSearchDialog::largeBoxGathersSessionsBehindTheShownFrame()
+{
+    QTemporaryDir dir;
+    QScopedPointer<MySettings> settings(TestSupport::makeSettings(dir));
+    QVERIFY(BigBox::write(TestSupport::baseDir(dir), 20000));
+    QScopedPointer<Tessary> tessary(new Tessary(settings.data()));
+    QString status;
+    QVERIFY(tessary->initStatus(status));
+    auto box = qobject_cast<AnyBox *>(tessary->baseFolder()->unit(NAME_PHOTO));
+    QVERIFY(box);
+
+    LoopGap gap;
+    QScopedPointer<QFrame> central(new QFrame);
+    m_dialog = new SearchDialog(box, central.data());
+    central->show();
+    QVERIFY2(gap.longestMs() <= LoopGap::allowedMs(200), qPrintable(QString::number(gap.longestMs())));
+    SelectionFrame *first = stage(1);
+    QVERIFY(first);
+    auto table = child<QTableWidget>(first, "sessionTable");
+    QVERIFY(table);
+    QTRY_VERIFY(m_dialog->sessionsGathered());
+    QVERIFY2(gap.longestMs() <= LoopGap::allowedMs(200), qPrintable(QString::number(gap.longestMs())));
+    QVERIFY(table->isEnabled());
+    QCOMPARE(table->rowCount(), 3000);
+    // Session 1 brought the first seven photos, all of one day.
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("1"));
+    QCOMPARE(table->item(0, 2)->text(), QStringLiteral("7"));
+    QCOMPARE(table->item(0, 3)->text(), QStringLiteral("03.01.2005"));
+    QCOMPARE(table->item(0, 4)->text(), QStringLiteral("Session 1"));
+    QVERIFY(!child<QWidget>(m_dialog, "sessionProgress")->isVisible());
+    central.reset();
+    m_dialog = nullptr;
 }
 
 QTEST_MAIN(TestSearchDialog)

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QProgressBar>
 
 #include "anybox.h"
 #include "boxinforun.h"
@@ -17,21 +18,31 @@ BoxInfo::BoxInfo(AnyBox *box, QFrame *parent)
     setupUi(this);
     setObjectName(QStringLiteral("BoxInfo"));
     boxPixmap->setPixmap(m_box->boxPixmap());
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    boxName->setText(m_box->objectName());
     content->hide();
     sessionTable->installEventFilter(this);
-    // Labels repaint between catalogue files; clicks and keys wait until the figures are ready.
-    connect(m_run, &BoxInfoRun::abcFileRead, this,
-            [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
-    m_run->run();
-    boxName->setText(m_box->objectName());
+    // The frame shows at once; the figures follow the pass over every entry, read behind the window.
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("infoProgress"));
+    m_progress->setTextVisible(false);
+    headerLayout->insertWidget(headerLayout->indexOf(label_A) + 1, m_progress);
+    connect(m_run, &BoxInfoRun::progress, this, [this](int done, int all) {
+        m_progress->setMaximum(all);
+        m_progress->setValue(done);
+    });
+    connect(m_run, &BoxInfoRun::finished, this, &BoxInfo::showResult);
+    m_run->start();
+}
+
+void BoxInfo::showResult()
+{
     if (m_run->sessions().isEmpty())
         showEmpty();
     else
         showFigures();
     label_A->hide();
+    m_progress->hide();
     content->show();
-    QApplication::restoreOverrideCursor();
 }
 
 void BoxInfo::showEmpty()

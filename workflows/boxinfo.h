@@ -8,9 +8,10 @@
 class AnyBox;
 class BoxInfoRun;
 class QEvent;
+class QProgressBar;
 
-// The working frame that shows figures about the current box, computed once when it is built from
-// one pass over every entry (BoxInfoRun).
+// The working frame that shows figures about the current box, computed once from one pass over every
+// entry (BoxInfoRun) that runs behind the shown frame.
 class BoxInfo : public QFrame, private Ui::BoxInfoGUI
 {
     Q_OBJECT
@@ -24,10 +25,12 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void showResult();
     void showEmpty();
     void showFigures();
     void fillSessionTable();
 
     AnyBox *m_box;
     BoxInfoRun *m_run;
+    QProgressBar *m_progress = nullptr;
 };

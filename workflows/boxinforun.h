@@ -6,10 +6,12 @@
 #include <QObject>
 #include <QString>
 
+#include "category.h"
 #include "sessionfigures.h"
 
 class AnyBox;
 class Entry;
+class EntryPass;
 
 // The figures of the box info frame, gathered in one pass over every entry of the box. Widget-free,
 // so the frame, the tests and the benchmark run the same pass.
@@ -22,8 +24,11 @@ public:
 
     explicit BoxInfoRun(AnyBox *box, QObject *parent = nullptr);
 
-    // The pass over all abc files; also counts templates and albums.
+    // The pass over all abc files, now; also counts templates and albums.
     void run();
+    // The same pass from the event loop, a slice at a time; finished() tells when the figures are ready.
+    void start();
+    bool isFinished() const;
 
     int remarkCount() const { return m_remarks; }
     const QMap<unsigned, Session> &sessions() const { return m_sessions.sessions(); }
@@ -43,14 +48,16 @@ public:
     QString spanText(const QDate &earliest, const QDate &latest) const;
 
 signals:
-    // After each abc file, so a frame can let the event loop run.
-    void abcFileRead();
+    void progress(int filesRead, int fileCount);
+    void finished();
 
 private:
     void readEntry(const Entry &entry);
+    void readListsAndTemplates();
 
     AnyBox *m_box;
     QString m_dateFormat;
+    Category m_category;
     int m_remarks = 0;
     SessionFigures m_sessions;
     QDate m_firstDate;
@@ -60,4 +67,6 @@ private:
     int m_withoutCaption = 0;
     int m_templates = 0;
     int m_albums = 0;
+    EntryPass *m_pass;
+    bool m_finished = false;
 };
