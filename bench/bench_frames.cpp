@@ -235,6 +235,11 @@ int run(int objects, const QStringList &only)
              if (auto hardcopy = f->findChild<QLineEdit *>(QStringLiteral("hardcopyLineEdit")))
                  hardcopy->setText(QStringLiteral("3"));
          }},
+        {"describe save", maker<DescribeDialog>(), "saveButton", nullptr,
+         [](QWidget *f) {
+             if (auto hardcopy = f->findChild<QLineEdit *>(QStringLiteral("hardcopyLineEdit")))
+                 hardcopy->setText(QStringLiteral("4"));
+         }},
         {"resemble", maker<ResembleDialog>(), "applyButton", nullptr, nullptr},
         {"display", maker<DisplayDialog>(), nullptr, nullptr, nullptr},
         {"search", maker<SearchDialog>(), nullptr, nullptr, nullptr},

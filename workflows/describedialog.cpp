@@ -12,6 +12,7 @@
 #include "categorytab.h"
 #include "constants.h"
 #include "entry.h"
+#include "frameatwork.h"
 #include "helperprogram.h"
 #include "mymessagebox.h"
 #include "previewfollows.h"
@@ -607,7 +608,12 @@ void DescribeDialog::pressSaveButton()
 {
     if (applyButton->isEnabled())
         pressApplyButton();
-    if (!m_run->storeAll())
+    bool stored = false;
+    {
+        FrameAtWork atWork(this);
+        stored = m_run->storeAll();
+    }
+    if (!stored)
         warnStore();
     setModified();
 }

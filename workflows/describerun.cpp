@@ -201,18 +201,23 @@ bool DescribeRun::storeAll()
 {
     m_failedPaths.clear();
     bool ok = storeVocabulary();
-    const QSet<MyAbcFile *> files = m_box->markedAbcFiles();
-    for (MyAbcFile *file : files) {
-        if (!file->store()) {
-            m_failedPaths << file->completeName();
-            ok = false;
-        }
-    }
+    const QSet<MyAbcFile *> marked = m_box->markedAbcFiles();
+    QList<MyAbcFile *> files = marked.values();
     // Files holding corrected entries whose marks went elsewhere meanwhile are stored too.
     for (const Entry *entry : qAsConst(m_corrected)) {
         MyAbcFile *file = fileOf(entry);
-        if (file && !files.contains(file) && !m_failedPaths.contains(file->completeName()) && !file->store()) {
-            m_failedPaths << file->completeName();
+        if (file && !marked.contains(file) && !files.contains(file))
+            files << file;
+    }
+    // Each store is synced to the disk: a large selection's files are written side by side on the pool
+    // while the window answers. Nothing changes the entries meanwhile (clicks and keys wait).
+    std::vector<char> stored(size_t(files.size()), 0);
+    WorkPool::forEach(
+        files.size(), [&files, &stored](int f) { stored[size_t(f)] = files.at(f)->store(); },
+        std::function<void(int)>(), QEventLoop::ExcludeUserInputEvents);
+    for (int f = 0; f < files.size(); ++f) {
+        if (!stored[size_t(f)]) {
+            m_failedPaths << files.at(f)->completeName();
             ok = false;
         }
     }
