@@ -42,6 +42,7 @@
 #include "restoreotherdialog.h"
 #include "restoreprintdialog.h"
 #include "searchdialog.h"
+#include "templatedialog.h"
 #include "tessary.h"
 #include "verifydialog.h"
 #include "withoutkeyworddialog.h"
@@ -203,6 +204,15 @@ int run(int objects, const QStringList &only)
     // A preview that starts and ends at once: the frames that preview the current object find a program.
     settings->setValue(KEY_PHOTO + KEY_PREVIEW_APP, QStringLiteral("true %1"));
     settings->sync();
+    // One template over the keywords, for the template frame to replay.
+    QFile templates(basePath + QLatin1Char('/') + NAME_TMP_FILE);
+    const QByteArray templateText = "<photo:words:Two words>\n\t\tA:\n\t\tB:\n\t\tC:\n\t\tD:\n\t\tE:word5,word7\n"
+                                    "\t\tF:\n\t\tG:\n\t:search\n\n";
+    if (!templates.open(QIODevice::WriteOnly) || templates.write(templateText) != templateText.size()) {
+        std::fprintf(stderr, "cannot write the template\n");
+        return 1;
+    }
+    templates.close();
     if (!dir.isValid() || !BigBox::write(basePath, objects)) {
         std::fprintf(stderr, "cannot write the box\n");
         return 1;
@@ -243,6 +253,7 @@ int run(int objects, const QStringList &only)
         {"resemble", maker<ResembleDialog>(), "applyButton", nullptr, nullptr},
         {"display", maker<DisplayDialog>(), nullptr, nullptr, nullptr},
         {"search", maker<SearchDialog>(), nullptr, nullptr, nullptr},
+        {"template", maker<TemplateDialog>(), "startButton", nullptr, nullptr},
         {"without keyword", maker<WithoutKeywordDialog>(), "startButton", nullptr, nullptr},
         {"box info", maker<BoxInfo>(), nullptr, nullptr, nullptr},
         {"restore edit", maker<RestoreEditDialog>(), nullptr, startKnown, nullptr},
