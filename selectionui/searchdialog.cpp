@@ -44,6 +44,8 @@ SearchDialog::SearchDialog(AnyBox *box, QFrame *parent)
     boxPixmap->setPixmap(m_box->boxPixmap());
     label_A->hide();
     mode->hide();
+    // The template's fields sit in the header row, yet belong to the form.
+    templateBar->hide();
     connect(deleteStageButton, &QPushButton::clicked, this, &SearchDialog::pressDeleteStage);
     connect(createStageButton, &QPushButton::clicked, this, &SearchDialog::pressCreateStage);
     connect(saveButton, &QPushButton::clicked, this, &SearchDialog::pressSave);
@@ -52,7 +54,6 @@ SearchDialog::SearchDialog(AnyBox *box, QFrame *parent)
     connect(m_box, &AnyBox::showReduce, this, &SearchDialog::warningShowReduce);
     connect(m_preview, &HelperProgram::cannotStart, this, &SearchDialog::reportPreviewFailure);
     m_follows = new PreviewFollows(m_box->name(), this);
-    titleLayout->addWidget(m_follows);
     m_follows->watch(m_preview->process());
     connect(m_follows, &QCheckBox::toggled, this, [this](bool follows) {
         if (follows)
@@ -64,24 +65,28 @@ SearchDialog::SearchDialog(AnyBox *box, QFrame *parent)
     m_resultView = new QListView(mode);
     m_resultView->setObjectName(QStringLiteral("resultView"));
     m_resultView->setViewMode(QListView::IconMode);
-    // A column beside the stage: the form has no height to spare at 1280 x 800.
-    m_resultView->setFlow(QListView::TopToBottom);
+    // A strip across the frame below the stage's criteria: one row of thumbnails that scrolls sideways, so
+    // that it takes the same small height on every screen.
+    m_resultView->setFlow(QListView::LeftToRight);
     m_resultView->setWrapping(false);
     m_resultView->setMovement(QListView::Static);
     m_resultView->setUniformItemSizes(true);
     m_resultView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_resultView->setIconSize(QSize(RESULT_SIDE, RESULT_SIDE));
-    m_resultView->setGridSize(QSize(RESULT_SIDE + 4, RESULT_SIDE + m_resultView->fontMetrics().height() + 8));
-    m_resultView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_resultView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_resultView->setFixedWidth(qMax(m_resultView->minimumSizeHint().width(),
-                                     m_resultView->gridSize().width() +
-                                         m_resultView->verticalScrollBar()->sizeHint().width() +
-                                         2 * m_resultView->frameWidth()));
+    m_resultView->setGridSize(QSize(RESULT_SIDE + m_resultView->fontMetrics().averageCharWidth() * 3,
+                                    RESULT_SIDE + m_resultView->fontMetrics().height() + 6));
+    m_resultView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_resultView->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_resultView->setFixedHeight(m_resultView->gridSize().height() +
+                                 m_resultView->horizontalScrollBar()->sizeHint().height() +
+                                 2 * m_resultView->frameWidth());
     m_resultModel = new QStandardItemModel(this);
     m_resultView->setModel(m_resultModel);
-    stageResultLayout->setSpacing(2);
-    stageResultLayout->addWidget(m_resultView);
+    // The check box that lets the preview follow the result stands beside the result.
+    auto strip = new QHBoxLayout;
+    strip->addWidget(m_resultView, 1);
+    strip->addWidget(m_follows, 0, Qt::AlignTop);
+    stageResultLayout->addLayout(strip);
     m_thumbnails = new ThumbnailLoader(RESULT_SIDE, this);
     connect(m_thumbnails, &ThumbnailLoader::ready, this, &SearchDialog::resultThumbnailReady);
     connect(m_resultView, &QListView::doubleClicked, this, &SearchDialog::previewOne);
@@ -89,6 +94,7 @@ SearchDialog::SearchDialog(AnyBox *box, QFrame *parent)
         return;
     label->hide();
     mode->show();
+    templateBar->show();
     gatherSessions();
     createStageButton->setEnabled(false);
     addStage();

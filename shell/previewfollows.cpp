@@ -1,8 +1,9 @@
 #include "previewfollows.h"
 
+#include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QProcess>
+#include <QTimer>
 
 #include "windowstate.h"
 
@@ -18,12 +19,34 @@ PreviewFollows::PreviewFollows(const QString &boxName, QWidget *parent)
     const QString settings = WindowState::programSettingsFile();
     setChecked(settings.isEmpty() || WindowState(settings).previewFollows(m_boxName));
     connect(this, &QCheckBox::toggled, this, &PreviewFollows::store);
-    connect(qApp, &QGuiApplication::applicationStateChanged, this, &PreviewFollows::applicationStateChanged);
 }
 
 void PreviewFollows::watch(QProcess *process)
 {
-    connect(process, &QProcess::started, this, [this]() { m_started.start(); });
+    connect(process, &QProcess::started, this, &PreviewFollows::previewStarted);
+}
+
+void PreviewFollows::previewStarted()
+{
+    m_started.start();
+    QWidget *top = window();
+    QWidget *focus = QApplication::focusWidget();
+    m_focus = focus && focus->window() == top ? focus : top->focusWidget();
+    if (m_window != top) {
+        if (m_window)
+            m_window->removeEventFilter(this);
+        m_window = top;
+        m_window->installEventFilter(this);
+    }
+}
+
+bool PreviewFollows::eventFilter(QObject *watched, QEvent *event)
+{
+    // Looked at once the activation is over, when it is known which window has the keyboard.
+    if (watched == m_window && event->type() == QEvent::WindowDeactivate && m_started.isValid() &&
+        m_started.elapsed() <= FOCUS_GRACE_MS)
+        QTimer::singleShot(0, this, &PreviewFollows::takeBackFromOthers);
+    return QCheckBox::eventFilter(watched, event);
 }
 
 void PreviewFollows::store(bool checked)
@@ -33,14 +56,25 @@ void PreviewFollows::store(bool checked)
         WindowState(settings).setPreviewFollows(m_boxName, checked);
 }
 
-void PreviewFollows::applicationStateChanged(Qt::ApplicationState state)
+// Our window lost the keyboard just after the start: to the viewer, or to a window of ours without a
+// widget to type in. A window of ours that the user types in (a question) keeps it.
+void PreviewFollows::takeBackFromOthers()
 {
-    if (state == Qt::ApplicationActive || !m_started.isValid() || m_started.elapsed() > FOCUS_GRACE_MS)
+    QWidget *active = QApplication::activeWindow();
+    if (!m_started.isValid() || active == window() || (active && active->focusWidget()))
         return;
+    takeBack();
+}
+
+void PreviewFollows::takeBack()
+{
     m_started.invalidate();
     QWidget *top = window();
     top->raise();
     top->activateWindow();
+    // Given now, the widget has the keyboard as soon as the window is active again.
+    if (m_focus && m_focus->isVisible() && m_focus->isEnabled() && m_focus->window() == top)
+        m_focus->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void PreviewFollows::changeEvent(QEvent *event)

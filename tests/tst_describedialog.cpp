@@ -70,6 +70,7 @@ private slots:
     void languageSwitchRenamesEveryBoxAtOnce();
     void thumbnailFollowsTheCurrentObject();
     void previewFollowsCanBeTurnedOffAndIsRemembered();
+    void typingStaysInTheFrameWhenAViewerComesUp();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -854,6 +855,73 @@ void TestDescribeDialog::largeBoxOpensInRemarkOrderWithoutHoldingTheWindow()
             stored = line;
     }
     QCOMPARE(stored.section(QLatin1Char('~'), 4, 4), QStringLiteral("7"));
+}
+
+// The user types a keyword, moves on with Page Up and types on: the viewer started on the next object
+// comes up and takes the keyboard, and the frame takes it back for the field the user was typing in.
+void TestDescribeDialog::typingStaysInTheFrameWhenAViewerComesUp()
+{
+    const QString record = m_dir->path() + QStringLiteral("/viewer");
+    qputenv("TESSARY_FAKE_RECORD", record.toUtf8());
+    QVERIFY(TestSupport::writeFile(wrdPath(), ""));
+    openBox({AbcSupport::newEntryLine("qweraa"), AbcSupport::newEntryLine("qwerab")},
+            QLatin1Char('"') + StorageSupport::fake("fake_viewer.sh") + QStringLiteral("\" %1"));
+    makeFrame();
+    m_central->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_central.data()));
+    QTRY_VERIFY(QFile::exists(record));
+    QVERIFY(QFile::remove(record));
+    auto tabs = child<QTabWidget>("describeTab");
+    auto keyword = child<QLineEdit>("keywordLineEdit");
+    QVERIFY(tabs && keyword);
+    tabs->setCurrentWidget(child<QWidget>("keywordTab"));
+    keyword->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), keyword);
+    QTest::keyClicks(keyword, QStringLiteral("sea"));
+
+    auto process = m_frame->findChild<QProcess *>();
+    QVERIFY(process);
+    QSignalSpy started(process, &QProcess::started);
+    const int shown = MyMessageBox::shownCount();
+    QTest::keyClick(keyword, Qt::Key_PageUp);
+    // A button's shortcut clicks it after a short animation.
+    QTRY_COMPARE(currentRemark(), QStringLiteral("qwerab"));
+    QCOMPARE(MyMessageBox::shownCount(), shown);
+    QVERIFY(started.count() > 0 || started.wait());
+    QTRY_VERIFY(QFile::exists(record));
+    QCOMPARE(TestSupport::readFile(record + ".list"), (boxPath() + "/qw/er/ab.JPG\n").toUtf8());
+
+    // The viewer's window: another window that becomes the active one, with nothing of ours in it to type in.
+    QWidget viewer;
+    viewer.setFocusPolicy(Qt::NoFocus);
+    viewer.resize(200, 150);
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    viewer.activateWindow();
+    QTRY_VERIFY(m_central->isActiveWindow());
+    QTRY_COMPARE(QApplication::focusWidget(), keyword);
+    QVERIFY(!viewer.isActiveWindow());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("shore"));
+    QCOMPARE(keyword->text(), QStringLiteral("seashore"));
+
+    // A window of ours that takes the keyboard after a start, as a question would, keeps it.
+    QVERIFY(QFile::remove(record));
+    started.clear();
+    QTest::keyClick(keyword, Qt::Key_PageDown);
+    QTRY_COMPARE(currentRemark(), QStringLiteral("qweraa"));
+    QVERIFY(started.count() > 0 || started.wait());
+    QWidget question;
+    auto answer = new QLineEdit(&question);
+    question.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&question));
+    question.activateWindow();
+    QTRY_COMPARE(QApplication::focusWidget(), answer);
+    for (int round = 0; round < 5; ++round)
+        QCoreApplication::processEvents();
+    QCOMPARE(QApplication::focusWidget(), answer);
+    QTRY_VERIFY(QFile::exists(record));
+    m_central.reset();
+    qunsetenv("TESSARY_FAKE_RECORD");
 }
 
 QTEST_MAIN(TestDescribeDialog)

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDialogButtonBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedPointer>
@@ -29,8 +30,9 @@
 
 // Every frame of the main window, and the settings dialog, laid out on a 1024 x 600 netbook and on a
 // 1280 x 800 laptop, in English and in Russian (whose labels are longer): nothing is squeezed below what
-// it needs, nothing sticks out of its frame or its scroll area, no two neighbours overlap, and on the
-// larger screen nothing has to scroll.
+// it needs, nothing sticks out of its frame or its scroll area, no two neighbours overlap, nothing scrolls
+// sideways, and on the larger screen nothing has to scroll. Where a frame's body scrolls, its header and
+// its action buttons stay in sight.
 class TestLayout : public QObject
 {
     Q_OBJECT
@@ -52,6 +54,8 @@ private:
     static QStringList problems(QWidget *top, bool mayScroll);
     static void collect(QWidget *widget, QStringList &found, bool mayScroll);
     static QString describe(const QWidget *widget);
+    // What of the named widgets is not shown, scrolls with a body or lies outside the frame.
+    static QStringList outOfSight(QWidget *frame, const QStringList &names);
 
     QScopedPointer<QTemporaryDir> m_dir;
     QScopedPointer<MySettings> m_settings;
@@ -129,6 +133,10 @@ void TestLayout::collect(QWidget *widget, QStringList &found, bool mayScroll)
         shown.append(child);
     }
     if (auto area = qobject_cast<QScrollArea *>(widget)) {
+        // Labels wrap and fields narrow before a form makes the user scroll sideways.
+        if (area->widget() && area->widget()->width() > area->viewport()->width())
+            found << describe(widget) + QStringLiteral(" scrolls sideways: %1 wide in a view of %2")
+                                            .arg(area->widget()->width()).arg(area->viewport()->width());
         if (!mayScroll && area->widget() &&
             (area->verticalScrollBar()->maximum() > 0 || area->horizontalScrollBar()->maximum() > 0))
             found << describe(widget) + QStringLiteral(" scrolls by %1x%2").arg(area->horizontalScrollBar()->maximum())
@@ -191,6 +199,33 @@ QStringList TestLayout::problems(QWidget *top, bool mayScroll)
     return found;
 }
 
+QStringList TestLayout::outOfSight(QWidget *frame, const QStringList &names)
+{
+    QStringList found;
+    const QList<QScrollArea *> areas = frame->findChildren<QScrollArea *>();
+    for (const QString &name : names) {
+        QList<QWidget *> shown;
+        for (QWidget *widget : frame->findChildren<QWidget *>(name)) {
+            if (widget->isVisible())
+                shown << widget;
+        }
+        if (shown.isEmpty())
+            found << name + QStringLiteral(" is not shown");
+        for (QWidget *widget : shown) {
+            for (QScrollArea *area : areas) {
+                if (area->isVisible() && area->widget() && area->widget()->isAncestorOf(widget))
+                    found << describe(widget) + QStringLiteral(" scrolls with ") + describe(area);
+            }
+            const QRect place(widget->mapTo(frame, QPoint(0, 0)), widget->size());
+            if (!frame->rect().contains(place))
+                found << QStringLiteral("%1 at %2,%3 %4x%5 lies outside the frame's %6x%7").arg(describe(widget))
+                             .arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height())
+                             .arg(frame->width()).arg(frame->height());
+        }
+    }
+    return found;
+}
+
 static void addScreensAndLanguages()
 {
     QTest::addColumn<QRect>("screen");
@@ -225,12 +260,32 @@ void TestLayout::everyFrameFits()
                              "restoringForEditingAction", "restoringForPrintingAction",
                              "restoringForFollowingUsageAction", "fillAllAction", "fillOnlyCategoryAction",
                              "fillOnlyKeywordAction", "fillOnlyTitleAction", "checkAction", "infoAction"};
+    // The header and the action buttons of the frames whose body may scroll.
+    const QStringList describeKeeps = {QStringLiteral("title"), QStringLiteral("previewFollows"),
+                                       QStringLiteral("prevUncorrButton"), QStringLiteral("nextUncorrButton"),
+                                       QStringLiteral("prevCorrButton"), QStringLiteral("nextCorrButton"),
+                                       QStringLiteral("saveButton"), QStringLiteral("applyButton")};
+    const QHash<QString, QStringList> keeps = {
+        {QStringLiteral("selectDialogAction"),
+         {QStringLiteral("title"), QStringLiteral("previewFollows"), QStringLiteral("templateName"),
+          QStringLiteral("saveButton"), QStringLiteral("createStageButton"), QStringLiteral("prevStageButton"),
+          QStringLiteral("nextStageButton"), QStringLiteral("deleteStageButton"), QStringLiteral("startButton"),
+          QStringLiteral("foundRecords")}},
+        {QStringLiteral("fillAllAction"), describeKeeps},
+        {QStringLiteral("fillOnlyCategoryAction"), describeKeeps},
+        {QStringLiteral("fillOnlyKeywordAction"), describeKeeps},
+        {QStringLiteral("fillOnlyTitleAction"), describeKeeps},
+        {QStringLiteral("checkAction"),
+         {QStringLiteral("boxPixmap"), QStringLiteral("title"),
+          QStringLiteral("mirrorButton"), QStringLiteral("repairButton"), QStringLiteral("backupButton")}},
+        {QStringLiteral("infoAction"), {QStringLiteral("boxPixmap"), QStringLiteral("title")}}};
     QStringList found;
     for (const char *name : actions) {
         auto command = window->findChild<QAction *>(QLatin1String(name));
         QVERIFY2(command, name);
         command->trigger();
         QStringList here = problems(window->centralWidget(), mayScroll);
+        here << outOfSight(window->centralWidget(), keeps.value(QLatin1String(name)));
         if (window->size() != placed)
             here << QStringLiteral("the window grows to %1x%2").arg(window->width()).arg(window->height());
         for (const QString &problem : here)

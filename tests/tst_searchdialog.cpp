@@ -593,6 +593,16 @@ void TestSearchDialog::resultStripShowsTheFoundObjects()
         QTRY_VERIFY2(near(centreOf(index.data(Qt::DecorationRole).value<QIcon>()), it.value()), qPrintable(it.key()));
     }
 
+    // A band below the stage's criteria, across the frame: the objects side by side.
+    const QRect firstPlace = strip->visualRect(model->index(0, 0));
+    const QRect secondPlace = strip->visualRect(model->index(1, 0));
+    QCOMPARE(firstPlace.top(), secondPlace.top());
+    QVERIFY(secondPlace.left() >= firstPlace.right());
+    auto stages = child<QWidget>(m_dialog, "stages");
+    QVERIFY(stages);
+    QVERIFY(strip->mapTo(m_dialog, QPoint(0, 0)).y() >= stages->mapTo(m_dialog, QPoint(0, stages->height())).y());
+    QVERIFY2(strip->width() > stages->width() / 2, qPrintable(QString::number(strip->width())));
+
     // A double click previews that object alone.
     const QModelIndex blue = model->index(rowOf.value("abcdac"), 0);
     strip->scrollTo(blue);
