@@ -46,6 +46,10 @@ public:
     static const int NAMES_COUNT = FolderNames::COUNT;
     // The journal of the run in progress, in the base folder; hidden, so no listing takes it for a unit.
     static const QString JOURNAL_NAME;
+    // A batch of copies: as many files as make the journal's one sync per batch cheap, few enough bytes
+    // that the window's progress moves and little is copied again after a kill.
+    static const int BATCH_FILES = 64;
+    static constexpr qint64 BATCH_BYTES = 256 * 1024 * 1024;
 
     // The box must sit in a unit tree that has the source folder, the session file and the log.
     explicit ArrangementRun(AnyBox *box, QObject *parent = nullptr);
@@ -135,11 +139,25 @@ private:
     bool refillVacant();
     bool makeVacantSpace(MyAbcFolder *firstLevel, int &shortage);
     MyAbcFolder *nextFirstLevelFolder(int &candidate);
+    // A place chosen for one file, announced in the journal before its copy is made.
+    struct Pending
+    {
+        MySourceFile *file = nullptr;
+        Remark remark;
+        QString copyPath;
+        MyAbcFile *abcFile = nullptr;
+        bool edited = false;
+        // The entry an edited version takes its description from, as it was when the place was chosen.
+        Entry original;
+    };
+
     void copyFiles();
-    void placeFile(MySourceFile *file);
+    bool choosePlace(MySourceFile *file, Pending &pending);
+    void placeBatch(const QList<MySourceFile *> &files, int first);
+    void enter(const Pending &one);
     bool placeTaken(const QString &copyPath) const;
     void dropChangedCopy(MySourceFile *file, const QString &copyPath);
-    void syncPlacedFolders();
+    void syncPlacements();
     const Entry *editedOriginal(const QString &baseName) const;
     Entry newEntry(const Remark &remark, MySourceFile *file) const;
     Entry editedEntry(const Entry &original, const Remark &remark, MySourceFile *file) const;
@@ -155,6 +173,8 @@ private:
     void recordSession(const QString &annotation);
     void finish();
     void log(const QString &line);
+    QStringList takeLog();
+    void flushLog();
 
     AnyBox *m_box;
     MySrcFolder *m_srcFolder;
@@ -176,6 +196,9 @@ private:
     int m_candidate = 0;
     int m_passedOver = 0;
     int m_copyIndex = 0;
+    // The places chosen so far in the batch being prepared: their copy lines count them.
+    int m_choosing = 0;
+    QStringList m_pendingLog;
     QHash<QString, QString> m_resembleMap;
     QList<MyAbcFile *> m_modified;
     QSet<MyAbcFolder *> m_madeFolders;
