@@ -37,6 +37,10 @@ ArrangementRun::ArrangementRun(AnyBox *box, QObject *parent)
     , m_random(quint32(QDateTime::currentMSecsSinceEpoch()))
     , m_crashStep(qEnvironmentVariableIntValue("TESSARY_TEST_CRASH_STEP"))
 {
+    // Tests make batches small, so that a few files already cross from one batch to the next.
+    const int batchFiles = qEnvironmentVariableIntValue("TESSARY_TEST_BATCH_FILES");
+    if (batchFiles > 0)
+        m_batchFiles = batchFiles;
     if (usable()) {
         m_journal = std::make_unique<ArrangementJournal>(
             m_box, m_srcFolder, m_sssFile, [this](const QString &line) { log(line); },
@@ -372,7 +376,7 @@ void ArrangementRun::copyFiles()
     for (int first = 0; first < m_newFiles.size();) {
         QList<MySourceFile *> batch;
         qint64 bytes = 0;
-        while (first + batch.size() < m_newFiles.size() && batch.size() < BATCH_FILES && bytes < BATCH_BYTES) {
+        while (first + batch.size() < m_newFiles.size() && batch.size() < m_batchFiles && bytes < BATCH_BYTES) {
             batch << m_newFiles.at(first + batch.size());
             bytes += qMax<qint64>(batch.last()->size(), 0);
         }

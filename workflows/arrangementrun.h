@@ -216,5 +216,6 @@ private:
     std::unique_ptr<ArrangementJournal> m_journal;
     // Tests kill the run at this file-system step (environment TESSARY_TEST_CRASH_STEP); 0 never.
     int m_crashStep = 0;
+    int m_batchFiles = BATCH_FILES;
     int m_step = 0;
 };
