@@ -694,32 +694,64 @@ bool ArrangementRun::storeOffThread(MyAbcFile *abcFile)
 
 // All copies of the run and the folders that hold them, synced side by side on the pool: their data, the
 // second-level folders with their entries, the first-level folders and the box folder, in which this run
-// may have made folders. Whatever cannot be synced is logged; its abc file is still stored, as the copy
-// is as safe as the disk makes it.
+// may have made folders. A copy whose data or folder entry cannot be synced leaves the box again and its
+// source stays.
 void ArrangementRun::syncPlacements()
 {
-    QStringList files;
+    QStringList paths;
+    std::vector<char> isFolder;
     QSet<QString> folders;
     for (auto it = m_placements.cbegin(); it != m_placements.cend(); ++it) {
-        for (const Placement &placement : it.value())
-            files << placement.copyPath;
-        folders.insert(it.key()->path());
+        for (const Placement &placement : it.value()) {
+            paths << placement.copyPath;
+            isFolder.push_back(0);
+        }
+        paths << it.key()->path();
+        isFolder.push_back(1);
         if (QObject *firstLevel = it.key()->parent() ? it.key()->parent()->parent() : nullptr)
             folders.insert(static_cast<MyAbcFolder *>(firstLevel)->completeName());
     }
-    if (files.isEmpty())
+    if (paths.isEmpty())
         return;
+    const int placedCount = paths.size();
     folders.insert(m_box->completeName());
-    const QStringList paths = files + folders.values();
+    paths << folders.values();
+    isFolder.resize(size_t(paths.size()), 1);
     std::vector<char> synced(size_t(paths.size()), 0);
-    const int fileCount = files.size();
-    WorkPool::forEach(paths.size(), [&synced, &paths, fileCount](int i) {
-        synced[size_t(i)] = i < fileCount ? AltQFile::syncData(paths.at(i)) : AltQFile::syncFolder(paths.at(i));
+    WorkPool::forEach(paths.size(), [&synced, &paths, &isFolder](int i) {
+        synced[size_t(i)] = isFolder[size_t(i)] ? AltQFile::syncFolder(paths.at(i)) : AltQFile::syncData(paths.at(i));
     });
-    for (int i = 0; i < paths.size(); ++i) {
+    for (int i = placedCount; i < paths.size(); ++i) {
         if (!synced[size_t(i)])
-            log(i < fileCount ? tr("(!) Can not sync file %1").arg(paths.at(i))
-                              : tr("(!) Can not sync folder %1").arg(paths.at(i)));
+            log(tr("(!) Can not sync folder %1").arg(paths.at(i)));
+    }
+    const QSet<MyAbcFile *> nothingStored;
+    QSet<MyAbcFile *> unused;
+    int index = 0;
+    for (auto it = m_placements.begin(); it != m_placements.end();) {
+        const int first = index;
+        index += it.value().size();
+        const bool folderSynced = synced[size_t(index++)];
+        if (!folderSynced)
+            log(tr("(!) Can not sync folder %1").arg(it.key()->path()));
+        QList<Placement> kept;
+        for (int i = 0; i < it.value().size(); ++i) {
+            const Placement &placement = it.value().at(i);
+            if (folderSynced && synced[size_t(first + i)]) {
+                kept << placement;
+                continue;
+            }
+            if (folderSynced)
+                log(tr("(!) Can not sync file %1").arg(placement.copyPath));
+            withdraw(it.key(), placement, nothingStored, unused);
+            log(tr("(!) Not stored, the file stays in the source folder: %1").arg(placement.source->completeName()));
+        }
+        if (kept.isEmpty()) {
+            it = m_placements.erase(it);
+        } else {
+            it.value() = kept;
+            ++it;
+        }
     }
 }
 
