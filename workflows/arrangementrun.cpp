@@ -387,7 +387,8 @@ void ArrangementRun::copyFiles()
 }
 
 // Chooses the place of one file and writes its copy line. False when the file stays where it is.
-bool ArrangementRun::choosePlace(MySourceFile *file, Pending &pending)
+// settled tells whether the file could be taken when the batch was looked at.
+bool ArrangementRun::choosePlace(MySourceFile *file, bool settled, Pending &pending)
 {
     const Entry *original = editedOriginal(file->objectName());
     for (;;) {
@@ -408,7 +409,7 @@ bool ArrangementRun::choosePlace(MySourceFile *file, Pending &pending)
             return false;
         }
         // A file still being written is left for a later run; the place stays vacant.
-        if (!file->settled()) {
+        if (!settled) {
             m_vacant.prepend(remark.remark());
             dropChangedCopy(file, QString());
             return false;
@@ -433,6 +434,9 @@ void ArrangementRun::placeBatch(const QList<MySourceFile *> &files, int first)
     QList<Pending> pending;
     QSet<QString> chosen;
     QList<MySourceFile *> deferred;
+    // Whether each file may be taken now is asked beside the window: a look and a lease per file.
+    std::vector<char> settled(size_t(files.size()), 0);
+    WorkPool::forEach(files.size(), [&settled, &files](int i) { settled[size_t(i)] = files.at(i)->settled(); });
     m_choosing = 0;
     for (int i = 0; i < files.size(); ++i) {
         MySourceFile *file = files.at(i);
@@ -443,7 +447,7 @@ void ArrangementRun::placeBatch(const QList<MySourceFile *> &files, int first)
         if (first >= 0)
             m_copyIndex = first + i;
         Pending one;
-        if (!choosePlace(file, one))
+        if (!choosePlace(file, settled[size_t(i)], one))
             continue;
         chosen.insert(one.remark.remark());
         pending << one;
@@ -474,13 +478,17 @@ void ArrangementRun::placeBatch(const QList<MySourceFile *> &files, int first)
 
     // Copied, read back and made read-only beside the window; the log written meanwhile takes the lines so
     // far in one opening of the file.
+    // The copy holds what the checksum describes only if the source did not change meanwhile: it is
+    // looked at once more after its copy.
     enum Outcome { NotCopied, Copied, Differs };
     std::vector<Outcome> outcomes(size_t(pending.size()), NotCopied);
     std::vector<QString> sources;
     std::vector<QString> targets;
+    std::vector<const MySourceFile *> incoming;
     for (const Pending &one : qAsConst(pending)) {
         sources.push_back(one.file->completeName());
         targets.push_back(one.copyPath);
+        incoming.push_back(one.file);
     }
     const QStringList logLines = takeLog();
     MyLogFile *logFile = m_logFile;
@@ -492,7 +500,7 @@ void ArrangementRun::placeBatch(const QList<MySourceFile *> &files, int first)
         }
         if (!AltQFile(sources[size_t(i)]).copyUnsynced(targets[size_t(i)]))
             return;
-        if (!AltQFile::sameContent(sources[size_t(i)], targets[size_t(i)])) {
+        if (!AltQFile::sameContent(sources[size_t(i)], targets[size_t(i)]) || !incoming[size_t(i)]->settled()) {
             outcomes[size_t(i)] = Differs;
             return;
         }
@@ -517,8 +525,7 @@ void ArrangementRun::placeBatch(const QList<MySourceFile *> &files, int first)
             again << one.file;
             continue;
         }
-        // The copy holds what the checksum describes only if the source did not change meanwhile.
-        if (outcomes[size_t(i)] == Differs || !one.file->settled()) {
+        if (outcomes[size_t(i)] == Differs) {
             dropChangedCopy(one.file, one.copyPath);
             continue;
         }

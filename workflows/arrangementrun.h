@@ -152,7 +152,7 @@ private:
     };
 
     void copyFiles();
-    bool choosePlace(MySourceFile *file, Pending &pending);
+    bool choosePlace(MySourceFile *file, bool settled, Pending &pending);
     void placeBatch(const QList<MySourceFile *> &files, int first);
     void enter(const Pending &one);
     bool placeTaken(const QString &copyPath) const;
