@@ -18,8 +18,8 @@ class QFile;
 // The crash journal of an arrangement run: the rule that keeps a killed run from losing or leaving
 // anything, in one place.
 //
-// Every place is written into the journal (a hidden file in the base folder, each line synced) before
-// its copy is made. A run that was killed leaves the journal behind; the next run first finishes what the
+// Every place is written into the journal (a hidden file in the base folder, each record synced: one
+// line, or the places of a whole batch of copies) before its copy is made. A run that was killed leaves the journal behind; the next run first finishes what the
 // killed one had stored (removes the sources, relinks the groups, records the session) and takes back what
 // it had not (removes its copies and relinks), and only then places new files. A place counts as stored
 // when the abc file on the disk holds its entry.

@@ -770,7 +770,8 @@ void ArrangementRun::settle(MyAbcFile *abcFile)
     for (const Placement &placement : placements)
         sources << placement.source->completeName();
     std::vector<char> removed(size_t(sources.size()), 0);
-    WorkPool::forEach(sources.size(), [&removed, &sources](int i) { removed[size_t(i)] = QFile::remove(sources.at(i)); });
+    WorkPool::forEach(sources.size(),
+                      [&removed, &sources](int i) { removed[size_t(i)] = QFile::remove(sources.at(i)); });
     crashPoint();
     for (int i = 0; i < placements.size(); ++i) {
         if (!removed[size_t(i)])

@@ -27,9 +27,10 @@ class MySssFile;
 // frame and the benchmark run the same code; the frame follows the stages through the signals.
 //
 // The run's decisions are taken on the calling (GUI) thread in the same order as ever; what takes long
-// (checksums, the extractor, copies and catalogue files synced to disk) runs beside it on the work pool
-// while the calling thread keeps serving its events, so the window repaints and answers. Results are the
-// same whatever the pool's size.
+// (checksums, the extractor, copies and catalogue files synced to disk, sources removed, the log written)
+// runs beside it on the work pool while the calling thread keeps serving its events, so the window
+// repaints and answers. Results are the same whatever the pool's size. The copies go in batches, each
+// announced in the journal by one synced record; they are synced to disk together, not one by one.
 //
 // A source file is deleted only after its copy's data, the stored abc file that holds its entry and the
 // folder entries of both are on the disk. Should a store fail, the copies of that abc file are taken
