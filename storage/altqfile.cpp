@@ -6,6 +6,7 @@
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -140,9 +141,11 @@ int closeKeepingErrno(int fd)
 
 } // namespace
 
-bool AltQFile::copy(const QString &newName)
+// The copy's data, time stamps and permissions; synced says whether the data must be on the disk before
+// this returns. Whatever fails, nothing is left at newName that this call made.
+static bool copyFile(const QString &fileName, const QString &newName, bool synced)
 {
-    const QByteArray sourceName = QFile::encodeName(fileName());
+    const QByteArray sourceName = QFile::encodeName(fileName);
     const QByteArray targetName = QFile::encodeName(newName);
     if (sourceName.isEmpty() || targetName.isEmpty())
         return false;
@@ -161,14 +164,91 @@ bool AltQFile::copy(const QString &newName)
         return false;
     }
     const struct timespec times[2] = {status.st_atim, status.st_mtim};
-    const bool done = copyData(source, target) && ::futimens(target, times) == 0
-                      && ::fchmod(target, status.st_mode & 07777) == 0 && ::fdatasync(target) == 0;
+    bool done = copyData(source, target) && ::futimens(target, times) == 0
+                && ::fchmod(target, status.st_mode & 07777) == 0;
+    if (done && synced) {
+        done = ::fdatasync(target) == 0;
+    } else if (done) {
+#ifdef Q_OS_LINUX
+        // The disk starts writing now, while the next copies are made; the later sync finds little left.
+        ::sync_file_range(target, 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+    }
     closeKeepingErrno(source);
     // The copy's own folder entry goes to the disk too, so that a copy reported made survives a power cut.
-    if (::close(target) == 0 && done && syncFolder(QFileInfo(newName).absolutePath()))
+    if (::close(target) == 0 && done && (!synced || AltQFile::syncFolder(QFileInfo(newName).absolutePath())))
         return true;
     ::unlink(targetName.constData());
     return false;
+}
+
+bool AltQFile::copy(const QString &newName)
+{
+    return copyFile(fileName(), newName, true);
+}
+
+bool AltQFile::copyUnsynced(const QString &newName)
+{
+    return copyFile(fileName(), newName, false);
+}
+
+bool AltQFile::syncData(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fdatasync(fd) == 0;
+    return ::close(fd) == 0 && synced;
+}
+
+namespace {
+
+// Reads up to size bytes, fewer only at the end of the file; -1 on an error.
+ssize_t readFull(int fd, char *data, size_t size)
+{
+    size_t got = 0;
+    while (got < size) {
+        const ssize_t part = ::read(fd, data + got, size - got);
+        if (part < 0) {
+            if (errno == EINTR)
+                continue;
+            return -1;
+        }
+        if (part == 0)
+            break;
+        got += size_t(part);
+    }
+    return ssize_t(got);
+}
+
+} // namespace
+
+bool AltQFile::sameContent(const QString &first, const QString &second)
+{
+    const int one = ::open(QFile::encodeName(first).constData(), O_RDONLY | O_CLOEXEC);
+    if (one < 0)
+        return false;
+    const int other = ::open(QFile::encodeName(second).constData(), O_RDONLY | O_CLOEXEC);
+    if (other < 0) {
+        ::close(one);
+        return false;
+    }
+    std::unique_ptr<char[]> left(new char[COPY_BLOCK]);
+    std::unique_ptr<char[]> right(new char[COPY_BLOCK]);
+    bool same = true;
+    for (;;) {
+        const ssize_t got = readFull(one, left.get(), COPY_BLOCK);
+        const ssize_t gotOther = readFull(other, right.get(), COPY_BLOCK);
+        if (got < 0 || got != gotOther || std::memcmp(left.get(), right.get(), size_t(got)) != 0) {
+            same = false;
+            break;
+        }
+        if (got == 0)
+            break;
+    }
+    ::close(one);
+    ::close(other);
+    return same;
 }
 
 bool AltQFile::syncFolder(const QString &path)
@@ -186,6 +266,32 @@ bool AltQFile::copy(const QString &newName)
 {
     // The platform copy refuses an existing target and keeps the time stamps.
     return QFile::copy(newName);
+}
+
+bool AltQFile::copyUnsynced(const QString &newName)
+{
+    return QFile::copy(newName);
+}
+
+bool AltQFile::syncData(const QString &)
+{
+    return true;
+}
+
+bool AltQFile::sameContent(const QString &first, const QString &second)
+{
+    QFile one(first);
+    QFile other(second);
+    if (!one.open(QIODevice::ReadOnly) || !other.open(QIODevice::ReadOnly))
+        return false;
+    for (;;) {
+        const QByteArray left = one.read(1024 * 1024);
+        const QByteArray right = other.read(1024 * 1024);
+        if (left != right)
+            return false;
+        if (left.isEmpty())
+            return !one.error() && !other.error();
+    }
 }
 
 bool AltQFile::syncFolder(const QString &)

@@ -17,6 +17,16 @@ public:
     // permissions, and its data and folder entry are on the disk when this returns true. An existing
     // newName is never replaced; a copy that fails part way is removed again.
     bool copy(const QString &newName);
+    // The same copy without waiting for the disk: the data is handed to the disk (its write-back begun)
+    // but neither it nor the folder entry is known to be there when this returns. Many copies made so are
+    // then made durable together (syncData on each, syncFolder on their folders), which costs far less
+    // than one wait per copy.
+    bool copyUnsynced(const QString &newName);
+    // Waits until the data of the file is on the disk. False when it cannot be opened or synced.
+    static bool syncData(const QString &path);
+    // Reads both files to their ends and tells whether they hold the same bytes: the check that a copy
+    // came out as its source is.
+    static bool sameContent(const QString &first, const QString &second);
 
     // Makes a file that was made read-only (a stored copy) writable for its owner, which some file systems
     // need before they delete it.

@@ -33,3 +33,10 @@ bool MyLogFile::add(const QString &text)
     return appendText(text + QLatin1Char('\n'));
 }
 
+
+bool MyLogFile::addLines(const QStringList &lines)
+{
+    if (lines.isEmpty())
+        return true;
+    return appendText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}

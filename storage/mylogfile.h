@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "myfile.h"
 
@@ -15,6 +16,9 @@ public:
     void closeLog();
     MyLogFile &operator<<(const QString &text);
     bool add(const QString &text);
+    // Many lines in one opening of the file, in their order. It reads nothing that the program changes,
+    // so a worker thread may append them while the window goes on.
+    bool addLines(const QStringList &lines);
 
 private:
     QString m_title;

@@ -23,6 +23,7 @@ private slots:
     void copyCutShortLeavesNothingBehind();
     void copyOfAnEmptyFileAndFolderSync();
     void copyFromAnotherFileSystem();
+    void copiesMadeTogetherThenSyncedAndReadBack();
 };
 
 // The settings dialog decides "Ok" or "Absent" for the configured programs with this look-up.
@@ -190,6 +191,51 @@ void TestAltQFile::copyFromAnotherFileSystem()
     QVERIFY(AltQFile(original).copy(copy));
     QCOMPARE(TestSupport::readFile(copy), content);
     QCOMPARE(QFileInfo(copy).lastModified(), QFileInfo(original).lastModified());
+}
+
+// Many copies made without waiting for the disk, then synced together and each compared with its source:
+// the same file, time and permissions as a synced copy, and a copy that differs by one byte is caught.
+void TestAltQFile::copiesMadeTogetherThenSyncedAndReadBack()
+{
+    QTemporaryDir dir;
+    const QString original = dir.path() + QStringLiteral("/card.jpg");
+    QByteArray content(3 * 1024 * 1024 + 17, Qt::Uninitialized);
+    for (int i = 0; i < content.size(); ++i)
+        content[i] = char(i * 7 + i / 4096);
+    QVERIFY(TestSupport::writeFile(original, content));
+    const struct timespec times[2] = {{1200000000, 1}, {1200000000, 555}};
+    QVERIFY(utimensat(AT_FDCWD, QFile::encodeName(original).constData(), times, 0) == 0);
+
+    const QString copy = dir.path() + QStringLiteral("/copy.jpg");
+    QVERIFY(AltQFile(original).copyUnsynced(copy));
+    QVERIFY(AltQFile::syncData(copy));
+    QVERIFY(AltQFile::syncFolder(dir.path()));
+    QCOMPARE(TestSupport::readFile(copy), content);
+    struct stat status;
+    QVERIFY(stat(QFile::encodeName(copy).constData(), &status) == 0);
+    QCOMPARE(qint64(status.st_mtim.tv_nsec), qint64(555));
+    QCOMPARE(QFileInfo(copy).permissions(), QFileInfo(original).permissions());
+    QVERIFY(AltQFile::sameContent(original, copy));
+
+    // Never over a file already there, which stays as it was.
+    QVERIFY(TestSupport::writeFile(dir.path() + QStringLiteral("/taken.jpg"), "kept"));
+    QVERIFY(!AltQFile(original).copyUnsynced(dir.path() + QStringLiteral("/taken.jpg")));
+    QCOMPARE(TestSupport::readFile(dir.path() + QStringLiteral("/taken.jpg")), QByteArray("kept"));
+    QVERIFY(!AltQFile(original).copyUnsynced(dir.path() + QStringLiteral("/no/folder/copy.jpg")));
+    QVERIFY(!AltQFile::syncData(dir.path() + QStringLiteral("/missing.jpg")));
+
+    // One byte changed deep inside, one byte missing at the end, a missing file: not the same.
+    QByteArray changed = content;
+    changed[int(2 * 1024 * 1024 + 5)] = char(changed.at(int(2 * 1024 * 1024 + 5)) ^ 1);
+    QVERIFY(TestSupport::writeFile(dir.path() + QStringLiteral("/changed.jpg"), changed));
+    QVERIFY(!AltQFile::sameContent(original, dir.path() + QStringLiteral("/changed.jpg")));
+    QVERIFY(TestSupport::writeFile(dir.path() + QStringLiteral("/short.jpg"), content.left(content.size() - 1)));
+    QVERIFY(!AltQFile::sameContent(original, dir.path() + QStringLiteral("/short.jpg")));
+    QVERIFY(!AltQFile::sameContent(dir.path() + QStringLiteral("/short.jpg"), original));
+    QVERIFY(!AltQFile::sameContent(original, dir.path() + QStringLiteral("/missing.jpg")));
+    QVERIFY(TestSupport::writeFile(dir.path() + QStringLiteral("/empty1"), QByteArray()));
+    QVERIFY(TestSupport::writeFile(dir.path() + QStringLiteral("/empty2"), QByteArray()));
+    QVERIFY(AltQFile::sameContent(dir.path() + QStringLiteral("/empty1"), dir.path() + QStringLiteral("/empty2")));
 }
 
 QTEST_GUILESS_MAIN(TestAltQFile)

@@ -83,6 +83,7 @@ private slots:
     void unusableAbcFileIsLoggedAndSkipped();
     void refusingFolderDoesNotEndTheSearch();
     void editedVersionTakesOverItsGroup();
+    void fileNamedAfterAPlaceOfTheSameRunEditsThatObject();
     void tildeInFileNameIsReplaced();
     void bookGetsYearAndSubFile();
     void returnStartsTheRunOnlyOnce();
@@ -639,6 +640,46 @@ void TestArrangement::editedVersionTakesOverItsGroup()
     QCOMPARE(text(frame, "addLabel"), QStringLiteral("1"));
     // An edited version alone records no session.
     QVERIFY(sessionLines().isEmpty());
+    QVERIFY(fileNames(srcPath()).isEmpty());
+}
+
+// The only vacancy, qwerzz, goes to a.jpg, first in listing order; qwerzz.jpg, listed after it, is then an
+// edited version of the object just placed, as if the two had come one after the other.
+void TestArrangement::fileNamedAfterAPlaceOfTheSameRunEditsThatObject()
+{
+    QVERIFY(StorageSupport::writeAbcFile(boxPath(), StorageSupport::remarks("qwer", 675)));
+    QVERIFY(writeSource("a.jpg", "the first picture"));
+    QVERIFY(writeSource("qwerzz.jpg", "its edited version"));
+    const QString firstSum = StorageSupport::md5sumOf(inSrc("a.jpg"));
+    const QString editedSum = StorageSupport::md5sumOf(inSrc("qwerzz.jpg"));
+    openBox();
+    const QMap<QString, QString> before = storedEntries(boxPath());
+    Arrangement *frame = makeFrame();
+    QVERIFY(hasAllWidgets(frame));
+    start(frame, "both");
+
+    const QStringList added = newRemarks(before);
+    QCOMPARE(added.size(), 2);
+    QVERIFY(added.contains("qwerzz"));
+    const QString edited = added.at(added.indexOf("qwerzz") == 0 ? 1 : 0);
+    QVERIFY(!edited.startsWith("qwer"));
+    const QMap<QString, QString> after = storedEntries(boxPath());
+    const Entry first(after.value("qwerzz"));
+    QCOMPARE(first.getField(7), QStringLiteral("a.jpg"));
+    QCOMPARE(first.getField(3), firstSum);
+    // The group of the first object follows its edited version, which carries its description.
+    QCOMPARE(first.getField(2), edited);
+    Entry expected(first.getAllFields());
+    expected.setField(1, edited);
+    expected.setField(2, edited);
+    expected.setField(3, editedSum);
+    expected.setField(7, QStringLiteral("qwerzz.jpg"));
+    QCOMPARE(Entry(after.value(edited)).getAllFields(), expected.getAllFields());
+    QCOMPARE(StorageSupport::md5sumOf(objectPath(edited, "jpg")), editedSum);
+    QCOMPARE(StorageSupport::md5sumOf(objectPath("qwerzz", "jpg")), firstSum);
+    QCOMPARE(text(frame, "addLabel"), QStringLiteral("2"));
+    QVERIFY(shown(frame, "resembleProgress"));
+    QCOMPARE(sessionLines().size(), 1);
     QVERIFY(fileNames(srcPath()).isEmpty());
 }
 

@@ -18,8 +18,11 @@
 #include "anybox.h"
 #include "arrangement.h"
 #include "arrangementsupport.h"
+#include "bigbox.h"
 #include "basefolder.h"
+#include "entry.h"
 #include "constants.h"
+#include "loopgap.h"
 #include "mainwindow.h"
 #include "mymessagebox.h"
 #include "mysettings.h"
@@ -75,6 +78,7 @@ private slots:
     void unreadableFileAmongThePool();
     void windowAnswersThroughoutARunOf200Files();
     void closingMidRunIsRefusedAndNothingIsHalfDone();
+    void runIntoALargeBoxKeepsTheWindowAnswering();
 
 private:
     std::unique_ptr<Place> makePlace();
@@ -410,6 +414,76 @@ void TestArrangementPool::closingMidRunIsRefusedAndNothingIsHalfDone()
     QVERIFY(window->close());
     window.reset();
     QProcess::execute(QStringLiteral("chmod"), {QStringLiteral("-R"), QStringLiteral("u+w"), dir.path()});
+}
+
+// A box of 20,000 objects takes 40 files of 1 MiB, one of them an edited version: the frame is made as
+// the main window makes it, and from then on the event loop is never kept waiting, not by the search
+// through all catalogue files, the copies, the group's relinking, the catalogue stored, the sources
+// removed nor the log written.
+void TestArrangementPool::runIntoALargeBoxKeepsTheWindowAnswering()
+{
+    auto place = makePlace();
+    QVERIFY(BigBox::write(place->base(), 20000));
+    const QString edited = BigBox::remarkOf(7);
+    QStringList names;
+    for (int i = 0; i < 40; ++i) {
+        names << (i == 20 ? edited + QStringLiteral(".jpg")
+                          : QStringLiteral("IMG_%1.jpg").arg(i, 4, 10, QLatin1Char('0')));
+        QVERIFY(TestSupport::writeFile(place->src() + QLatin1Char('/') + names.last(),
+                                       contentOf(i + 900, 1024 * 1024)));
+    }
+    openBox(*place);
+    QCOMPARE(place->box->getCount(), 20000u);
+    place->box->markAllEntries(0);
+
+    LoopGap gap;
+    gap.restart();
+    Arrangement *frame = makeFrame(*place);
+    start(frame, QStringLiteral("large"));
+    const qint64 longest = gap.longestMs();
+    qInfo("longest event-loop gap: %lld ms", longest);
+    QVERIFY2(longest <= LoopGap::allowedMs(200), qPrintable(QStringLiteral("longest gap %1 ms").arg(longest)));
+
+    QCOMPARE(frame->findChild<QLabel *>("totalLabel")->text(), QStringLiteral("40"));
+    QCOMPARE(frame->findChild<QLabel *>("addLabel")->text(), QStringLiteral("40"));
+    QCOMPARE(frame->findChild<QLabel *>("remainsLabel")->text(), QStringLiteral("0"));
+    QCOMPARE(frame->findChild<QLabel *>("beforeLabel")->text(), QStringLiteral("20000"));
+    QCOMPARE(frame->findChild<QLabel *>("afterLabel")->text(), QStringLiteral("20040"));
+    QCOMPARE(place->box->markedEntriesCount(0), 40);
+    QVERIFY(fileNames(place->src()).isEmpty());
+    QVERIFY(!QFile::exists(place->base() + QStringLiteral("/.arrangement")));
+
+    // Every file is in the box once with its content; the edited version leads its old group.
+    QMap<QString, QString> byName;
+    const QMap<QString, QString> entries = storedEntries(place->boxPath());
+    QCOMPARE(entries.size(), 20040);
+    for (const QString &line : entries) {
+        const Entry entry(line);
+        if (names.contains(entry.getField(7)))
+            byName.insert(entry.getField(7), entry.getField(1));
+    }
+    QCOMPARE(byName.size(), 40);
+    for (int i = 0; i < names.size(); ++i) {
+        const Remark remark(byName.value(names.at(i)));
+        QCOMPARE(TestSupport::readFile(place->boxPath() + QLatin1Char('/') + remark.re() + QLatin1Char('/')
+                                       + remark.ma() + QLatin1Char('/') + remark.rk() + QStringLiteral(".jpg")),
+                 contentOf(i + 900, 1024 * 1024));
+    }
+    const QString newPrime = byName.value(edited + QStringLiteral(".jpg"));
+    for (int i = 5; i < 10; ++i)
+        QCOMPARE(Entry(entries.value(BigBox::remarkOf(i))).getField(2), newPrime);
+    QCOMPARE(Entry(entries.value(BigBox::remarkOf(10))).getField(2), BigBox::remarkOf(10));
+
+    // The log holds the whole block, its copy lines in order, once.
+    const QStringList log = lines(place->base() + QLatin1Char('/') + NAME_LOG_FILE);
+    QCOMPARE(log.filter(QStringLiteral(" Copy ")).size(), 40);
+    QCOMPARE(log.filter(QStringLiteral("--- ARRANGEMENT OPEN")).size(), 1);
+    QVERIFY(log.contains(QStringLiteral("Found 40 files: 40 new files and 0 duplicate files")));
+    QVERIFY(log.contains(QStringLiteral("New files added to the box: 40 (Total: 40, remains: 0)")));
+    QCOMPARE(log.filter(QStringLiteral("--- ARRANGEMENT CLOSE")).size(), 1);
+    const int firstCopy = log.indexOf(QRegularExpression(QStringLiteral(" +1 Copy .*")));
+    QVERIFY(firstCopy > log.indexOf(QStringLiteral("Found 40 files: 40 new files and 0 duplicate files")));
+    QVERIFY(log.indexOf(QRegularExpression(QStringLiteral(" +40 Copy .*"))) > firstCopy);
 }
 
 QTEST_MAIN(TestArrangementPool)

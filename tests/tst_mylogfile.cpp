@@ -20,6 +20,7 @@ private slots:
     void eachLineIsOnDiskAtOnce();
     void existingLogIsAppendedTo();
     void unusableUnitWritesNothing();
+    void manyLinesAppendedAtOnce();
 
 private:
     QString logPath() const { return m_base->completeName() + QLatin1Char('/') + NAME_LOG_FILE; }
@@ -94,6 +95,18 @@ void TestMyLogFile::unusableUnitWritesNothing()
     log->closeLog();
     QVERIFY(QFileInfo(logPath()).isDir());
     QVERIFY(QDir(logPath()).isEmpty());
+}
+
+// A block of lines lands as the same lines one by one would, after a last line that lacked its end.
+void TestMyLogFile::manyLinesAppendedAtOnce()
+{
+    QVERIFY(TestSupport::writeFile(logPath(), "--- old ---"));
+    auto log = new MyLogFile(NAME_LOG_FILE, m_base.data());
+    QVERIFY(log->addLines({QStringLiteral("    1 Copy a"), QStringLiteral("    2 Copy ü")}));
+    QVERIFY(log->addLines({}));
+    QVERIFY(log->add(QStringLiteral("after")));
+    QCOMPARE(QString::fromUtf8(TestSupport::readFile(logPath())),
+             QStringLiteral("--- old ---\n    1 Copy a\n    2 Copy ü\nafter\n"));
 }
 
 QTEST_GUILESS_MAIN(TestMyLogFile)

@@ -9,7 +9,6 @@
 #include "constants.h"
 #include "entry.h"
 #include "myabcfile.h"
-#include "mylogfile.h"
 #include "mysourcefile.h"
 #include "mysrcfolder.h"
 #include "mysssfile.h"
@@ -23,12 +22,13 @@ static const QString JOURNAL_RUN = QStringLiteral("run");
 static const QString JOURNAL_PLACE = QStringLiteral("place");
 static const QString JOURNAL_KEEP = QStringLiteral("keep");
 
-ArrangementJournal::ArrangementJournal(AnyBox *box, MySrcFolder *srcFolder, MySssFile *sssFile, MyLogFile *logFile,
-                                       const QString &path, std::function<void()> crashPoint)
+ArrangementJournal::ArrangementJournal(AnyBox *box, MySrcFolder *srcFolder, MySssFile *sssFile,
+                                       std::function<void(const QString &)> log, const QString &path,
+                                       std::function<void()> crashPoint)
     : m_box(box)
     , m_srcFolder(srcFolder)
     , m_sssFile(sssFile)
-    , m_logFile(logFile)
+    , m_log(std::move(log))
     , m_path(path)
     , m_crashPoint(std::move(crashPoint))
 {
@@ -49,7 +49,7 @@ QString ArrangementJournal::copyPathOf(AnyBox *box, const Remark &remark, const 
 
 void ArrangementJournal::log(const QString &line)
 {
-    *m_logFile << line;
+    m_log(line);
 }
 
 void ArrangementJournal::syncFolder(const QString &path)
@@ -63,9 +63,24 @@ void ArrangementJournal::syncFolder(const QString &path)
 bool ArrangementJournal::place(const Remark &remark, qint64 size, qint64 modifiedNs, const QString &oldPrime,
                                const QString &sourceName)
 {
-    return write(QStringList({JOURNAL_PLACE, remark.remark(), QString::number(size), QString::number(modifiedNs),
-                              oldPrime, encodedName(sourceName)})
-                     .join(SIGN_INV));
+    return write(placeLine(Announced{remark, size, modifiedNs, oldPrime, sourceName}));
+}
+
+QString ArrangementJournal::placeLine(const Announced &place)
+{
+    return QStringList({JOURNAL_PLACE, place.remark.remark(), QString::number(place.size),
+                        QString::number(place.modifiedNs), place.oldPrime, encodedName(place.sourceName)})
+        .join(SIGN_INV);
+}
+
+// A record cut short by a kill keeps its whole lines: the places they name had no copy made yet.
+bool ArrangementJournal::placeAll(const QList<Announced> &places)
+{
+    QStringList lines;
+    lines.reserve(places.size());
+    for (const Announced &place : places)
+        lines << placeLine(place);
+    return writeLines(lines);
 }
 
 bool ArrangementJournal::keep(const Remark &remark)
@@ -102,9 +117,17 @@ bool ArrangementJournal::start(const QString &sessionNumber, const QString &anno
 // One line, synced before the step it announces is taken.
 bool ArrangementJournal::write(const QString &line)
 {
+    return writeLines(QStringList(line));
+}
+
+// The lines in one write and one sync.
+bool ArrangementJournal::writeLines(const QStringList &lines)
+{
     if (!m_file)
         return false;
-    const QByteArray data = (line + QLatin1Char('\n')).toUtf8();
+    if (lines.isEmpty())
+        return true;
+    const QByteArray data = (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
     if (m_file->write(data) != data.size())
         return false;
 #ifdef Q_OS_UNIX

@@ -11,7 +11,6 @@
 
 class AnyBox;
 class MyAbcFile;
-class MyLogFile;
 class MySrcFolder;
 class MySssFile;
 class QFile;
@@ -19,8 +18,8 @@ class QFile;
 // The crash journal of an arrangement run: the rule that keeps a killed run from losing or leaving
 // anything, in one place.
 //
-// Every place is written into the journal (a hidden file in the base folder, each line synced) before
-// its copy is made. A run that was killed leaves the journal behind; the next run first finishes what the
+// Every place is written into the journal (a hidden file in the base folder, each record synced: one
+// line, or the places of a whole batch of copies) before its copy is made. A run that was killed leaves the journal behind; the next run first finishes what the
 // killed one had stored (removes the sources, relinks the groups, records the session) and takes back what
 // it had not (removes its copies and relinks), and only then places new files. A place counts as stored
 // when the abc file on the disk holds its entry.
@@ -32,8 +31,10 @@ class ArrangementJournal
 public:
     // The box must sit in a unit tree with the source folder, the session file and the log. The crash
     // point is the run's, so the tests' kills count the journal's steps among the run's.
-    ArrangementJournal(AnyBox *box, MySrcFolder *srcFolder, MySssFile *sssFile, MyLogFile *logFile,
-                       const QString &path, std::function<void()> crashPoint);
+    // Its log lines go through the run's log function, so that they keep their place among the run's.
+    ArrangementJournal(AnyBox *box, MySrcFolder *srcFolder, MySssFile *sssFile,
+                       std::function<void(const QString &)> log, const QString &path,
+                       std::function<void()> crashPoint);
     ~ArrangementJournal();
     ArrangementJournal(const ArrangementJournal &) = delete;
     ArrangementJournal &operator=(const ArrangementJournal &) = delete;
@@ -47,6 +48,16 @@ public:
     // group an edited version takes over.
     bool place(const Remark &remark, qint64 size, qint64 modifiedNs, const QString &oldPrime,
                const QString &sourceName);
+    // Many places in one record, synced once, before any of their copies is made.
+    struct Announced
+    {
+        Remark remark;
+        qint64 size;
+        qint64 modifiedNs;
+        QString oldPrime;
+        QString sourceName;
+    };
+    bool placeAll(const QList<Announced> &places);
     // The place holds a file that came from elsewhere: a recovery must not take it back.
     bool keep(const Remark &remark);
     // Everything the journal announced is settled: it goes.
@@ -74,6 +85,8 @@ private:
     };
 
     bool write(const QString &line);
+    bool writeLines(const QStringList &lines);
+    static QString placeLine(const Announced &place);
     AnyBox *boxNamed(const QString &name) const;
     void undoPlace(AnyBox *box, const Place &place, const QSet<QString> &kept, QSet<MyAbcFile *> &modified);
     void finishPlace(AnyBox *box, const Place &place, QSet<MyAbcFile *> &modified);
@@ -84,7 +97,7 @@ private:
     AnyBox *m_box;
     MySrcFolder *m_srcFolder;
     MySssFile *m_sssFile;
-    MyLogFile *m_logFile;
+    std::function<void(const QString &)> m_log;
     QString m_path;
     std::function<void()> m_crashPoint;
     // The journal while the run keeps one open.

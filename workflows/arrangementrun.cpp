@@ -37,9 +37,13 @@ ArrangementRun::ArrangementRun(AnyBox *box, QObject *parent)
     , m_random(quint32(QDateTime::currentMSecsSinceEpoch()))
     , m_crashStep(qEnvironmentVariableIntValue("TESSARY_TEST_CRASH_STEP"))
 {
+    // Tests make batches small, so that a few files already cross from one batch to the next.
+    const int batchFiles = qEnvironmentVariableIntValue("TESSARY_TEST_BATCH_FILES");
+    if (batchFiles > 0)
+        m_batchFiles = batchFiles;
     if (usable()) {
         m_journal = std::make_unique<ArrangementJournal>(
-            m_box, m_srcFolder, m_sssFile, m_logFile,
+            m_box, m_srcFolder, m_sssFile, [this](const QString &line) { log(line); },
             m_box->baseUnit()->completeName() + QLatin1Char('/') + JOURNAL_NAME, [this] { crashPoint(); });
     }
     if (m_sssFile)
@@ -82,9 +86,26 @@ QString ArrangementRun::abcRnd(const QStringList &names)
     return names.at(int(m_random.bounded(quint32(names.size()))));
 }
 
+// The lines wait here and go to the log a block at a time, appended on the pool while the run goes on.
 void ArrangementRun::log(const QString &line)
 {
-    *m_logFile << line;
+    m_pendingLog << line;
+}
+
+QStringList ArrangementRun::takeLog()
+{
+    QStringList lines;
+    lines.swap(m_pendingLog);
+    return lines;
+}
+
+void ArrangementRun::flushLog()
+{
+    const QStringList lines = takeLog();
+    if (lines.isEmpty())
+        return;
+    MyLogFile *logFile = m_logFile;
+    WorkPool::run([logFile, &lines] { logFile->addLines(lines); });
 }
 
 // What a killed run left half done is settled first; its session, if it recorded one now, counts.
@@ -340,6 +361,9 @@ bool ArrangementRun::makeVacantSpace(MyAbcFolder *firstLevel, int &shortage)
     return true;
 }
 
+// The copies go in batches: the places of a batch are chosen here, announced in one synced journal
+// record, then copied side by side on the pool, each read back against its source; the disk writes them
+// while the next batch is copied, and they are all synced together before the catalogue names them.
 void ArrangementRun::copyFiles()
 {
     if (m_newFiles.isEmpty())
@@ -349,11 +373,190 @@ void ArrangementRun::copyFiles()
         log(tr("(!) The journal %1 cannot be written, no file is placed").arg(m_journal->path()));
         return;
     }
-    for (int i = 0; i < m_newFiles.size(); ++i) {
-        m_copyIndex = i;
-        placeFile(m_newFiles.at(i));
-        emit copyProgress(i + 1);
+    for (int first = 0; first < m_newFiles.size();) {
+        QList<MySourceFile *> batch;
+        qint64 bytes = 0;
+        while (first + batch.size() < m_newFiles.size() && batch.size() < m_batchFiles && bytes < BATCH_BYTES) {
+            batch << m_newFiles.at(first + batch.size());
+            bytes += qMax<qint64>(batch.last()->size(), 0);
+        }
+        placeBatch(batch, first);
+        first += batch.size();
+        emit copyProgress(first);
     }
+}
+
+// Chooses the place of one file and writes its copy line. False when the file stays where it is.
+// settled tells whether the file could be taken when the batch was looked at.
+bool ArrangementRun::choosePlace(MySourceFile *file, bool settled, Pending &pending)
+{
+    const Entry *original = editedOriginal(file->objectName());
+    for (;;) {
+        if (m_vacant.isEmpty() && !refillVacant())
+            return false;
+        const Remark remark(m_vacant.takeFirst());
+        const QString copyPath = ArrangementJournal::copyPathOf(m_box, remark, file->ext());
+        MyAbcFile *abcFile = m_box->abcFile(remark);
+        if (abcFile && placeTaken(copyPath)) {
+            log(tr("(!) The place %1 holds a file that no entry names, another place is taken").arg(copyPath));
+            ++m_passedOver;
+            continue;
+        }
+        log(QStringLiteral("%1").arg(m_added + m_choosing + 1, 5)
+            + tr(" Copy %1 to %2 (%3)").arg(file->completeName(), copyPath, remark.remark()));
+        if (!abcFile) {
+            log(tr("(!) Try is not success..."));
+            return false;
+        }
+        // A file still being written is left for a later run; the place stays vacant.
+        if (!settled) {
+            m_vacant.prepend(remark.remark());
+            dropChangedCopy(file, QString());
+            return false;
+        }
+        pending.file = file;
+        pending.remark = remark;
+        pending.copyPath = copyPath;
+        pending.abcFile = abcFile;
+        pending.edited = original != nullptr;
+        if (original)
+            pending.original = *original;
+        return true;
+    }
+}
+
+// One batch from choosing its places to their entries. A file named after a place chosen in this batch
+// edits an object whose entry is not made yet: it and the files after it go in the next batch. The files
+// whose place turned out to be taken meanwhile are placed again, each at another place. first is the
+// position of the batch's first file among the new files, -1 for such a second try.
+void ArrangementRun::placeBatch(const QList<MySourceFile *> &files, int first)
+{
+    QList<Pending> pending;
+    QSet<QString> chosen;
+    QList<MySourceFile *> deferred;
+    // Whether each file may be taken now is asked beside the window: a look and a lease per file.
+    std::vector<char> settled(size_t(files.size()), 0);
+    WorkPool::forEach(files.size(), [&settled, &files](int i) { settled[size_t(i)] = files.at(i)->settled(); });
+    m_choosing = 0;
+    for (int i = 0; i < files.size(); ++i) {
+        MySourceFile *file = files.at(i);
+        if (chosen.contains(file->objectName())) {
+            deferred = files.mid(i);
+            break;
+        }
+        if (first >= 0)
+            m_copyIndex = first + i;
+        Pending one;
+        if (!choosePlace(file, settled[size_t(i)], one))
+            continue;
+        chosen.insert(one.remark.remark());
+        pending << one;
+        ++m_choosing;
+    }
+    m_choosing = 0;
+    const auto later = [this, &deferred, first, &files] {
+        if (!deferred.isEmpty())
+            placeBatch(deferred, first >= 0 ? first + int(files.size() - deferred.size()) : -1);
+    };
+    if (pending.isEmpty()) {
+        later();
+        return;
+    }
+    QList<ArrangementJournal::Announced> announced;
+    for (const Pending &one : qAsConst(pending)) {
+        const QString oldPrime = one.edited ? one.original.getField(Entry::ResembleField) : QString();
+        announced << ArrangementJournal::Announced{one.remark, one.file->size(), one.file->modifiedNs(), oldPrime,
+                                                   one.file->name()};
+    }
+    if (!m_journal->placeAll(announced)) {
+        for (int i = 0; i < pending.size(); ++i)
+            log(tr("(!) Try is not success..."));
+        later();
+        return;
+    }
+    crashPoint();
+
+    // Copied, read back and made read-only beside the window; the log written meanwhile takes the lines so
+    // far in one opening of the file.
+    // The copy holds what the checksum describes only if the source did not change meanwhile: it is
+    // looked at once more after its copy.
+    enum Outcome { NotCopied, Copied, Differs };
+    std::vector<Outcome> outcomes(size_t(pending.size()), NotCopied);
+    std::vector<QString> sources;
+    std::vector<QString> targets;
+    std::vector<const MySourceFile *> incoming;
+    for (const Pending &one : qAsConst(pending)) {
+        sources.push_back(one.file->completeName());
+        targets.push_back(one.copyPath);
+        incoming.push_back(one.file);
+    }
+    const QStringList logLines = takeLog();
+    MyLogFile *logFile = m_logFile;
+    const int count = int(pending.size());
+    WorkPool::forEach(count + 1, [&](int i) {
+        if (i == count) {
+            logFile->addLines(logLines);
+            return;
+        }
+        if (!AltQFile(sources[size_t(i)]).copyUnsynced(targets[size_t(i)]))
+            return;
+        if (!AltQFile::sameContent(sources[size_t(i)], targets[size_t(i)]) || !incoming[size_t(i)]->settled()) {
+            outcomes[size_t(i)] = Differs;
+            return;
+        }
+        QFile::setPermissions(targets[size_t(i)],
+                              QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther);
+        outcomes[size_t(i)] = Copied;
+    });
+    crashPoint();
+
+    QList<MySourceFile *> again;
+    for (int i = 0; i < pending.size(); ++i) {
+        const Pending &one = pending.at(i);
+        if (outcomes[size_t(i)] == NotCopied) {
+            // A failed copy removes what it wrote; a file there now came from elsewhere and is kept.
+            if (!placeTaken(one.copyPath)) {
+                log(tr("(!) Try is not success..."));
+                continue;
+            }
+            m_journal->keep(one.remark);
+            ++m_passedOver;
+            log(tr("(!) The place %1 holds a file that no entry names, another place is taken").arg(one.copyPath));
+            again << one.file;
+            continue;
+        }
+        if (outcomes[size_t(i)] == Differs) {
+            dropChangedCopy(one.file, one.copyPath);
+            continue;
+        }
+        enter(one);
+    }
+    for (MySourceFile *file : qAsConst(again))
+        placeBatch({file}, -1);
+    later();
+}
+
+// The copy is whole: its entry goes into the catalogue in memory, which is stored after the copies.
+void ArrangementRun::enter(const Pending &one)
+{
+    const Entry entry = one.edited ? editedEntry(one.original, one.remark, one.file) : newEntry(one.remark, one.file);
+    if (!one.edited) {
+        m_box->makeSubFile(one.remark.remark() + QLatin1Char('\n') + entry.getField(Entry::CaptionField)
+                           + QLatin1Char('\n') + entry.getField(Entry::DateField));
+    }
+    crashPoint();
+    one.abcFile->update(entry);
+    // Only a copy that made it relinks the group: a failed one would leave it pointing at nothing.
+    if (one.edited)
+        m_resembleMap.insert(one.original.getField(Entry::ResembleField), one.remark.remark());
+    if (!m_modified.contains(one.abcFile))
+        m_modified << one.abcFile;
+    // The source is deleted only once the abc file holding this entry is stored.
+    m_placements[one.abcFile] << Placement{one.file, one.copyPath, one.remark, one.edited};
+    one.abcFile->markEntry(entry, 0);
+    ++m_added;
+    if (one.edited)
+        ++m_edited;
 }
 
 // The stored entry that an incoming file edits: its base name is the remark of an object of the box.
@@ -406,84 +609,6 @@ bool ArrangementRun::placeTaken(const QString &copyPath) const
     return copy.exists() || copy.isSymLink() || sub.exists() || sub.isSymLink();
 }
 
-void ArrangementRun::placeFile(MySourceFile *file)
-{
-    const Entry *original = editedOriginal(file->objectName());
-    Remark remark;
-    QString copyPath;
-    MyAbcFile *abcFile = nullptr;
-    for (;;) {
-        if (m_vacant.isEmpty() && !refillVacant())
-            return;
-        remark = Remark(m_vacant.takeFirst());
-        copyPath = ArrangementJournal::copyPathOf(m_box, remark, file->ext());
-        abcFile = m_box->abcFile(remark);
-        if (abcFile && placeTaken(copyPath)) {
-            log(tr("(!) The place %1 holds a file that no entry names, another place is taken").arg(copyPath));
-            ++m_passedOver;
-            continue;
-        }
-        log(QStringLiteral("%1").arg(m_added + 1, 5)
-            + tr(" Copy %1 to %2 (%3)").arg(file->completeName(), copyPath, remark.remark()));
-        if (!abcFile) {
-            log(tr("(!) Try is not success..."));
-            return;
-        }
-        // A file still being written is left for a later run; the place stays vacant.
-        if (!file->settled()) {
-            m_vacant.prepend(remark.remark());
-            dropChangedCopy(file, QString());
-            return;
-        }
-        const QString oldPrime = original ? original->getField(Entry::ResembleField) : QString();
-        if (!m_journal->place(remark, file->size(), file->modifiedNs(), oldPrime, file->name())) {
-            log(tr("(!) Try is not success..."));
-            return;
-        }
-        crashPoint();
-        // The copy and its sync to disk happen beside the window.
-        bool copied = false;
-        const QString sourcePath = file->completeName();
-        WorkPool::run([&copied, &sourcePath, &copyPath] { copied = AltQFile(sourcePath).copy(copyPath); });
-        if (copied)
-            break;
-        // A failed copy removes what it wrote; a file there now came from elsewhere and is kept.
-        if (!placeTaken(copyPath)) {
-            log(tr("(!) Try is not success..."));
-            return;
-        }
-        m_journal->keep(remark);
-        ++m_passedOver;
-        log(tr("(!) The place %1 holds a file that no entry names, another place is taken").arg(copyPath));
-    }
-    crashPoint();
-    // The copy holds what the checksum describes only if the source did not change meanwhile.
-    if (!file->settled() || QFileInfo(copyPath).size() != file->size()) {
-        dropChangedCopy(file, copyPath);
-        return;
-    }
-    QFile::setPermissions(copyPath, QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther);
-
-    const Entry entry = original ? editedEntry(*original, remark, file) : newEntry(remark, file);
-    if (!original) {
-        m_box->makeSubFile(remark.remark() + QLatin1Char('\n') + entry.getField(Entry::CaptionField) + QLatin1Char('\n')
-                           + entry.getField(Entry::DateField));
-    }
-    crashPoint();
-    abcFile->update(entry);
-    // Only a copy that made it relinks the group: a failed one would leave it pointing at nothing.
-    if (original)
-        m_resembleMap.insert(original->getField(Entry::ResembleField), remark.remark());
-    if (!m_modified.contains(abcFile))
-        m_modified << abcFile;
-    // The source is deleted only once the abc file holding this entry is stored.
-    m_placements[abcFile] << Placement{file, copyPath, remark, original != nullptr};
-    abcFile->markEntry(entry, 0);
-    ++m_added;
-    if (original)
-        ++m_edited;
-}
-
 // The source changed after its checksum was taken: its copy (if any) goes, the source waits.
 void ArrangementRun::dropChangedCopy(MySourceFile *file, const QString &copyPath)
 {
@@ -533,8 +658,9 @@ void ArrangementRun::storeAbcFiles()
         if (!m_placements.contains(abcFile))
             order << abcFile;
     }
-    // The copies' data is on the disk already; the folders made for them must be too.
-    syncPlacedFolders();
+    // The copies and the folders made for them reach the disk before the catalogue names them.
+    syncPlacements();
+    flushLog();
     QSet<MyAbcFile *> stored;
     QSet<MyAbcFile *> storeAgain;
     QList<MyAbcFile *> settled;
@@ -573,30 +699,84 @@ bool ArrangementRun::storeOffThread(MyAbcFile *abcFile)
     return stored;
 }
 
-// The first-level folders of the places and the box folder, in which this run may have made folders.
-void ArrangementRun::syncPlacedFolders()
+// All copies of the run and the folders that hold them, synced side by side on the pool: their data, the
+// second-level folders with their entries, the first-level folders and the box folder, in which this run
+// may have made folders. A copy whose data or folder entry cannot be synced leaves the box again and its
+// source stays.
+void ArrangementRun::syncPlacements()
 {
+    QStringList paths;
+    std::vector<char> isFolder;
     QSet<QString> folders;
     for (auto it = m_placements.cbegin(); it != m_placements.cend(); ++it) {
+        for (const Placement &placement : it.value()) {
+            paths << placement.copyPath;
+            isFolder.push_back(0);
+        }
+        paths << it.key()->path();
+        isFolder.push_back(1);
         if (QObject *firstLevel = it.key()->parent() ? it.key()->parent()->parent() : nullptr)
             folders.insert(static_cast<MyAbcFolder *>(firstLevel)->completeName());
     }
-    if (folders.isEmpty())
+    if (paths.isEmpty())
         return;
-    for (const QString &folder : qAsConst(folders))
-        syncFolder(folder);
-    syncFolder(m_box->completeName());
+    const int placedCount = paths.size();
+    folders.insert(m_box->completeName());
+    paths << folders.values();
+    isFolder.resize(size_t(paths.size()), 1);
+    std::vector<char> synced(size_t(paths.size()), 0);
+    WorkPool::forEach(paths.size(), [&synced, &paths, &isFolder](int i) {
+        synced[size_t(i)] = isFolder[size_t(i)] ? AltQFile::syncFolder(paths.at(i)) : AltQFile::syncData(paths.at(i));
+    });
+    for (int i = placedCount; i < paths.size(); ++i) {
+        if (!synced[size_t(i)])
+            log(tr("(!) Can not sync folder %1").arg(paths.at(i)));
+    }
+    const QSet<MyAbcFile *> nothingStored;
+    QSet<MyAbcFile *> unused;
+    int index = 0;
+    for (auto it = m_placements.begin(); it != m_placements.end();) {
+        const int first = index;
+        index += it.value().size();
+        const bool folderSynced = synced[size_t(index++)];
+        if (!folderSynced)
+            log(tr("(!) Can not sync folder %1").arg(it.key()->path()));
+        QList<Placement> kept;
+        for (int i = 0; i < it.value().size(); ++i) {
+            const Placement &placement = it.value().at(i);
+            if (folderSynced && synced[size_t(first + i)]) {
+                kept << placement;
+                continue;
+            }
+            if (folderSynced)
+                log(tr("(!) Can not sync file %1").arg(placement.copyPath));
+            withdraw(it.key(), placement, nothingStored, unused);
+            log(tr("(!) Not stored, the file stays in the source folder: %1").arg(placement.source->completeName()));
+        }
+        if (kept.isEmpty()) {
+            it = m_placements.erase(it);
+        } else {
+            it.value() = kept;
+            ++it;
+        }
+    }
 }
 
-// The entries of these copies are on disk now: their sources can go.
+// The entries of these copies are on disk now: their sources can go, removed side by side on the pool.
 void ArrangementRun::settle(MyAbcFile *abcFile)
 {
     const QList<Placement> placements = m_placements.take(abcFile);
-    for (const Placement &placement : placements) {
-        if (!QFile::remove(placement.source->completeName()))
-            log(tr("(!) Can not remove source file %1").arg(placement.source->completeName()));
-        crashPoint();
-        delete placement.source;
+    QStringList sources;
+    for (const Placement &placement : placements)
+        sources << placement.source->completeName();
+    std::vector<char> removed(size_t(sources.size()), 0);
+    WorkPool::forEach(sources.size(),
+                      [&removed, &sources](int i) { removed[size_t(i)] = QFile::remove(sources.at(i)); });
+    crashPoint();
+    for (int i = 0; i < placements.size(); ++i) {
+        if (!removed[size_t(i)])
+            log(tr("(!) Can not remove source file %1").arg(sources.at(i)));
+        delete placements.at(i).source;
     }
 }
 
@@ -637,26 +817,27 @@ void ArrangementRun::withdraw(MyAbcFile *abcFile, const Placement &placement, co
     }
 }
 
-// Just before the catalogue makes the copies the box's own and their sources go, each copy is read back
-// (all side by side on the pool) and must hold what its source's checksum describes; then each source is
-// looked at once more: one that a process opened for writing meanwhile, or that changed, waits for a
-// later run.
+// Each copy was read back against its source when it was made. Just before the catalogue makes the copies
+// the box's own and their sources go, each source is looked at once more (all side by side on the pool):
+// one that a process opened for writing meanwhile, or that changed, waits for a later run.
 void ArrangementRun::dropStillWritten()
 {
-    QStringList copies;
+    QList<const Placement *> all;
     for (auto it = m_placements.cbegin(); it != m_placements.cend(); ++it) {
         for (const Placement &placement : it.value())
-            copies << placement.copyPath;
+            all << &placement;
     }
-    const QStringList sums = MySourceFile::computeCheckSums(copies, {}, QEventLoop::ExcludeUserInputEvents);
+    std::vector<char> settled(size_t(all.size()), 0);
+    WorkPool::forEach(
+        all.size(), [&settled, &all](int i) { settled[size_t(i)] = all.at(i)->source->settled(); }, {},
+        QEventLoop::ExcludeUserInputEvents);
     const QSet<MyAbcFile *> nothingStored;
     QSet<MyAbcFile *> unused;
     int index = 0;
     for (auto it = m_placements.begin(); it != m_placements.end();) {
         QList<Placement> kept;
         for (const Placement &placement : qAsConst(it.value())) {
-            const bool whole = sums.value(index++) == placement.source->checkSum();
-            if (whole && placement.source->settled()) {
+            if (settled[size_t(index++)]) {
                 kept << placement;
                 continue;
             }
@@ -694,5 +875,10 @@ void ArrangementRun::finish()
     if (m_added == 0)
         m_box->restoreMarked();
     log(tr("New files added to the box: %1 (Total: %2, remains: %3)").arg(m_added).arg(newCount()).arg(remainsCount()));
-    m_logFile->closeLog();
+    const QStringList lines = takeLog();
+    MyLogFile *logFile = m_logFile;
+    WorkPool::run([logFile, &lines] {
+        logFile->addLines(lines);
+        logFile->closeLog();
+    });
 }

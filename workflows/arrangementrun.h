@@ -27,9 +27,10 @@ class MySssFile;
 // frame and the benchmark run the same code; the frame follows the stages through the signals.
 //
 // The run's decisions are taken on the calling (GUI) thread in the same order as ever; what takes long
-// (checksums, the extractor, copies and catalogue files synced to disk) runs beside it on the work pool
-// while the calling thread keeps serving its events, so the window repaints and answers. Results are the
-// same whatever the pool's size.
+// (checksums, the extractor, copies and catalogue files synced to disk, sources removed, the log written)
+// runs beside it on the work pool while the calling thread keeps serving its events, so the window
+// repaints and answers. Results are the same whatever the pool's size. The copies go in batches, each
+// announced in the journal by one synced record; they are synced to disk together, not one by one.
 //
 // A source file is deleted only after its copy's data, the stored abc file that holds its entry and the
 // folder entries of both are on the disk. Should a store fail, the copies of that abc file are taken
@@ -46,6 +47,10 @@ public:
     static const int NAMES_COUNT = FolderNames::COUNT;
     // The journal of the run in progress, in the base folder; hidden, so no listing takes it for a unit.
     static const QString JOURNAL_NAME;
+    // A batch of copies: as many files as make the journal's one sync per batch cheap, few enough bytes
+    // that the window's progress moves and little is copied again after a kill.
+    static const int BATCH_FILES = 64;
+    static constexpr qint64 BATCH_BYTES = 256 * 1024 * 1024;
 
     // The box must sit in a unit tree that has the source folder, the session file and the log.
     explicit ArrangementRun(AnyBox *box, QObject *parent = nullptr);
@@ -135,11 +140,25 @@ private:
     bool refillVacant();
     bool makeVacantSpace(MyAbcFolder *firstLevel, int &shortage);
     MyAbcFolder *nextFirstLevelFolder(int &candidate);
+    // A place chosen for one file, announced in the journal before its copy is made.
+    struct Pending
+    {
+        MySourceFile *file = nullptr;
+        Remark remark;
+        QString copyPath;
+        MyAbcFile *abcFile = nullptr;
+        bool edited = false;
+        // The entry an edited version takes its description from, as it was when the place was chosen.
+        Entry original;
+    };
+
     void copyFiles();
-    void placeFile(MySourceFile *file);
+    bool choosePlace(MySourceFile *file, bool settled, Pending &pending);
+    void placeBatch(const QList<MySourceFile *> &files, int first);
+    void enter(const Pending &one);
     bool placeTaken(const QString &copyPath) const;
     void dropChangedCopy(MySourceFile *file, const QString &copyPath);
-    void syncPlacedFolders();
+    void syncPlacements();
     const Entry *editedOriginal(const QString &baseName) const;
     Entry newEntry(const Remark &remark, MySourceFile *file) const;
     Entry editedEntry(const Entry &original, const Remark &remark, MySourceFile *file) const;
@@ -155,6 +174,8 @@ private:
     void recordSession(const QString &annotation);
     void finish();
     void log(const QString &line);
+    QStringList takeLog();
+    void flushLog();
 
     AnyBox *m_box;
     MySrcFolder *m_srcFolder;
@@ -176,6 +197,9 @@ private:
     int m_candidate = 0;
     int m_passedOver = 0;
     int m_copyIndex = 0;
+    // The places chosen so far in the batch being prepared: their copy lines count them.
+    int m_choosing = 0;
+    QStringList m_pendingLog;
     QHash<QString, QString> m_resembleMap;
     QList<MyAbcFile *> m_modified;
     QSet<MyAbcFolder *> m_madeFolders;
@@ -193,5 +217,6 @@ private:
     std::unique_ptr<ArrangementJournal> m_journal;
     // Tests kill the run at this file-system step (environment TESSARY_TEST_CRASH_STEP); 0 never.
     int m_crashStep = 0;
+    int m_batchFiles = BATCH_FILES;
     int m_step = 0;
 };
