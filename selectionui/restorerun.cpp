@@ -1,5 +1,6 @@
 #include "restorerun.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QEventLoop>
@@ -7,6 +8,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTime>
+
+#include <numeric>
+#include <vector>
 
 #include "altqfile.h"
 #include "anybox.h"
@@ -17,6 +21,7 @@
 #include "mysourcefile.h"
 #include "mywrdfile.h"
 #include "remark.h"
+#include "workpool.h"
 
 static const QString LOG_TITLE = QStringLiteral("RESTORE");
 static const QFile::Permissions EVERYONE_READ_WRITE = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
@@ -31,10 +36,42 @@ RestoreRun::RestoreRun(AnyBox *box, const QString &destination, QObject *parent)
 {
     if (!m_box)
         return;
+    m_selected = m_box->markedEntriesCount();
+}
+
+void RestoreRun::sumSelectedBytes()
+{
+    if (m_sized || !m_box)
+        return;
+    // The paths are made here, where the entries live, letting events through now and then; the disk
+    // is asked on the pool.
     const QList<Entry *> entries = m_box->markedEntries();
-    m_selected = entries.size();
-    for (const Entry *entry : entries)
-        m_selectedBytes += QFileInfo(m_box->objectPath(*entry)).size();
+    QStringList paths;
+    paths.reserve(entries.size());
+    QElapsedTimer slice;
+    slice.start();
+    for (int i = 0; i < entries.size(); ++i) {
+        paths << m_box->objectPath(*entries.at(i));
+        if ((i & 1023) == 1023 && slice.elapsed() >= 50) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            slice.restart();
+        }
+    }
+    const int chunk = 2048;
+    const int chunks = (paths.size() + chunk - 1) / chunk;
+    std::vector<qint64> sums(size_t(qMax(0, chunks)), 0);
+    WorkPool::forEach(
+        chunks,
+        [&paths, &sums, chunk](int c) {
+            qint64 sum = 0;
+            const int end = qMin(paths.size(), (c + 1) * chunk);
+            for (int i = c * chunk; i < end; ++i)
+                sum += QFileInfo(paths.at(i)).size();
+            sums[size_t(c)] = sum;
+        },
+        std::function<void(int)>(), QEventLoop::ExcludeUserInputEvents);
+    m_selectedBytes = std::accumulate(sums.begin(), sums.end(), qint64(0));
+    m_sized = true;
 }
 
 qint64 RestoreRun::elapsedMs() const
@@ -54,6 +91,7 @@ bool RestoreRun::run()
 {
     if (m_ran || !m_box)
         return false;
+    sumSelectedBytes();
     m_clock.start();
     if (m_logFile)
         m_logFile->openLog(LOG_TITLE);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QTimer>
 
 #include "anybox.h"
 #include "backuprun.h"
@@ -12,7 +13,14 @@
 #include "mirrorcheck.h"
 #include "mymessagebox.h"
 #include "repairrun.h"
+#include "verifyreport.h"
 #include "verifyrun.h"
+
+// Findings shown in full per check; the others are counted and go to the report file.
+static const int REPORT_ROWS = 1000;
+// Up to this many entries the scan takes a few milliseconds and the frame opens with its verdicts; a
+// larger box shows the frame first and scans behind its progress bar.
+static const unsigned SCAN_AT_ONCE_ENTRIES = 2000;
 
 VerifyDialog::VerifyDialog(AnyBox *box, QFrame *parent)
     : QFrame(parent)
@@ -32,7 +40,18 @@ VerifyDialog::VerifyDialog(AnyBox *box, QFrame *parent)
     connect(backupButton, &QPushButton::clicked, this, &VerifyDialog::pressBackupButton);
     connect(mirrorButton, &QPushButton::clicked, this, &VerifyDialog::pressMirrorButton);
     connect(repairButton, &QPushButton::clicked, this, &VerifyDialog::pressRepairButton);
-    scanBox();
+    if (m_box->getCount() <= SCAN_AT_ONCE_ENTRIES) {
+        scanBox();
+        return;
+    }
+    setShown({mode, label_B, sssStatus, sssStatusDetail, label_C, wrdStatus, wrdStatusDetail, label_D, abcStatus,
+             abcProgress, abcStatusDetail, label_E, fileStatus, fileStatusDetail, label_M, mirrorStatus,
+             mirrorStatusDetail, mirrorButton, repairButton, copyGroup}, false);
+    scanProgress->setRange(0, 0);
+    label_A->show();
+    label_F->show();
+    scanProgress->show();
+    QTimer::singleShot(0, this, &VerifyDialog::scanBox);
 }
 
 // A pass over the backup that is still running ends with the frame.
@@ -44,7 +63,9 @@ VerifyDialog::~VerifyDialog()
 // The scan of the box and its four verdicts; again after a repair, so they show the repaired box.
 void VerifyDialog::scanBox()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The main window leaves the frame in place until the verdicts are shown.
+    FrameAtWork atWork(this);
+    m_scanning = true;
     delete m_mirror;
     m_mirror = nullptr;
     delete m_run;
@@ -80,23 +101,39 @@ void VerifyDialog::scanBox()
     repairButton->setEnabled(false);
     if (m_allPassed)
         backupButton->setFocus();
-    QApplication::restoreOverrideCursor();
+    m_scanning = false;
+    emit scanFinished();
 }
 
+// Each check's report shows its first findings; the rest are counted in one line and written to the
+// report file, so that the report stays small however many entries the box holds.
 void VerifyDialog::runChecks()
 {
     QString report;
+    VerifyReport reportFile(VerifyReport::pathFor(m_box));
+    m_reportPath.clear();
+    const auto more = [this, &reportFile](const VerifyRun::Cap &cap) {
+        if (cap.hidden() == 0)
+            return QString();
+        m_reportPath = reportFile.path();
+        return QStringLiteral("<p>")
+               + tr("and %Ln more findings of this kind, listed in the file %1", "", cap.hidden())
+                     .arg(QDir::toNativeSeparators(reportFile.path()).toHtmlEscaped())
+               + QStringLiteral("</p>");
+    };
     setShown({label_B, sssStatus, sssStatusDetail}, true);
     setStatusLabel(sssStatus, Scanning);
-    m_sssState = sssOk(m_run->sssPath(), report) ? Passed : Caution;
-    sssStatusDetail->setHtml(report);
+    VerifyRun::Cap sssCap(REPORT_ROWS, reportFile.sink());
+    m_sssState = m_run->sssOk(m_run->sssPath(), report, &sssCap) ? Passed : Caution;
+    sssStatusDetail->setHtml(report + more(sssCap));
     setStatusLabel(sssStatus, m_sssState);
     repaintNow();
 
     setShown({label_C, wrdStatus, wrdStatusDetail}, true);
     setStatusLabel(wrdStatus, Scanning);
-    m_wrdState = wrdOk(m_run->wrdPath(), report) ? Passed : Caution;
-    wrdStatusDetail->setHtml(report);
+    VerifyRun::Cap wrdCap(REPORT_ROWS, reportFile.sink());
+    m_wrdState = m_run->wrdOk(m_run->wrdPath(), report, &wrdCap) ? Passed : Caution;
+    wrdStatusDetail->setHtml(report + more(wrdCap));
     setStatusLabel(wrdStatus, m_wrdState);
     repaintNow();
 
@@ -107,22 +144,29 @@ void VerifyDialog::runChecks()
     abcProgress->setValue(abcPaths.isEmpty() ? 1 : 0);
     bool abcPassed = true;
     QString abcReports;
+    VerifyRun::Cap abcCap(REPORT_ROWS, reportFile.sink());
     for (int i = 0; i < abcPaths.size(); ++i) {
-        if (!abcOk(abcPaths.at(i), report))
+        // Once the report is full, the further files only add to the count and the report file.
+        const bool full = abcCap.full();
+        if (!m_run->abcOk(abcPaths.at(i), report, &abcCap))
             abcPassed = false;
-        abcReports += report;
+        if (!full)
+            abcReports += report;
         abcProgress->setValue(i + 1);
         repaintNow();
     }
     m_abcState = abcPassed ? Passed : Caution;
-    abcStatusDetail->setHtml(abcReports);
+    abcStatusDetail->setHtml(abcReports + more(abcCap));
     setStatusLabel(abcStatus, m_abcState);
 
     setShown({label_E, fileStatus, fileStatusDetail}, true);
     setStatusLabel(fileStatus, Scanning);
-    m_fileState = fileOk(report) ? Passed : Caution;
-    fileStatusDetail->setHtml(report);
+    VerifyRun::Cap fileCap(REPORT_ROWS, reportFile.sink());
+    m_fileState = m_run->fileOk(report, &fileCap) ? Passed : Caution;
+    fileStatusDetail->setHtml(report + more(fileCap));
     setStatusLabel(fileStatus, m_fileState);
+    if (!reportFile.commit())
+        m_reportPath.clear();
     repaintNow();
 }
 

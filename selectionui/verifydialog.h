@@ -35,6 +35,13 @@ public:
     // The backup's state: 0 not run, 1 actual, 2 backup folder not created, 3 a sub-folder not created,
     // 4 copy failed.
     int backupState() const { return m_backupState; }
+    bool isScanning() const { return m_scanning; }
+    // The file holding the findings the report leaves out; empty when it leaves none out.
+    QString reportPath() const { return m_reportPath; }
+
+signals:
+    // The verdicts are shown.
+    void scanFinished();
 
 public slots:
     void pressBackupButton();
@@ -82,6 +89,8 @@ private:
     int m_repaired = -1;
     int m_notRepaired = 0;
     int m_backupState = 0;
+    bool m_scanning = false;
+    QString m_reportPath;
     // Where a running backup is: 0 not started, 1 creating folders, 2 copying files.
     int m_backupStage = 0;
 };

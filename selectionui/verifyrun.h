@@ -7,6 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+#include "datecache.h"
 #include "entry.h"
 
 class AnyBox;
@@ -33,6 +36,31 @@ public:
         bool present = false;
     };
 
+    // The findings of one check as the frame shows them: the first limit rows in full, the others only
+    // counted there and handed to the sink (a report file), one line each.
+    class Cap
+    {
+    public:
+        explicit Cap(int limit, const std::function<void(const QString &)> &sink = {})
+            : m_limit(limit)
+            , m_sink(sink)
+        {
+        }
+        int hidden() const { return m_hidden; }
+        bool full() const { return m_shown >= m_limit; }
+        // True when the row is to be shown; otherwise it is counted and handed on.
+        bool take(const QString &line);
+        // Text handed on before the rows of a file, when any of them are.
+        void setHeading(const QString &heading) { m_heading = heading; }
+
+    private:
+        int m_limit;
+        int m_shown = 0;
+        int m_hidden = 0;
+        std::function<void(const QString &)> m_sink;
+        QString m_heading;
+    };
+
     explicit VerifyRun(AnyBox *box, QObject *parent = nullptr);
 
     // Files in the box's two levels of two-letter folders (abc files included): the scan's length.
@@ -46,6 +74,13 @@ public:
     bool wrdOk(const QString &path, QString &report) const;
     bool abcOk(const QString &path, QString &report) const;
     bool fileOk(QString &report) const;
+    // The same checks with their rows capped; cap counts what is left out.
+    bool sssOk(const QString &path, QString &report, Cap *cap) const;
+    bool wrdOk(const QString &path, QString &report, Cap *cap) const;
+    bool abcOk(const QString &path, QString &report, Cap *cap) const;
+    bool fileOk(QString &report, Cap *cap) const;
+    // The number of entries read from the abc files.
+    int entryCount() const { return m_entryCount; }
 
     QString sssPath() const { return m_sssPath; }
     QString wrdPath() const { return m_wrdPath; }
@@ -79,9 +114,9 @@ private:
     void readSss();
     void readAbc(const QString &path);
     bool isSubFile(const QString &fileName) const;
-    void scanStoredFile(const QString &abcPath, const QString &folderPath, const QString &fileName,
-                        const QString &digest);
-    QString entryFindings(const QString &abcPath, const QString &folderA, const QString &folderB,
+    void scanStoredFile(const QString &abcPath, const QString &folderPath, const QString &rema,
+                        const QString &fileName, const QString &digest);
+    QString entryFindings(const QString &boxPath, const QString &folderA, const QString &folderB,
                           const Entry &entry) const;
     static QStringList readLines(const QString &path);
     static QStringList filesOf(const QString &folder);
@@ -115,4 +150,7 @@ private:
     QStringList m_oddPaths;
     QStringList m_backupList;
     int m_fileCount = 0;
+    int m_entryCount = 0;
+    // The same date texts recur all over a box; each is read once.
+    mutable DateCache m_dates;
 };
