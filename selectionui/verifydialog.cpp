@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QTextBrowser>
+#include <QTextCursor>
 #include <QTimer>
 
 #include "anybox.h"
@@ -21,6 +23,8 @@ static const int REPORT_ROWS = 1000;
 // Up to this many entries the scan takes a few milliseconds and the frame opens with its verdicts; a
 // larger box shows the frame first and scans behind its progress bar.
 static const unsigned SCAN_AT_ONCE_ENTRIES = 2000;
+// A report longer than this is laid out block by block, the window repainting in between.
+static const int REPORT_AT_ONCE_CHARS = 30000;
 
 VerifyDialog::VerifyDialog(AnyBox *box, QFrame *parent)
     : QFrame(parent)
@@ -143,7 +147,7 @@ void VerifyDialog::runChecks()
     abcProgress->setRange(0, qMax(1, abcPaths.size()));
     abcProgress->setValue(abcPaths.isEmpty() ? 1 : 0);
     bool abcPassed = true;
-    QString abcReports;
+    QStringList abcReports;
     VerifyRun::Cap abcCap(REPORT_ROWS, reportFile.sink());
     for (int i = 0; i < abcPaths.size(); ++i) {
         // Once the report is full, the further files only add to the count and the report file.
@@ -151,12 +155,12 @@ void VerifyDialog::runChecks()
         if (!m_run->abcOk(abcPaths.at(i), report, &abcCap))
             abcPassed = false;
         if (!full)
-            abcReports += report;
+            abcReports << report;
         abcProgress->setValue(i + 1);
         repaintNow();
     }
     m_abcState = abcPassed ? Passed : Caution;
-    abcStatusDetail->setHtml(abcReports + more(abcCap));
+    showReport(abcStatusDetail, abcReports, more(abcCap));
     setStatusLabel(abcStatus, m_abcState);
 
     setShown({label_E, fileStatus, fileStatusDetail}, true);
@@ -168,6 +172,28 @@ void VerifyDialog::runChecks()
     if (!reportFile.commit())
         m_reportPath.clear();
     repaintNow();
+}
+
+// A long report goes in a block at a time: laying out a thousand table rows at once would hold up the
+// window for longer than a repaint should wait.
+void VerifyDialog::showReport(QTextBrowser *browser, const QStringList &blocks, const QString &tail)
+{
+    int length = tail.size();
+    for (const QString &block : blocks)
+        length += block.size();
+    if (length <= REPORT_AT_ONCE_CHARS) {
+        browser->setHtml(blocks.join(QString()) + tail);
+        return;
+    }
+    browser->clear();
+    QTextCursor cursor(browser->document());
+    for (const QString &block : blocks + QStringList{tail}) {
+        if (block.isEmpty())
+            continue;
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertHtml(block);
+        repaintNow();
+    }
 }
 
 bool VerifyDialog::sssOk(const QString &path, QString &report) const

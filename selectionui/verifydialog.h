@@ -12,6 +12,7 @@ class BackupRun;
 class MirrorCheck;
 class QEvent;
 class QLabel;
+class QTextBrowser;
 class VerifyRun;
 
 // The working frame that checks the current box and, when every check passes, backs it up. The scan
@@ -64,6 +65,7 @@ private slots:
 private:
     void scanBox();
     void runChecks();
+    void showReport(QTextBrowser *browser, const QStringList &blocks, const QString &tail);
     void setRepairResult();
     void retranslateThis();
     static void setShown(const QList<QWidget *> &widgets, bool shown);
