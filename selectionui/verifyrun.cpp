@@ -11,6 +11,7 @@
 
 #include "anybox.h"
 #include "constants.h"
+#include "myabcfile.h"
 #include "mysourcefile.h"
 #include "remark.h"
 #include "wholefilecopy.h"
@@ -94,7 +95,7 @@ void VerifyRun::scan()
             const QStringList files = filesOf(folder);
             const QString rema = a + b;
             if (files.contains(NAME_ABC_FILE)) {
-                readAbc(abcPath);
+                readAbc(abcPath, rema);
                 emit fileScanned(++m_fileCount);
             }
             // The folder's stored files are hashed side by side on the work pool; the window repaints
@@ -160,12 +161,23 @@ void VerifyRun::readSss()
     }
 }
 
-void VerifyRun::readAbc(const QString &path)
+void VerifyRun::readAbc(const QString &path, const QString &rema)
 {
     m_backupList << path;
+    if (m_loadedFiles.isEmpty()) {
+        for (MyAbcFile *file : m_box->abcFiles())
+            m_loadedFiles.insert(file->rema(), file);
+    }
+    const MyAbcFile *loaded = m_loadedFiles.value(rema);
     QMap<QString, Entry> &entries = m_abcEntries[path];
     for (const QString &line : readLines(path)) {
-        const Entry entry(line);
+        Entry entry(line);
+        // A line as the box holds it shares the box's text, so the scan does not hold the catalogue twice.
+        if (loaded && entry.Ok()) {
+            const QString held = loaded->getEntryPart(entry.getField(Entry::RemarkField).mid(4), -1);
+            if (held == line)
+                entry.setEntry(held);
+        }
         if (!entry.Ok())
             continue;
         bool ok = false;

@@ -13,6 +13,7 @@
 #include "entry.h"
 
 class AnyBox;
+class MyAbcFile;
 class MyUnit;
 
 // The verification of one box: a scan of the session file, the keyword file, every abc file and every
@@ -112,7 +113,7 @@ private:
     QList<QString> twoLetterFolders(const QString &path) const;
     void readWrd();
     void readSss();
-    void readAbc(const QString &path);
+    void readAbc(const QString &path, const QString &rema);
     bool isSubFile(const QString &fileName) const;
     void scanStoredFile(const QString &abcPath, const QString &folderPath, const QString &rema,
                         const QString &fileName, const QString &digest);
@@ -151,6 +152,8 @@ private:
     QStringList m_backupList;
     int m_fileCount = 0;
     int m_entryCount = 0;
+    // The box's catalogue files in memory, by their four letters.
+    QHash<QString, const MyAbcFile *> m_loadedFiles;
     // The same date texts recur all over a box; each is read once.
     mutable DateCache m_dates;
 };
