@@ -43,30 +43,24 @@ void RestoreRun::sumSelectedBytes()
 {
     if (m_sized || !m_box)
         return;
-    // The paths are made here, where the entries live, letting events through now and then; the disk
-    // is asked on the pool.
+    // The pool gets the entries' lines (shared, not copied) and the box's path; the paths are made and
+    // the disk asked there.
     const QList<Entry *> entries = m_box->markedEntries();
-    QStringList paths;
-    paths.reserve(entries.size());
-    QElapsedTimer slice;
-    slice.start();
-    for (int i = 0; i < entries.size(); ++i) {
-        paths << m_box->objectPath(*entries.at(i));
-        if ((i & 1023) == 1023 && slice.elapsed() >= 50) {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            slice.restart();
-        }
-    }
-    const int chunk = 2048;
-    const int chunks = (paths.size() + chunk - 1) / chunk;
+    QStringList lines;
+    lines.reserve(entries.size());
+    for (const Entry *entry : entries)
+        lines << entry->getAllFields();
+    const QString boxPath = m_box->completeName();
+    const int chunk = 4096;
+    const int chunks = (lines.size() + chunk - 1) / chunk;
     std::vector<qint64> sums(size_t(qMax(0, chunks)), 0);
     WorkPool::forEach(
         chunks,
-        [&paths, &sums, chunk](int c) {
+        [&lines, &sums, &boxPath, chunk](int c) {
             qint64 sum = 0;
-            const int end = qMin(paths.size(), (c + 1) * chunk);
+            const int end = qMin(lines.size(), (c + 1) * chunk);
             for (int i = c * chunk; i < end; ++i)
-                sum += QFileInfo(paths.at(i)).size();
+                sum += QFileInfo(AnyBox::objectPath(boxPath, Entry(lines.at(i)))).size();
             sums[size_t(c)] = sum;
         },
         std::function<void(int)>(), QEventLoop::ExcludeUserInputEvents);

@@ -8,6 +8,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <thread>
 
 #include "anybox.h"
 #include "constants.h"
@@ -15,6 +16,9 @@
 #include "mysourcefile.h"
 #include "remark.h"
 #include "wholefilecopy.h"
+
+// Below this many entries freeing takes a few milliseconds.
+static const int FREE_BEHIND_ENTRIES = 50000;
 
 VerifyRun::VerifyRun(AnyBox *box, QObject *parent)
     : QObject(parent)
@@ -30,6 +34,29 @@ VerifyRun::VerifyRun(AnyBox *box, QObject *parent)
     m_sssPath = pathOf(NAME_SSS_FILE);
     m_wrdPath = pathOf(NAME_WRD_FILE);
     m_tmpPath = pathOf(NAME_TMP_FILE);
+}
+
+// What the scan holds of a large box takes a while to free; another thread frees it, so that closing the
+// frame does not hold up the window. The texts are shared with the box's entries under atomic counts.
+VerifyRun::~VerifyRun()
+{
+    if (m_entryCount < FREE_BEHIND_ENTRIES)
+        return;
+    struct Held
+    {
+        QMap<QString, QMap<QString, Entry>> entries;
+        QHash<QString, QStringList> goodFiles;
+        QHash<QString, QString> goodDigests;
+        QHash<QString, QList<QPair<QString, QString>>> storedFiles;
+        QStringList backupList;
+    };
+    auto held = new Held;
+    held->entries.swap(m_abcEntries);
+    held->goodFiles.swap(m_goodFiles);
+    held->goodDigests.swap(m_goodDigests);
+    held->storedFiles.swap(m_storedFiles);
+    held->backupList.swap(m_backupList);
+    std::thread([held] { delete held; }).detach();
 }
 
 QList<QString> VerifyRun::twoLetterFolders(const QString &path) const

@@ -63,6 +63,7 @@ public:
     };
 
     explicit VerifyRun(AnyBox *box, QObject *parent = nullptr);
+    ~VerifyRun() override;
 
     // Files in the box's two levels of two-letter folders (abc files included): the scan's length.
     int totalFilesInBox() const;
