@@ -45,11 +45,19 @@ void RestoreRun::sumSelectedBytes()
         return;
     // The pool gets the entries' lines (shared, not copied) and the box's path; the paths are made and
     // the disk asked there.
-    const QList<Entry *> entries = m_box->markedEntries();
+    // A catalogue file at a time, letting events through now and then: a million lines take a while.
     QStringList lines;
-    lines.reserve(entries.size());
-    for (const Entry *entry : entries)
-        lines << entry->getAllFields();
+    lines.reserve(m_selected);
+    QElapsedTimer slice;
+    slice.start();
+    for (MyAbcFile *file : m_box->markedAbcFiles()) {
+        for (const Entry *entry : file->markedEntries())
+            lines << entry->getAllFields();
+        if (slice.elapsed() >= 30) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            slice.restart();
+        }
+    }
     const QString boxPath = m_box->completeName();
     const int chunk = 4096;
     const int chunks = (lines.size() + chunk - 1) / chunk;

@@ -12,7 +12,7 @@
 
 static const int FILL_INTERVAL_MS = 500;
 // A long list is read in slices of this length, the window answering in between.
-static const int SLICE_MS = 40;
+static const int SLICE_MS = 25;
 
 DisplayDialog::DisplayDialog(AnyBox *box, QFrame *parent)
     : QFrame(parent)
