@@ -188,12 +188,36 @@ void VerifyDialog::showReport(QTextBrowser *browser, const QStringList &blocks, 
     browser->clear();
     QTextCursor cursor(browser->document());
     for (const QString &block : blocks + QStringList{tail}) {
-        if (block.isEmpty())
-            continue;
-        cursor.movePosition(QTextCursor::End);
-        cursor.insertHtml(block);
-        repaintNow();
+        for (const QString &piece : reportPieces(block)) {
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertHtml(piece);
+            repaintNow();
+        }
     }
+}
+
+// A block cut into tables of a hundred rows at most, each laid out on its own.
+QStringList VerifyDialog::reportPieces(const QString &block)
+{
+    static const QString rowEnd = QStringLiteral("</tr>");
+    static const QString tableOpen = QStringLiteral("<table width = 100%>");
+    static const QString tableClose = QStringLiteral("</table>");
+    const int rowsPerPiece = 100;
+    QStringList pieces;
+    int from = 0;
+    int rows = 0;
+    for (int at = block.indexOf(rowEnd); at >= 0; at = block.indexOf(rowEnd, at + rowEnd.size())) {
+        const int end = at + rowEnd.size();
+        if (++rows < rowsPerPiece || block.midRef(end).trimmed().startsWith(tableClose))
+            continue;
+        pieces << (from == 0 ? QString() : tableOpen) + block.mid(from, end - from) + tableClose;
+        from = end;
+        rows = 0;
+    }
+    const QString rest = (from == 0 ? QString() : tableOpen) + block.mid(from);
+    if (!block.isEmpty())
+        pieces << rest;
+    return pieces;
 }
 
 bool VerifyDialog::sssOk(const QString &path, QString &report) const

@@ -66,6 +66,7 @@ private:
     void scanBox();
     void runChecks();
     void showReport(QTextBrowser *browser, const QStringList &blocks, const QString &tail);
+    static QStringList reportPieces(const QString &block);
     void setRepairResult();
     void retranslateThis();
     static void setShown(const QList<QWidget *> &widgets, bool shown);
