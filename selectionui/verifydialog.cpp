@@ -23,7 +23,8 @@ static const int REPORT_ROWS = 1000;
 // Up to this many entries the scan takes a few milliseconds and the frame opens with its verdicts; a
 // larger box shows the frame first and scans behind its progress bar.
 static const unsigned SCAN_AT_ONCE_ENTRIES = 2000;
-// A report longer than this is laid out block by block, the window repainting in between.
+// On a large box a report longer than this is laid out block by block, the window repainting in between;
+// a small box's report goes in whole, as it always did.
 static const int REPORT_AT_ONCE_CHARS = 30000;
 
 VerifyDialog::VerifyDialog(AnyBox *box, QFrame *parent)
@@ -55,6 +56,7 @@ VerifyDialog::VerifyDialog(AnyBox *box, QFrame *parent)
     label_A->show();
     label_F->show();
     scanProgress->show();
+    m_scanBehind = true;
     QTimer::singleShot(0, this, &VerifyDialog::scanBox);
 }
 
@@ -181,7 +183,7 @@ void VerifyDialog::showReport(QTextBrowser *browser, const QStringList &blocks, 
     int length = tail.size();
     for (const QString &block : blocks)
         length += block.size();
-    if (length <= REPORT_AT_ONCE_CHARS) {
+    if (!m_scanBehind || length <= REPORT_AT_ONCE_CHARS) {
         browser->setHtml(blocks.join(QString()) + tail);
         return;
     }
