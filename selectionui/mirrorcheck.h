@@ -44,7 +44,7 @@ public:
     ~MirrorCheck() override;
 
     // The number of files the pass reads: its progress goes from 0 to this.
-    int total() const { return int(m_hashed.size()); }
+    int total() const { return m_total; }
 
     // The pass on another thread; progress() follows it and finished() ends it, both on this object's
     // thread. Runs once per object.
@@ -88,6 +88,7 @@ private:
     };
 
     QString backupOf(const QString &path) const;
+    void prepare();
     void work(bool here);
     void poll();
     void finish();
@@ -105,6 +106,8 @@ private:
     // Box and backup path of each shared file.
     QList<QPair<QString, QString>> m_shared;
     QSet<QString> m_accounted;
+    QStringList m_backupList;
+    int m_total = 0;
 
     // Written by the pass only; read after it.
     std::vector<Hashed> m_hashed;

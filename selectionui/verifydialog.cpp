@@ -308,7 +308,7 @@ void VerifyDialog::showMirrorFinished()
     scanProgress->hide();
     m_mirrorState = m_mirror->passed() ? Passed : Caution;
     setStatusLabel(mirrorStatus, m_mirrorState);
-    mirrorStatusDetail->setHtml(m_mirror->report());
+    showReport(mirrorStatusDetail, {m_mirror->report()}, QString());
     repairButton->setEnabled(!m_mirror->failed() && !m_mirror->repairable().isEmpty());
     mirrorButton->setEnabled(true);
     copyGroup->setEnabled(m_allPassed);

@@ -262,9 +262,12 @@ void VerifyRun::scanStoredFile(const QString &abcPath, const QString &folderPath
     m_oddPaths << path;
 }
 
+// The abc files in path order hold their remarks in order, and only remarks of their own folder are
+// taken, so the objects come out in remark order without sorting.
 QList<VerifyRun::StoredObject> VerifyRun::storedObjects() const
 {
-    QMap<QString, StoredObject> objects;
+    QList<StoredObject> objects;
+    objects.reserve(m_entryCount);
     for (auto file = m_abcEntries.constBegin(); file != m_abcEntries.constEnd(); ++file) {
         const QString folder = QFileInfo(file.key()).path();
         const QFileInfo folderInfo(folder);
@@ -293,10 +296,10 @@ QList<VerifyRun::StoredObject> VerifyRun::storedObjects() const
                 object.path = folder + QLatin1Char('/') + it.key().mid(4)
                               + (dot < 0 ? QString() : original.mid(dot));
             }
-            objects.insert(object.remark, object);
+            objects << object;
         }
     }
-    return objects.values();
+    return objects;
 }
 
 QString VerifyRun::statusOk()
