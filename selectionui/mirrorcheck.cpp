@@ -29,17 +29,25 @@ MirrorCheck::MirrorCheck(AnyBox *box, const VerifyRun &run, const QString &backu
     , m_basePath(QDir::cleanPath(box->baseUnit()->completeName()))
     , m_backupDir(backupDir.trimmed().isEmpty() ? QString() : QDir::cleanPath(backupDir.trimmed()))
     , m_backupBox(m_backupDir + QLatin1Char('/') + box->name())
-    , m_objects(run.storedObjects())
+    , m_backupList(run.backupList())
+    , m_snapshot(run.snapshot())
+    , m_boxPath(run.boxPath())
     , m_poll(new QTimer(this))
 {
     // Often enough for a moving bar, seldom enough to cost nothing.
     m_poll->setInterval(25);
     connect(m_poll, &QTimer::timeout, this, &MirrorCheck::poll);
+}
+
+// Whatever the backup takes (sub files too) is accounted for; the shared files are compared.
+void MirrorCheck::prepare()
+{
+    m_objects = VerifyRun::storedObjects(m_snapshot);
+    m_snapshot = VerifyRun::Snapshot();
     // The shared files are those outside the box's folders, and its abc files; a stored object is
-    // neither. The paths of the pass are made by the pass itself.
-    m_backupList = run.backupList();
-    const QString boxPrefix = QDir::cleanPath(run.boxPath()) + QLatin1Char('/');
-    const QString givenPrefix = run.boxPath() + QLatin1Char('/');
+    // neither.
+    const QString boxPrefix = QDir::cleanPath(m_boxPath) + QLatin1Char('/');
+    const QString givenPrefix = m_boxPath + QLatin1Char('/');
     const QString abcEnd = QLatin1Char('/') + NAME_ABC_FILE;
     for (const QString &path : qAsConst(m_backupList)) {
         const bool inBox = path.startsWith(boxPrefix) || path.startsWith(givenPrefix);
@@ -47,11 +55,6 @@ MirrorCheck::MirrorCheck(AnyBox *box, const VerifyRun &run, const QString &backu
             m_shared << qMakePair(path, backupOf(path));
     }
     m_total = m_objects.size() + 2 * m_shared.size();
-}
-
-// Whatever the backup takes (sub files too) is accounted for; the shared files are compared.
-void MirrorCheck::prepare()
-{
     m_hashed.reserve(size_t(m_total));
     for (const VerifyRun::StoredObject &object : qAsConst(m_objects)) {
         Hashed hashed;

@@ -43,7 +43,8 @@ public:
     MirrorCheck(AnyBox *box, const VerifyRun &run, const QString &backupDir, QObject *parent = nullptr);
     ~MirrorCheck() override;
 
-    // The number of files the pass reads: its progress goes from 0 to this.
+    // The number of files the pass reads: its progress goes from 0 to this. Known once the pass has
+    // gathered them (0 before).
     int total() const { return m_total; }
 
     // The pass on another thread; progress() follows it and finished() ends it, both on this object's
@@ -107,7 +108,10 @@ private:
     QList<QPair<QString, QString>> m_shared;
     QSet<QString> m_accounted;
     QStringList m_backupList;
-    int m_total = 0;
+    std::atomic<int> m_total{0};
+    // What the pass gathers its objects from; emptied once it has.
+    VerifyRun::Snapshot m_snapshot;
+    QString m_boxPath;
 
     // Written by the pass only; read after it.
     std::vector<Hashed> m_hashed;

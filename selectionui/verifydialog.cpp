@@ -287,7 +287,8 @@ void VerifyDialog::pressMirrorButton()
     m_mirrorState = Scanning;
     setStatusLabel(mirrorStatus, m_mirrorState);
     mirrorStatusDetail->clear();
-    scanProgress->setRange(0, qMax(1, m_mirror->total()));
+    // A busy bar until the pass knows how many files it reads.
+    scanProgress->setRange(0, 0);
     scanProgress->setValue(0);
     label_F->show();
     scanProgress->show();
@@ -298,6 +299,8 @@ void VerifyDialog::pressMirrorButton()
 
 void VerifyDialog::showMirrorProgress(int done)
 {
+    if (scanProgress->maximum() == 0 && m_mirror && m_mirror->total() > 0)
+        scanProgress->setRange(0, m_mirror->total());
     scanProgress->setValue(qMin(done, scanProgress->maximum()));
 }
 

@@ -266,8 +266,21 @@ void VerifyRun::scanStoredFile(const QString &abcPath, const QString &folderPath
 // taken, so the objects come out in remark order without sorting.
 QList<VerifyRun::StoredObject> VerifyRun::storedObjects() const
 {
+    return storedObjects(snapshot());
+}
+
+VerifyRun::Snapshot VerifyRun::snapshot() const
+{
+    return Snapshot{m_abcEntries, m_multipleUse, m_storedFiles, m_entryCount};
+}
+
+QList<VerifyRun::StoredObject> VerifyRun::storedObjects(const Snapshot &snapshot)
+{
+    const auto &m_abcEntries = snapshot.entries;
+    const auto &m_multipleUse = snapshot.multipleUse;
+    const auto &m_storedFiles = snapshot.storedFiles;
     QList<StoredObject> objects;
-    objects.reserve(m_entryCount);
+    objects.reserve(snapshot.entryCount);
     for (auto file = m_abcEntries.constBegin(); file != m_abcEntries.constEnd(); ++file) {
         const QString folder = QFileInfo(file.key()).path();
         const QFileInfo folderInfo(folder);

@@ -95,6 +95,17 @@ public:
     // Every entry that lies in its own folder and is the only one of its remark, with its box copy; a
     // missing copy gets the name the entry's original file name gives it. In remark order.
     QList<StoredObject> storedObjects() const;
+    // What storedObjects() is made from, as shared copies another thread may read while this object
+    // goes on.
+    struct Snapshot
+    {
+        QMap<QString, QMap<QString, Entry>> entries;
+        QSet<QString> multipleUse;
+        QHash<QString, QList<QPair<QString, QString>>> storedFiles;
+        int entryCount = 0;
+    };
+    Snapshot snapshot() const;
+    static QList<StoredObject> storedObjects(const Snapshot &snapshot);
     // Path to digest for the stored files that agree with their entries.
     QHash<QString, QString> goodDigests() const { return m_goodDigests; }
     QString boxPath() const { return m_boxPath; }
