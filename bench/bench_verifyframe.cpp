@@ -182,11 +182,18 @@ int main(int argc, char **argv)
         button->click();
         const bool done = waitUntil([&] { return button->isEnabled() && status->text() != QStringLiteral("..."); },
                                     30 * 60 * 1000);
-        out << QString::asprintf("backup check: %.1f ms, longest gap %lld ms, peak %.0f MiB%s\n",
-                                 clock.nsecsElapsed() / 1e6, gap.longestMs(), statusMiB("VmHWM"),
+        const double checkMs = clock.nsecsElapsed() / 1e6;
+        const qint64 checkGap = gap.longestMs();
+        const double peak = statusMiB("VmHWM");
+        QCoreApplication::processEvents();
+        gap.restart();
+        clock.restart();
+        delete frame;
+        QCoreApplication::processEvents();
+        out << QString::asprintf("backup check: %.1f ms, longest gap %lld ms, peak %.0f MiB; closing %.1f ms, gap %lld ms%s\n",
+                                 checkMs, checkGap, peak, clock.nsecsElapsed() / 1e6, gap.longestMs(),
                                  done ? "" : " (did not finish)");
         out.flush();
-        delete frame;
     }
     print("restore", measure<RestoreEditDialog>(box, &central,
                                                 [](RestoreEditDialog *frame) { return frame->sizesAreKnown(); }));

@@ -21,6 +21,8 @@ static const QString MANIFEST = QStringLiteral("MD5SUMS");
 // Findings the report shows in full; lines of the log written in one append.
 static const int REPORT_ROWS = 1000;
 static const int LOG_BATCH = 2000;
+// Below this many objects freeing takes a few milliseconds.
+static const int FREE_BEHIND_OBJECTS = 50000;
 
 MirrorCheck::MirrorCheck(AnyBox *box, const VerifyRun &run, const QString &backupDir, QObject *parent)
     : QObject(parent)
@@ -74,11 +76,32 @@ void MirrorCheck::prepare()
     }
 }
 
+// A pass over a large box leaves a finding or two per object; another thread frees them, so that closing
+// the frame does not hold up the window.
 MirrorCheck::~MirrorCheck()
 {
     m_stop = true;
     if (m_thread.joinable())
         m_thread.join();
+    if (m_objects.size() < FREE_BEHIND_OBJECTS)
+        return;
+    struct Held
+    {
+        QList<VerifyRun::StoredObject> objects;
+        std::vector<Hashed> hashed;
+        QList<Finding> findings;
+        QSet<QString> accounted;
+        QList<RepairItem> repairable;
+        QStringList backupList;
+    };
+    auto held = new Held;
+    held->objects.swap(m_objects);
+    held->hashed.swap(m_hashed);
+    held->findings.swap(m_findings);
+    held->accounted.swap(m_accounted);
+    held->repairable.swap(m_repairable);
+    held->backupList.swap(m_backupList);
+    std::thread([held] { delete held; }).detach();
 }
 
 QString MirrorCheck::backupOf(const QString &path) const
