@@ -195,6 +195,8 @@ int main(int argc, char **argv)
                                  done ? "" : " (did not finish)");
         out.flush();
     }
+    // What the check held is freed on another thread; the next frame is measured once that is over.
+    waitUntil([] { return false; }, 3000);
     print("restore", measure<RestoreEditDialog>(box, &central,
                                                 [](RestoreEditDialog *frame) { return frame->sizesAreKnown(); }));
     print("display", measure<DisplayDialog>(box, &central, [objects](DisplayDialog *frame) {
