@@ -48,6 +48,7 @@ private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
     QString boxPath() const { return basePath() + QLatin1Char('/') + NAME_PHOTO; }
     QString sldPath() const { return basePath() + QLatin1Char('/') + NAME_SLD_FOLDER; }
+    QString backupPath() const { return m_dir->path() + QStringLiteral("/backup"); }
     // The box of count objects, all marked in subset 0.
     void openBox(int count);
     QString detail(QWidget *frame, const char *name) const;
@@ -82,6 +83,9 @@ void TestLargeFrames::cleanup()
 void TestLargeFrames::openBox(int count)
 {
     m_settings.reset(TestSupport::makeSettings(*m_dir));
+    // An empty backup folder: its check finds every copy missing.
+    QVERIFY(QDir().mkpath(backupPath()));
+    m_settings->setValue(KEY_GENERAL + KEY_CPY_DIR, backupPath());
     QVERIFY(BigBox::write(basePath(), count));
     m_tessary.reset(BoxSupport::openBoxSet(m_settings.data()));
     QVERIFY(m_tessary);
@@ -145,8 +149,33 @@ void TestLargeFrames::verificationShowsItsFirstFindingsAndNamesTheFileWithTheRes
     QVERIFY(lines.contains(QDir::toNativeSeparators(boxPath() + QStringLiteral("/aa/bc/abc"))));
     QVERIFY(lines.contains(BigBox::remarkOf(OBJECTS - 1) + QStringLiteral(": linked file is absent...")));
 
-    // With a caution there is no backup; closing the frame does not hold the window either.
+    // With a caution there is no backup.
     QVERIFY(!frame->findChild<QWidget *>("copyGroup")->isEnabled());
+
+    // The check of the (empty) backup copy: every object and shared file has a finding, the report shows
+    // the first 1,000 and counts the others, which the log lists.
+    auto mirror = frame->findChild<QPushButton *>("mirrorButton");
+    QVERIFY(mirror);
+    QVERIFY(mirror->isEnabled());
+    gap.restart();
+    QTest::mouseClick(mirror, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(text(frame, "mirrorStatus") == QStringLiteral("caution") && mirror->isEnabled(), 60000);
+    QVERIFY2(gap.longestMs() <= LoopGap::allowedMs(200), qPrintable(QString::number(gap.longestMs())));
+    QFile log(basePath() + QLatin1Char('/') + NAME_LOG_FILE);
+    QVERIFY(log.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList logLines = QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'));
+    const int unrecoverable = logLines.filter(QStringLiteral(": both copies disagree with the entry, unrecoverable...")).size();
+    QCOMPARE(unrecoverable, OBJECTS);
+    const int missing = logLines.filter(QStringLiteral(": backup copy is missing...")).size();
+    // The session, keyword and template files and the 30 catalogue files.
+    QCOMPARE(missing, 3 + (OBJECTS + 675) / 676);
+    const QString check = detail(frame, "mirrorStatusDetail");
+    QCOMPARE(check.count(QStringLiteral("unrecoverable...")), 1000);
+    QVERIFY2(check.endsWith(QStringLiteral("and %1 more findings of this kind, listed in the log")
+                                .arg(QLocale().toString(OBJECTS + missing - 1000))),
+             qPrintable(check.right(200)));
+
+    // Closing the frame does not hold the window either.
     gap.restart();
     delete frame;
     QVERIFY2(gap.longestMs() <= LoopGap::allowedMs(200), qPrintable(QString::number(gap.longestMs())));
