@@ -190,7 +190,8 @@ int main(int argc, char **argv)
         clock.restart();
         delete frame;
         QCoreApplication::processEvents();
-        out << QString::asprintf("backup check: %.1f ms, longest gap %lld ms, peak %.0f MiB; closing %.1f ms, gap %lld ms%s\n",
+        out << QString::asprintf("backup check: %.1f ms, longest gap %lld ms, peak %.0f MiB; "
+                                 "closing %.1f ms, gap %lld ms%s\n",
                                  checkMs, checkGap, peak, clock.nsecsElapsed() / 1e6, gap.longestMs(),
                                  done ? "" : " (did not finish)");
         out.flush();

@@ -164,7 +164,8 @@ void TestLargeFrames::verificationShowsItsFirstFindingsAndNamesTheFileWithTheRes
     QFile log(basePath() + QLatin1Char('/') + NAME_LOG_FILE);
     QVERIFY(log.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList logLines = QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'));
-    const int unrecoverable = logLines.filter(QStringLiteral(": both copies disagree with the entry, unrecoverable...")).size();
+    const int unrecoverable =
+        logLines.filter(QStringLiteral(": both copies disagree with the entry, unrecoverable...")).size();
     QCOMPARE(unrecoverable, OBJECTS);
     const int missing = logLines.filter(QStringLiteral(": backup copy is missing...")).size();
     // The session, keyword and template files and the 30 catalogue files.
