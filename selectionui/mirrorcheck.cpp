@@ -18,6 +18,11 @@
 
 // The manifest a backup writes beside the box's folders; it is no object.
 static const QString MANIFEST = QStringLiteral("MD5SUMS");
+// Findings the report shows in full; lines of the log written in one append.
+static const int REPORT_ROWS = 1000;
+static const int LOG_BATCH = 2000;
+// Below this many objects freeing takes a few milliseconds.
+static const int FREE_BEHIND_OBJECTS = 50000;
 
 MirrorCheck::MirrorCheck(AnyBox *box, const VerifyRun &run, const QString &backupDir, QObject *parent)
     : QObject(parent)
@@ -26,45 +31,77 @@ MirrorCheck::MirrorCheck(AnyBox *box, const VerifyRun &run, const QString &backu
     , m_basePath(QDir::cleanPath(box->baseUnit()->completeName()))
     , m_backupDir(backupDir.trimmed().isEmpty() ? QString() : QDir::cleanPath(backupDir.trimmed()))
     , m_backupBox(m_backupDir + QLatin1Char('/') + box->name())
-    , m_objects(run.storedObjects())
+    , m_backupList(run.backupList())
+    , m_snapshot(run.snapshot())
+    , m_boxPath(run.boxPath())
     , m_poll(new QTimer(this))
 {
     // Often enough for a moving bar, seldom enough to cost nothing.
     m_poll->setInterval(25);
     connect(m_poll, &QTimer::timeout, this, &MirrorCheck::poll);
+}
+
+// Whatever the backup takes (sub files too) is accounted for; the shared files are compared.
+void MirrorCheck::prepare()
+{
+    m_objects = VerifyRun::storedObjects(m_snapshot);
+    m_snapshot = VerifyRun::Snapshot();
+    // The shared files are those outside the box's folders, and its abc files; a stored object is
+    // neither.
+    const QString boxPrefix = QDir::cleanPath(m_boxPath) + QLatin1Char('/');
+    const QString givenPrefix = m_boxPath + QLatin1Char('/');
+    const QString abcEnd = QLatin1Char('/') + NAME_ABC_FILE;
+    for (const QString &path : qAsConst(m_backupList)) {
+        const bool inBox = path.startsWith(boxPrefix) || path.startsWith(givenPrefix);
+        if (!inBox || path.endsWith(abcEnd))
+            m_shared << qMakePair(path, backupOf(path));
+    }
+    m_total = m_objects.size() + 2 * m_shared.size();
+    m_hashed.reserve(size_t(m_total));
     for (const VerifyRun::StoredObject &object : qAsConst(m_objects)) {
         Hashed hashed;
         hashed.path = backupOf(object.path);
         m_accounted.insert(hashed.path);
         m_hashed.push_back(hashed);
     }
-    // Whatever the backup takes (sub files too) is accounted for; the shared files are compared.
-    QSet<QString> objectPaths;
-    for (const VerifyRun::StoredObject &object : qAsConst(m_objects))
-        objectPaths.insert(object.path);
-    const QString boxPrefix = QDir::cleanPath(run.boxPath()) + QLatin1Char('/');
-    for (const QString &path : run.backupList()) {
+    for (const QString &path : qAsConst(m_backupList))
         m_accounted.insert(backupOf(path));
-        if (objectPaths.contains(path))
-            continue;
-        const bool shared = !path.startsWith(boxPrefix) || QFileInfo(path).fileName() == NAME_ABC_FILE;
-        if (!shared)
-            continue;
-        m_shared << qMakePair(path, backupOf(path));
+    for (const auto &shared : qAsConst(m_shared)) {
         Hashed boxCopy;
-        boxCopy.path = path;
+        boxCopy.path = shared.first;
         Hashed backupCopy;
-        backupCopy.path = backupOf(path);
+        backupCopy.path = shared.second;
         m_hashed.push_back(boxCopy);
         m_hashed.push_back(backupCopy);
     }
 }
 
+// A pass over a large box leaves a finding or two per object; another thread frees them, so that closing
+// the frame does not hold up the window.
 MirrorCheck::~MirrorCheck()
 {
     m_stop = true;
     if (m_thread.joinable())
         m_thread.join();
+    if (m_objects.size() < FREE_BEHIND_OBJECTS)
+        return;
+    struct Held
+    {
+        QList<VerifyRun::StoredObject> objects;
+        std::vector<Hashed> hashed;
+        QList<Finding> findings;
+        QSet<QString> accounted;
+        QList<RepairItem> repairable;
+        QStringList backupList;
+    };
+    auto held = new Held;
+    held->objects.swap(m_objects);
+    held->hashed.swap(m_hashed);
+    held->findings.swap(m_findings);
+    held->accounted.swap(m_accounted);
+    held->repairable.swap(m_repairable);
+    held->backupList.swap(m_backupList);
+    std::thread([held] { delete held; }).detach();
 }
 
 QString MirrorCheck::backupOf(const QString &path) const
@@ -119,6 +156,7 @@ void MirrorCheck::stop()
 // under the mutex.
 void MirrorCheck::work(bool here)
 {
+    prepare();
     const auto job = [this](int i) {
         Hashed &hashed = m_hashed[size_t(i)];
         hashed.digest = digestOf(hashed.path, m_stop, hashed.exists);
@@ -173,8 +211,15 @@ void MirrorCheck::finish()
     if (m_stop)
         return;
     m_done = true;
-    evaluate();
-    writeLog();
+    // A large box gives as many findings as objects: weighing them and logging them runs on the pool,
+    // the window repainting meanwhile. Both write only this object's own results.
+    WorkPool::forEach(
+        1,
+        [this](int) {
+            evaluate();
+            writeLog();
+        },
+        std::function<void(int)>(), QEventLoop::ExcludeUserInputEvents);
     emit finished();
 }
 
@@ -263,13 +308,22 @@ void MirrorCheck::evaluate()
     const QString row = QStringLiteral("<tr> <td width = 10% align = right> %1: </td> <td> %2 </td> </tr>");
     m_report = QStringLiteral("<p><b>") + name + QStringLiteral("</b>... ") + tr("caution")
                + QStringLiteral("<table width = 100%>");
+    // The report shows the first findings; the log has them all.
+    int shown = 0;
     for (const Finding &finding : qAsConst(m_findings)) {
+        if (++shown > REPORT_ROWS)
+            break;
         QString text = finding.message.toHtmlEscaped();
         for (const QString &path : finding.paths)
             text += QStringLiteral("<br>") + path.toHtmlEscaped();
         m_report += row.arg(finding.key.toHtmlEscaped(), text);
     }
     m_report += QStringLiteral("</table></p>");
+    if (m_findings.size() > REPORT_ROWS) {
+        m_report += QStringLiteral("<p>")
+                    + tr("and %Ln more findings of this kind, listed in the log", "", m_findings.size() - REPORT_ROWS)
+                    + QStringLiteral("</p>");
+    }
 }
 
 void MirrorCheck::writeLog()
@@ -279,11 +333,20 @@ void MirrorCheck::writeLog()
     m_log->openLog(QStringLiteral("BACKUP CHECK"));
     *m_log << QStringLiteral("    Check box    : ") + m_boxName;
     *m_log << QStringLiteral("    Backup folder: ") + QDir::toNativeSeparators(m_backupDir);
+    // Many lines go in one append: the log is opened and closed per append, and a million openings
+    // would take minutes. A stop loses at most the lines of one batch.
+    QStringList lines;
     for (const Finding &finding : qAsConst(m_findings)) {
-        *m_log << QStringLiteral("    %1: %2 %3")
-                      .arg(finding.key, finding.message, finding.paths.join(QStringLiteral(" | ")))
-                      .trimmed();
+        lines << QStringLiteral("    %1: %2 %3")
+                     .arg(finding.key, finding.message, finding.paths.join(QStringLiteral(" | ")))
+                     .trimmed();
+        if (lines.size() >= LOG_BATCH) {
+            m_log->add(lines.join(QLatin1Char('\n')));
+            lines.clear();
+        }
     }
+    if (!lines.isEmpty())
+        m_log->add(lines.join(QLatin1Char('\n')));
     *m_log << QStringLiteral("    Check objects: %1 good, %2 backup copy stale, %3 box copy damaged, %4 unrecoverable")
                   .arg(count(Good))
                   .arg(count(BackupStale))

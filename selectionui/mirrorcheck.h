@@ -43,8 +43,9 @@ public:
     MirrorCheck(AnyBox *box, const VerifyRun &run, const QString &backupDir, QObject *parent = nullptr);
     ~MirrorCheck() override;
 
-    // The number of files the pass reads: its progress goes from 0 to this.
-    int total() const { return int(m_hashed.size()); }
+    // The number of files the pass reads: its progress goes from 0 to this. Known once the pass has
+    // gathered them (0 before).
+    int total() const { return m_total; }
 
     // The pass on another thread; progress() follows it and finished() ends it, both on this object's
     // thread. Runs once per object.
@@ -88,6 +89,7 @@ private:
     };
 
     QString backupOf(const QString &path) const;
+    void prepare();
     void work(bool here);
     void poll();
     void finish();
@@ -105,6 +107,11 @@ private:
     // Box and backup path of each shared file.
     QList<QPair<QString, QString>> m_shared;
     QSet<QString> m_accounted;
+    QStringList m_backupList;
+    std::atomic<int> m_total{0};
+    // What the pass gathers its objects from; emptied once it has.
+    VerifyRun::Snapshot m_snapshot;
+    QString m_boxPath;
 
     // Written by the pass only; read after it.
     std::vector<Hashed> m_hashed;

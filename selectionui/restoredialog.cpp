@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QTimer>
 
 #include <memory>
 
@@ -13,6 +14,9 @@
 #include "mylogfile.h"
 #include "mymessagebox.h"
 #include "restorerun.h"
+
+// Up to this many objects the sizes are read in a few milliseconds, before the frame shows.
+static const int SIZE_AT_ONCE_OBJECTS = 2000;
 
 RestoreDialog::RestoreDialog(AnyBox *box, QFrame *parent)
     : QFrame(parent)
@@ -62,15 +66,37 @@ void RestoreDialog::setDestination(MyUnit *destinationUnit)
     connect(m_run, &RestoreRun::progressed, this, &RestoreDialog::showProgress);
     connect(m_run, &RestoreRun::removing, this,
             [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
-    m_totalSize = m_run->selectedBytes();
     select->setText(QString::number(m_selected));
-    selectSize->setText(RestoreRun::megabytes(m_totalSize));
     restore->setText(QStringLiteral("0"));
     restoreSize->setText(QStringLiteral("0.0"));
     remain->setText(QString::number(m_selected));
-    remainSize->setText(RestoreRun::megabytes(m_totalSize));
     destinationStatus->setText(getStatus());
+    // A small selection is sized before the frame shows; a large one behind it, Start waiting for it.
+    if (m_selected <= SIZE_AT_ONCE_OBJECTS) {
+        sumSizes();
+        return;
+    }
+    selectSize->setText(QStringLiteral("..."));
+    remainSize->setText(QStringLiteral("..."));
+    startButton->setEnabled(false);
+    clearButton->setEnabled(false);
+    QTimer::singleShot(0, this, &RestoreDialog::sumSizes);
+}
+
+void RestoreDialog::sumSizes()
+{
+    if (!m_run || m_run->selectedBytesKnown())
+        return;
+    {
+        FrameAtWork atWork(this);
+        m_run->sumSelectedBytes();
+    }
+    m_totalSize = m_run->selectedBytes();
+    selectSize->setText(RestoreRun::megabytes(m_totalSize));
+    remainSize->setText(RestoreRun::megabytes(m_totalSize));
+    startButton->setEnabled(!m_started);
     setModeClearButton();
+    emit sizesKnown();
 }
 
 QString RestoreDialog::destinationPath() const
@@ -90,7 +116,7 @@ QString RestoreDialog::getStatus()
 
 void RestoreDialog::setModeClearButton()
 {
-    clearButton->setEnabled(!m_destinationEmpty && !m_started);
+    clearButton->setEnabled(!m_destinationEmpty && !m_started && m_run && m_run->selectedBytesKnown());
 }
 
 QStringList RestoreDialog::filesToClear() const
@@ -134,7 +160,7 @@ void RestoreDialog::pressClearButton()
 
 void RestoreDialog::pressStartButton()
 {
-    if (m_started || !m_run)
+    if (m_started || !m_run || !m_run->selectedBytesKnown())
         return;
     m_started = true;
     auto atWork = std::make_unique<FrameAtWork>(this);
@@ -205,4 +231,9 @@ void RestoreDialog::changeEvent(QEvent *event)
         retranslateThis();
     }
     QFrame::changeEvent(event);
+}
+
+bool RestoreDialog::sizesAreKnown() const
+{
+    return m_run && m_run->selectedBytesKnown();
 }

@@ -23,6 +23,11 @@ public:
 
     QString getStatus();
     void setModeClearButton();
+    // True once the total size of the selection is known and Start may be pressed.
+    bool sizesAreKnown() const;
+
+signals:
+    void sizesKnown();
 
 public slots:
     virtual void pressStartButton();
@@ -53,6 +58,7 @@ protected:
     bool m_countHardcopies = false;
 
 private slots:
+    void sumSizes();
     void showCurrent(const QString &remark);
     void showRestored(Entry *entry);
     void showProgress(int done);

@@ -86,7 +86,7 @@ void RestoreOtherDialog::changeEvent(QEvent *event)
 
 void RestoreOtherDialog::pressStartButton()
 {
-    if (!m_run || m_run->ran())
+    if (!m_run || m_run->ran() || !sizesAreKnown())
         return;
     useOriginalFilename->setEnabled(false);
     const bool describe = writeMetadata->isEnabled() && writeMetadata->isChecked();

@@ -70,7 +70,7 @@ void RestorePrintDialog::changeEvent(QEvent *event)
 
 void RestorePrintDialog::pressStartButton()
 {
-    if (!m_run || m_run->ran())
+    if (!m_run || m_run->ran() || !sizesAreKnown())
         return;
     RestoreDialog::pressStartButton();
     makeLabels();

@@ -36,6 +36,10 @@ public:
     QString destination() const { return m_destination; }
     int selectedCount() const { return m_selected; }
     qint64 selectedBytes() const { return m_selectedBytes; }
+    // The total size of the marked objects' stored files, read on the work pool while the calling thread
+    // serves its events (repaints and timers; clicks and keys wait). Known once it has run.
+    void sumSelectedBytes();
+    bool selectedBytesKnown() const { return m_sized; }
     int restoredCount() const { return m_restored; }
     qint64 restoredBytes() const { return m_restoredBytes; }
     int remainingCount() const { return m_selected - m_restored; }
@@ -100,6 +104,7 @@ private:
     bool m_ran = false;
     int m_selected = 0;
     qint64 m_selectedBytes = 0;
+    bool m_sized = false;
     int m_restored = 0;
     qint64 m_restoredBytes = 0;
     int m_failed = 0;

@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTimer>
 
 #include "anybox.h"
 #include "backuprun.h"
@@ -12,7 +15,17 @@
 #include "mirrorcheck.h"
 #include "mymessagebox.h"
 #include "repairrun.h"
+#include "verifyreport.h"
 #include "verifyrun.h"
+
+// Findings shown in full per check; the others are counted and go to the report file.
+static const int REPORT_ROWS = 1000;
+// Up to this many entries the scan takes a few milliseconds and the frame opens with its verdicts; a
+// larger box shows the frame first and scans behind its progress bar.
+static const unsigned SCAN_AT_ONCE_ENTRIES = 2000;
+// On a large box a report longer than this is laid out block by block, the window repainting in between;
+// a small box's report goes in whole, as it always did.
+static const int REPORT_AT_ONCE_CHARS = 30000;
 
 VerifyDialog::VerifyDialog(AnyBox *box, QFrame *parent)
     : QFrame(parent)
@@ -32,7 +45,19 @@ VerifyDialog::VerifyDialog(AnyBox *box, QFrame *parent)
     connect(backupButton, &QPushButton::clicked, this, &VerifyDialog::pressBackupButton);
     connect(mirrorButton, &QPushButton::clicked, this, &VerifyDialog::pressMirrorButton);
     connect(repairButton, &QPushButton::clicked, this, &VerifyDialog::pressRepairButton);
-    scanBox();
+    if (m_box->getCount() <= SCAN_AT_ONCE_ENTRIES) {
+        scanBox();
+        return;
+    }
+    setShown({mode, label_B, sssStatus, sssStatusDetail, label_C, wrdStatus, wrdStatusDetail, label_D, abcStatus,
+             abcProgress, abcStatusDetail, label_E, fileStatus, fileStatusDetail, label_M, mirrorStatus,
+             mirrorStatusDetail, mirrorButton, repairButton, copyGroup}, false);
+    scanProgress->setRange(0, 0);
+    label_A->show();
+    label_F->show();
+    scanProgress->show();
+    m_scanBehind = true;
+    QTimer::singleShot(0, this, &VerifyDialog::scanBox);
 }
 
 // A pass over the backup that is still running ends with the frame.
@@ -44,7 +69,9 @@ VerifyDialog::~VerifyDialog()
 // The scan of the box and its four verdicts; again after a repair, so they show the repaired box.
 void VerifyDialog::scanBox()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The main window leaves the frame in place until the verdicts are shown.
+    FrameAtWork atWork(this);
+    m_scanning = true;
     delete m_mirror;
     m_mirror = nullptr;
     delete m_run;
@@ -80,23 +107,39 @@ void VerifyDialog::scanBox()
     repairButton->setEnabled(false);
     if (m_allPassed)
         backupButton->setFocus();
-    QApplication::restoreOverrideCursor();
+    m_scanning = false;
+    emit scanFinished();
 }
 
+// Each check's report shows its first findings; the rest are counted in one line and written to the
+// report file, so that the report stays small however many entries the box holds.
 void VerifyDialog::runChecks()
 {
     QString report;
+    VerifyReport reportFile(VerifyReport::pathFor(m_box));
+    m_reportPath.clear();
+    const auto more = [this, &reportFile](const VerifyRun::Cap &cap) {
+        if (cap.hidden() == 0)
+            return QString();
+        m_reportPath = reportFile.path();
+        return QStringLiteral("<p>")
+               + tr("and %Ln more findings of this kind, listed in the file %1", "", cap.hidden())
+                     .arg(QDir::toNativeSeparators(reportFile.path()).toHtmlEscaped())
+               + QStringLiteral("</p>");
+    };
     setShown({label_B, sssStatus, sssStatusDetail}, true);
     setStatusLabel(sssStatus, Scanning);
-    m_sssState = sssOk(m_run->sssPath(), report) ? Passed : Caution;
-    sssStatusDetail->setHtml(report);
+    VerifyRun::Cap sssCap(REPORT_ROWS, reportFile.sink());
+    m_sssState = m_run->sssOk(m_run->sssPath(), report, &sssCap) ? Passed : Caution;
+    sssStatusDetail->setHtml(report + more(sssCap));
     setStatusLabel(sssStatus, m_sssState);
     repaintNow();
 
     setShown({label_C, wrdStatus, wrdStatusDetail}, true);
     setStatusLabel(wrdStatus, Scanning);
-    m_wrdState = wrdOk(m_run->wrdPath(), report) ? Passed : Caution;
-    wrdStatusDetail->setHtml(report);
+    VerifyRun::Cap wrdCap(REPORT_ROWS, reportFile.sink());
+    m_wrdState = m_run->wrdOk(m_run->wrdPath(), report, &wrdCap) ? Passed : Caution;
+    wrdStatusDetail->setHtml(report + more(wrdCap));
     setStatusLabel(wrdStatus, m_wrdState);
     repaintNow();
 
@@ -106,24 +149,77 @@ void VerifyDialog::runChecks()
     abcProgress->setRange(0, qMax(1, abcPaths.size()));
     abcProgress->setValue(abcPaths.isEmpty() ? 1 : 0);
     bool abcPassed = true;
-    QString abcReports;
+    QStringList abcReports;
+    VerifyRun::Cap abcCap(REPORT_ROWS, reportFile.sink());
     for (int i = 0; i < abcPaths.size(); ++i) {
-        if (!abcOk(abcPaths.at(i), report))
+        // Once the report is full, the further files only add to the count and the report file.
+        const bool full = abcCap.full();
+        if (!m_run->abcOk(abcPaths.at(i), report, &abcCap))
             abcPassed = false;
-        abcReports += report;
+        if (!full)
+            abcReports << report;
         abcProgress->setValue(i + 1);
         repaintNow();
     }
     m_abcState = abcPassed ? Passed : Caution;
-    abcStatusDetail->setHtml(abcReports);
+    showReport(abcStatusDetail, abcReports, more(abcCap));
     setStatusLabel(abcStatus, m_abcState);
 
     setShown({label_E, fileStatus, fileStatusDetail}, true);
     setStatusLabel(fileStatus, Scanning);
-    m_fileState = fileOk(report) ? Passed : Caution;
-    fileStatusDetail->setHtml(report);
+    VerifyRun::Cap fileCap(REPORT_ROWS, reportFile.sink());
+    m_fileState = m_run->fileOk(report, &fileCap) ? Passed : Caution;
+    fileStatusDetail->setHtml(report + more(fileCap));
     setStatusLabel(fileStatus, m_fileState);
+    if (!reportFile.commit())
+        m_reportPath.clear();
     repaintNow();
+}
+
+// A long report goes in a block at a time: laying out a thousand table rows at once would hold up the
+// window for longer than a repaint should wait.
+void VerifyDialog::showReport(QTextBrowser *browser, const QStringList &blocks, const QString &tail)
+{
+    int length = tail.size();
+    for (const QString &block : blocks)
+        length += block.size();
+    if (!m_scanBehind || length <= REPORT_AT_ONCE_CHARS) {
+        browser->setHtml(blocks.join(QString()) + tail);
+        return;
+    }
+    browser->clear();
+    QTextCursor cursor(browser->document());
+    for (const QString &block : blocks + QStringList{tail}) {
+        for (const QString &piece : reportPieces(block)) {
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertHtml(piece);
+            repaintNow();
+        }
+    }
+}
+
+// A block cut into tables of a hundred rows at most, each laid out on its own.
+QStringList VerifyDialog::reportPieces(const QString &block)
+{
+    static const QString rowEnd = QStringLiteral("</tr>");
+    static const QString tableOpen = QStringLiteral("<table width = 100%>");
+    static const QString tableClose = QStringLiteral("</table>");
+    const int rowsPerPiece = 100;
+    QStringList pieces;
+    int from = 0;
+    int rows = 0;
+    for (int at = block.indexOf(rowEnd); at >= 0; at = block.indexOf(rowEnd, at + rowEnd.size())) {
+        const int end = at + rowEnd.size();
+        if (++rows < rowsPerPiece || block.midRef(end).trimmed().startsWith(tableClose))
+            continue;
+        pieces << (from == 0 ? QString() : tableOpen) + block.mid(from, end - from) + tableClose;
+        from = end;
+        rows = 0;
+    }
+    const QString rest = (from == 0 ? QString() : tableOpen) + block.mid(from);
+    if (!block.isEmpty())
+        pieces << rest;
+    return pieces;
 }
 
 bool VerifyDialog::sssOk(const QString &path, QString &report) const
@@ -191,7 +287,8 @@ void VerifyDialog::pressMirrorButton()
     m_mirrorState = Scanning;
     setStatusLabel(mirrorStatus, m_mirrorState);
     mirrorStatusDetail->clear();
-    scanProgress->setRange(0, qMax(1, m_mirror->total()));
+    // A busy bar until the pass knows how many files it reads.
+    scanProgress->setRange(0, 0);
     scanProgress->setValue(0);
     label_F->show();
     scanProgress->show();
@@ -202,6 +299,8 @@ void VerifyDialog::pressMirrorButton()
 
 void VerifyDialog::showMirrorProgress(int done)
 {
+    if (scanProgress->maximum() == 0 && m_mirror && m_mirror->total() > 0)
+        scanProgress->setRange(0, m_mirror->total());
     scanProgress->setValue(qMin(done, scanProgress->maximum()));
 }
 
@@ -212,7 +311,7 @@ void VerifyDialog::showMirrorFinished()
     scanProgress->hide();
     m_mirrorState = m_mirror->passed() ? Passed : Caution;
     setStatusLabel(mirrorStatus, m_mirrorState);
-    mirrorStatusDetail->setHtml(m_mirror->report());
+    showReport(mirrorStatusDetail, {m_mirror->report()}, QString());
     repairButton->setEnabled(!m_mirror->failed() && !m_mirror->repairable().isEmpty());
     mirrorButton->setEnabled(true);
     copyGroup->setEnabled(m_allPassed);

@@ -12,6 +12,7 @@ class BackupRun;
 class MirrorCheck;
 class QEvent;
 class QLabel;
+class QTextBrowser;
 class VerifyRun;
 
 // The working frame that checks the current box and, when every check passes, backs it up. The scan
@@ -35,6 +36,13 @@ public:
     // The backup's state: 0 not run, 1 actual, 2 backup folder not created, 3 a sub-folder not created,
     // 4 copy failed.
     int backupState() const { return m_backupState; }
+    bool isScanning() const { return m_scanning; }
+    // The file holding the findings the report leaves out; empty when it leaves none out.
+    QString reportPath() const { return m_reportPath; }
+
+signals:
+    // The verdicts are shown.
+    void scanFinished();
 
 public slots:
     void pressBackupButton();
@@ -57,6 +65,8 @@ private slots:
 private:
     void scanBox();
     void runChecks();
+    void showReport(QTextBrowser *browser, const QStringList &blocks, const QString &tail);
+    static QStringList reportPieces(const QString &block);
     void setRepairResult();
     void retranslateThis();
     static void setShown(const QList<QWidget *> &widgets, bool shown);
@@ -82,6 +92,10 @@ private:
     int m_repaired = -1;
     int m_notRepaired = 0;
     int m_backupState = 0;
+    bool m_scanning = false;
+    // A large box: scanned after the frame shows, its long reports laid out in pieces.
+    bool m_scanBehind = false;
+    QString m_reportPath;
     // Where a running backup is: 0 not started, 1 creating folders, 2 copying files.
     int m_backupStage = 0;
 };

@@ -8,17 +8,23 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <thread>
 
 #include "anybox.h"
 #include "constants.h"
+#include "myabcfile.h"
 #include "mysourcefile.h"
 #include "remark.h"
 #include "wholefilecopy.h"
+
+// Below this many entries freeing takes a few milliseconds.
+static const int FREE_BEHIND_ENTRIES = 50000;
 
 VerifyRun::VerifyRun(AnyBox *box, QObject *parent)
     : QObject(parent)
     , m_box(box)
     , m_boxPath(box->completeName())
+    , m_dates(box->dateFormat())
 {
     MyUnit *base = box->baseUnit();
     auto pathOf = [base](const QString &name) {
@@ -28,6 +34,29 @@ VerifyRun::VerifyRun(AnyBox *box, QObject *parent)
     m_sssPath = pathOf(NAME_SSS_FILE);
     m_wrdPath = pathOf(NAME_WRD_FILE);
     m_tmpPath = pathOf(NAME_TMP_FILE);
+}
+
+// What the scan holds of a large box takes a while to free; another thread frees it, so that closing the
+// frame does not hold up the window. The texts are shared with the box's entries under atomic counts.
+VerifyRun::~VerifyRun()
+{
+    if (m_entryCount < FREE_BEHIND_ENTRIES)
+        return;
+    struct Held
+    {
+        QMap<QString, QMap<QString, Entry>> entries;
+        QHash<QString, QStringList> goodFiles;
+        QHash<QString, QString> goodDigests;
+        QHash<QString, QList<QPair<QString, QString>>> storedFiles;
+        QStringList backupList;
+    };
+    auto held = new Held;
+    held->entries.swap(m_abcEntries);
+    held->goodFiles.swap(m_goodFiles);
+    held->goodDigests.swap(m_goodDigests);
+    held->storedFiles.swap(m_storedFiles);
+    held->backupList.swap(m_backupList);
+    std::thread([held] { delete held; }).detach();
 }
 
 QList<QString> VerifyRun::twoLetterFolders(const QString &path) const
@@ -91,8 +120,9 @@ void VerifyRun::scan()
             emit folderScanned();
             // The catalogue of the folder first, so its stored files find their entries.
             const QStringList files = filesOf(folder);
+            const QString rema = a + b;
             if (files.contains(NAME_ABC_FILE)) {
-                readAbc(abcPath);
+                readAbc(abcPath, rema);
                 emit fileScanned(++m_fileCount);
             }
             // The folder's stored files are hashed side by side on the work pool; the window repaints
@@ -110,7 +140,7 @@ void VerifyRun::scan()
                 MySourceFile::computeCheckSums(hashed, std::function<void(int)>(), QEventLoop::ExcludeUserInputEvents);
             int next = 0;
             for (const QString &name : names) {
-                scanStoredFile(abcPath, folder, name, isSubFile(name) ? QString() : digests.at(next++));
+                scanStoredFile(abcPath, folder, rema, name, isSubFile(name) ? QString() : digests.at(next++));
                 emit fileScanned(++m_fileCount);
             }
         }
@@ -158,18 +188,30 @@ void VerifyRun::readSss()
     }
 }
 
-void VerifyRun::readAbc(const QString &path)
+void VerifyRun::readAbc(const QString &path, const QString &rema)
 {
     m_backupList << path;
+    if (m_loadedFiles.isEmpty()) {
+        for (MyAbcFile *file : m_box->abcFiles())
+            m_loadedFiles.insert(file->rema(), file);
+    }
+    const MyAbcFile *loaded = m_loadedFiles.value(rema);
     QMap<QString, Entry> &entries = m_abcEntries[path];
     for (const QString &line : readLines(path)) {
-        const Entry entry(line);
+        Entry entry(line);
+        // A line as the box holds it shares the box's text, so the scan does not hold the catalogue twice.
+        if (loaded && entry.Ok()) {
+            const QString held = loaded->getEntryPart(entry.getField(Entry::RemarkField).mid(4), -1);
+            if (held == line)
+                entry.setEntry(held);
+        }
         if (!entry.Ok())
             continue;
         bool ok = false;
         const unsigned session = entry.getField(Entry::SessionField).toUInt(&ok, 10);
         if (!ok || !m_sessions.contains(session))
             m_absentSessions.insert(entry.getField(Entry::SessionField));
+        ++m_entryCount;
         const QString remark = entry.getField(Entry::RemarkField);
         if (entries.contains(remark))
             m_multipleUse.insert(remark);
@@ -180,18 +222,23 @@ void VerifyRun::readAbc(const QString &path)
 
 bool VerifyRun::isSubFile(const QString &fileName) const
 {
-    return m_box->useSubFile() && QFileInfo(fileName).suffix() == SUB_FILE_EXT;
+    if (!m_box->useSubFile())
+        return false;
+    // The suffix after the last dot, as the file information gives it, without asking the disk.
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot >= 0 && fileName.midRef(dot + 1) == SUB_FILE_EXT;
 }
 
 // digest is the stored file's checksum, empty for a sub file or a file that cannot be read.
-void VerifyRun::scanStoredFile(const QString &abcPath, const QString &folderPath, const QString &fileName,
-                               const QString &digest)
+// rema is the names of the two folders the file lies in.
+void VerifyRun::scanStoredFile(const QString &abcPath, const QString &folderPath, const QString &rema,
+                               const QString &fileName, const QString &digest)
 {
     const QString path = folderPath + QLatin1Char('/') + fileName;
-    const QFileInfo folder(folderPath);
-    const QString remark =
-        QFileInfo(folder.path()).fileName() + folder.fileName() + fileName.section(QLatin1Char('.'), 0, 0);
-    const QMap<QString, Entry> entries = m_abcEntries.value(abcPath);
+    const QString remark = rema + fileName.section(QLatin1Char('.'), 0, 0);
+    static const QMap<QString, Entry> none;
+    const auto file = m_abcEntries.constFind(abcPath);
+    const QMap<QString, Entry> &entries = file == m_abcEntries.constEnd() ? none : file.value();
     const auto entry = entries.constFind(remark);
     const bool hasEntry = entry != entries.constEnd();
 
@@ -215,9 +262,25 @@ void VerifyRun::scanStoredFile(const QString &abcPath, const QString &folderPath
     m_oddPaths << path;
 }
 
+// The abc files in path order hold their remarks in order, and only remarks of their own folder are
+// taken, so the objects come out in remark order without sorting.
 QList<VerifyRun::StoredObject> VerifyRun::storedObjects() const
 {
-    QMap<QString, StoredObject> objects;
+    return storedObjects(snapshot());
+}
+
+VerifyRun::Snapshot VerifyRun::snapshot() const
+{
+    return Snapshot{m_abcEntries, m_multipleUse, m_storedFiles, m_entryCount};
+}
+
+QList<VerifyRun::StoredObject> VerifyRun::storedObjects(const Snapshot &snapshot)
+{
+    const auto &m_abcEntries = snapshot.entries;
+    const auto &m_multipleUse = snapshot.multipleUse;
+    const auto &m_storedFiles = snapshot.storedFiles;
+    QList<StoredObject> objects;
+    objects.reserve(snapshot.entryCount);
     for (auto file = m_abcEntries.constBegin(); file != m_abcEntries.constEnd(); ++file) {
         const QString folder = QFileInfo(file.key()).path();
         const QFileInfo folderInfo(folder);
@@ -246,10 +309,10 @@ QList<VerifyRun::StoredObject> VerifyRun::storedObjects() const
                 object.path = folder + QLatin1Char('/') + it.key().mid(4)
                               + (dot < 0 ? QString() : original.mid(dot));
             }
-            objects.insert(object.remark, object);
+            objects << object;
         }
     }
-    return objects.values();
+    return objects;
 }
 
 QString VerifyRun::statusOk()
@@ -277,7 +340,48 @@ static QString failHead(const QString &name)
     return QStringLiteral("<p><b>") + name + QStringLiteral("</b>... ");
 }
 
+bool VerifyRun::Cap::take(const QString &line)
+{
+    if (m_shown < m_limit) {
+        ++m_shown;
+        return true;
+    }
+    if (m_sink && !m_heading.isEmpty())
+        m_sink(m_heading);
+    m_heading.clear();
+    ++m_hidden;
+    if (m_sink)
+        m_sink(line);
+    return false;
+}
+
+// A row is shown when there is no cap or the cap takes it; text is its plain form for the report file.
+static bool shown(VerifyRun::Cap *cap, const QString &text)
+{
+    return !cap || cap->take(text);
+}
+
 bool VerifyRun::sssOk(const QString &path, QString &report) const
+{
+    return sssOk(path, report, nullptr);
+}
+
+bool VerifyRun::wrdOk(const QString &path, QString &report) const
+{
+    return wrdOk(path, report, nullptr);
+}
+
+bool VerifyRun::abcOk(const QString &path, QString &report) const
+{
+    return abcOk(path, report, nullptr);
+}
+
+bool VerifyRun::fileOk(QString &report) const
+{
+    return fileOk(report, nullptr);
+}
+
+bool VerifyRun::sssOk(const QString &path, QString &report, Cap *cap) const
 {
     const QString name = QDir::toNativeSeparators(path);
     if (m_absentSessions.isEmpty() && m_duplicateSessions.isEmpty()) {
@@ -300,15 +404,24 @@ bool VerifyRun::sssOk(const QString &path, QString &report) const
 
     const QString row = QStringLiteral("<tr> <td width = 10% align = right>%1</td> <td> %2 </td> </tr>");
     report = failHead(name) + statusCaution() + QStringLiteral("<table width = 100%>");
+    if (cap)
+        cap->setHeading(name);
+    const auto add = [&](const QString &session, const QString &message) {
+        const QString head = tr("Session %1: ").arg(session);
+        if (shown(cap, head + message))
+            report += row.arg(head, message);
+    };
+    const QString absentText = finding(tr("is absent"));
     for (const QString &session : absent)
-        report += row.arg(tr("Session %1: ").arg(session), finding(tr("is absent")));
+        add(session, absentText);
+    const QString nonunique = finding(tr("is nonunique"));
     for (unsigned session : duplicates)
-        report += row.arg(tr("Session %1: ").arg(session), finding(tr("is nonunique")));
+        add(QString::number(session), nonunique);
     report += QStringLiteral("</table></p>");
     return false;
 }
 
-bool VerifyRun::wrdOk(const QString &path, QString &report) const
+bool VerifyRun::wrdOk(const QString &path, QString &report, Cap *cap) const
 {
     const QString name = QDir::toNativeSeparators(path);
     if (m_duplicateKeys.isEmpty()) {
@@ -317,36 +430,54 @@ bool VerifyRun::wrdOk(const QString &path, QString &report) const
     }
     const QString row = QStringLiteral("<tr> <td width = 10% align = right>%1: </td> <td> %2 </td> </tr>");
     report = failHead(name) + statusCaution() + QStringLiteral("<table width = 100%>");
-    for (const QString &key : m_duplicateKeys)
-        report += row.arg(key, finding(tr("is nonunique")));
+    if (cap)
+        cap->setHeading(name);
+    const QString nonunique = finding(tr("is nonunique"));
+    for (const QString &key : m_duplicateKeys) {
+        if (shown(cap, key + QStringLiteral(": ") + nonunique))
+            report += row.arg(key, nonunique);
+    }
     report += QStringLiteral("</table></p>");
     return false;
 }
 
-bool VerifyRun::abcOk(const QString &path, QString &report) const
+bool VerifyRun::abcOk(const QString &path, QString &report, Cap *cap) const
 {
+    // The file lies at box/A/B/abc; the names are taken once for all its entries.
     const QFileInfo folder(QFileInfo(path).path());
     const QString folderB = folder.fileName();
     const QString folderA = QFileInfo(folder.path()).fileName();
+    const QString boxPath = QFileInfo(folder.path()).path();
     const QString row = QStringLiteral("<tr> <td width = 10% align = right> %1: </td> <td> %2 </td> </tr>");
+    const QString name = QDir::toNativeSeparators(path);
+    if (cap)
+        cap->setHeading(name);
 
     QString rows;
+    bool found = false;
+    const auto add = [&](const QString &remark, const QString &message) {
+        found = true;
+        if (shown(cap, remark + QStringLiteral(": ") + message))
+            rows += row.arg(remark, message);
+    };
     // Remarks in multiple use spoil the whole catalogue, so every abc file names them.
     QStringList multiple = m_multipleUse.values();
     std::sort(multiple.begin(), multiple.end());
+    const QString multipleText = finding(tr("multiple use"));
     for (const QString &remark : multiple)
-        rows += row.arg(remark, finding(tr("multiple use")));
-    const QMap<QString, Entry> entries = m_abcEntries.value(path);
+        add(remark, multipleText);
+    static const QMap<QString, Entry> none;
+    const auto file = m_abcEntries.constFind(path);
+    const QMap<QString, Entry> &entries = file == m_abcEntries.constEnd() ? none : file.value();
     for (auto it = entries.constBegin(); it != entries.constEnd(); ++it) {
         if (m_multipleUse.contains(it.key()))
             continue;
-        for (const QString &message : entryFindings(path, folderA, folderB, it.value()).split(
+        for (const QString &message : entryFindings(boxPath, folderA, folderB, it.value()).split(
                  QLatin1Char('\n'), Qt::SkipEmptyParts))
-            rows += row.arg(it.key(), message);
+            add(it.key(), message);
     }
 
-    const QString name = QDir::toNativeSeparators(path);
-    if (rows.isEmpty()) {
+    if (!found) {
         report = passBlock(name);
         return true;
     }
@@ -356,7 +487,7 @@ bool VerifyRun::abcOk(const QString &path, QString &report) const
 }
 
 // The findings for one entry, one per line.
-QString VerifyRun::entryFindings(const QString &abcPath, const QString &folderA, const QString &folderB,
+QString VerifyRun::entryFindings(const QString &boxPath, const QString &folderA, const QString &folderB,
                                  const Entry &entry) const
 {
     const Remark remark(entry.getField(Entry::RemarkField));
@@ -370,7 +501,7 @@ QString VerifyRun::entryFindings(const QString &abcPath, const QString &folderA,
     else if (!m_goodFiles.value(remark.remark()).contains(checkSum))
         found << finding(tr("checksum wrong"));
 
-    if (!QDate::fromString(entry.getField(Entry::DateField), m_box->dateFormat()).isValid())
+    if (!m_dates.date(entry.getField(Entry::DateField)).isValid())
         found << finding(tr("date is wrong"));
 
     for (const QString &key : entry.getField(Entry::KeywordField).split(QLatin1Char(','))) {
@@ -380,7 +511,6 @@ QString VerifyRun::entryFindings(const QString &abcPath, const QString &folderA,
 
     // The prime's catalogue: this file's path with the two folder names of the link.
     const Remark link(entry.getField(Entry::ResembleField));
-    const QString boxPath = QFileInfo(QFileInfo(QFileInfo(abcPath).path()).path()).path();
     const QString linkAbc = boxPath + QLatin1Char('/') + link.re() + QLatin1Char('/') + link.ma() + QLatin1Char('/')
                             + NAME_ABC_FILE;
     const auto linkFile = m_abcEntries.constFind(linkAbc);
@@ -394,7 +524,7 @@ QString VerifyRun::entryFindings(const QString &abcPath, const QString &folderA,
     return found.join(QLatin1Char('\n'));
 }
 
-bool VerifyRun::fileOk(QString &report) const
+bool VerifyRun::fileOk(QString &report, Cap *cap) const
 {
     if (m_odd.isEmpty()) {
         report = QStringLiteral("<p>") + finding(tr("All files is accurate")) + QStringLiteral("</p>");
@@ -403,19 +533,30 @@ bool VerifyRun::fileOk(QString &report) const
     // Grouped by folder, folders and files in path order.
     QMap<QString, QStringList> byFolder;
     for (const OddFile &odd : m_odd) {
-        const QFileInfo info(odd.path);
-        byFolder[info.path()] << info.fileName();
+        const int slash = odd.path.lastIndexOf(QLatin1Char('/'));
+        byFolder[odd.path.left(slash)] << odd.path.mid(slash + 1);
     }
     const QString row = QStringLiteral("<tr> <td width = 20% align = right> %1 </td> <td> %2 </td> </tr>");
     report = QStringLiteral("<p>");
     for (auto it = byFolder.constBegin(); it != byFolder.constEnd(); ++it) {
-        report += QStringLiteral("<b>%1</b>... %2").arg(QDir::toNativeSeparators(it.key()), statusCaution());
-        report += QStringLiteral("<table width = 100%>");
+        const QString folder = QDir::toNativeSeparators(it.key());
+        // Once the cap is reached a folder's heading goes with its rows into the report file.
+        const bool folderShown = !cap || !cap->full();
+        if (folderShown) {
+            report += QStringLiteral("<b>%1</b>... %2").arg(folder, statusCaution());
+            report += QStringLiteral("<table width = 100%>");
+        }
+        if (cap)
+            cap->setHeading(folder);
         QStringList names = it.value();
         std::sort(names.begin(), names.end());
-        for (const QString &name : names)
-            report += row.arg(tr("File <b>%1</b>:").arg(name), finding(tr("is odd")));
-        report += QStringLiteral("</table>");
+        const QString odd = finding(tr("is odd"));
+        for (const QString &name : names) {
+            if (shown(cap, name + QStringLiteral(": ") + odd))
+                report += row.arg(tr("File <b>%1</b>:").arg(name), odd);
+        }
+        if (folderShown)
+            report += QStringLiteral("</table>");
     }
     report += QStringLiteral("</p>");
     return false;

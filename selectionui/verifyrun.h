@@ -7,9 +7,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+#include "datecache.h"
 #include "entry.h"
 
 class AnyBox;
+class MyAbcFile;
 class MyUnit;
 
 // The verification of one box: a scan of the session file, the keyword file, every abc file and every
@@ -33,7 +37,33 @@ public:
         bool present = false;
     };
 
+    // The findings of one check as the frame shows them: the first limit rows in full, the others only
+    // counted there and handed to the sink (a report file), one line each.
+    class Cap
+    {
+    public:
+        explicit Cap(int limit, const std::function<void(const QString &)> &sink = {})
+            : m_limit(limit)
+            , m_sink(sink)
+        {
+        }
+        int hidden() const { return m_hidden; }
+        bool full() const { return m_shown >= m_limit; }
+        // True when the row is to be shown; otherwise it is counted and handed on.
+        bool take(const QString &line);
+        // Text handed on before the rows of a file, when any of them are.
+        void setHeading(const QString &heading) { m_heading = heading; }
+
+    private:
+        int m_limit;
+        int m_shown = 0;
+        int m_hidden = 0;
+        std::function<void(const QString &)> m_sink;
+        QString m_heading;
+    };
+
     explicit VerifyRun(AnyBox *box, QObject *parent = nullptr);
+    ~VerifyRun() override;
 
     // Files in the box's two levels of two-letter folders (abc files included): the scan's length.
     int totalFilesInBox() const;
@@ -46,6 +76,13 @@ public:
     bool wrdOk(const QString &path, QString &report) const;
     bool abcOk(const QString &path, QString &report) const;
     bool fileOk(QString &report) const;
+    // The same checks with their rows capped; cap counts what is left out.
+    bool sssOk(const QString &path, QString &report, Cap *cap) const;
+    bool wrdOk(const QString &path, QString &report, Cap *cap) const;
+    bool abcOk(const QString &path, QString &report, Cap *cap) const;
+    bool fileOk(QString &report, Cap *cap) const;
+    // The number of entries read from the abc files.
+    int entryCount() const { return m_entryCount; }
 
     QString sssPath() const { return m_sssPath; }
     QString wrdPath() const { return m_wrdPath; }
@@ -58,6 +95,17 @@ public:
     // Every entry that lies in its own folder and is the only one of its remark, with its box copy; a
     // missing copy gets the name the entry's original file name gives it. In remark order.
     QList<StoredObject> storedObjects() const;
+    // What storedObjects() is made from, as shared copies another thread may read while this object
+    // goes on.
+    struct Snapshot
+    {
+        QMap<QString, QMap<QString, Entry>> entries;
+        QSet<QString> multipleUse;
+        QHash<QString, QList<QPair<QString, QString>>> storedFiles;
+        int entryCount = 0;
+    };
+    Snapshot snapshot() const;
+    static QList<StoredObject> storedObjects(const Snapshot &snapshot);
     // Path to digest for the stored files that agree with their entries.
     QHash<QString, QString> goodDigests() const { return m_goodDigests; }
     QString boxPath() const { return m_boxPath; }
@@ -77,11 +125,11 @@ private:
     QList<QString> twoLetterFolders(const QString &path) const;
     void readWrd();
     void readSss();
-    void readAbc(const QString &path);
+    void readAbc(const QString &path, const QString &rema);
     bool isSubFile(const QString &fileName) const;
-    void scanStoredFile(const QString &abcPath, const QString &folderPath, const QString &fileName,
-                        const QString &digest);
-    QString entryFindings(const QString &abcPath, const QString &folderA, const QString &folderB,
+    void scanStoredFile(const QString &abcPath, const QString &folderPath, const QString &rema,
+                        const QString &fileName, const QString &digest);
+    QString entryFindings(const QString &boxPath, const QString &folderA, const QString &folderB,
                           const Entry &entry) const;
     static QStringList readLines(const QString &path);
     static QStringList filesOf(const QString &folder);
@@ -115,4 +163,9 @@ private:
     QStringList m_oddPaths;
     QStringList m_backupList;
     int m_fileCount = 0;
+    int m_entryCount = 0;
+    // The box's catalogue files in memory, by their four letters.
+    QHash<QString, const MyAbcFile *> m_loadedFiles;
+    // The same date texts recur all over a box; each is read once.
+    mutable DateCache m_dates;
 };

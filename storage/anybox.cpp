@@ -286,12 +286,17 @@ bool AnyBox::storeMarkedEntries()
 
 QString AnyBox::objectPath(const Entry &entry) const
 {
+    return objectPath(completeName(), entry);
+}
+
+QString AnyBox::objectPath(const QString &boxPath, const Entry &entry)
+{
     const Remark remark(entry.getField(Entry::RemarkField));
     const QString separator = QDir::separator();
     // The extension the object came in with: after the last "." of its original name, or the
     // whole name when it has none.
     const QString extension = entry.getField(Entry::OriginalField).section(QLatin1Char('.'), -1);
-    return completeName() + separator + remark.re() + separator + remark.ma() + separator + remark.rk()
+    return boxPath + separator + remark.re() + separator + remark.ma() + separator + remark.rk()
            + QLatin1Char('.') + extension;
 }
 

@@ -83,6 +83,8 @@ public:
 
     // The full path of a stored object, from its remark and original file name.
     QString objectPath(const Entry &entry) const;
+    // The same for a box at boxPath; needs no box object, so it serves on any thread.
+    static QString objectPath(const QString &boxPath, const Entry &entry);
 
 public slots:
     virtual unsigned startValueCategory(MySourceFile *file);

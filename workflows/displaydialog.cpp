@@ -11,6 +11,8 @@
 #include "mytmpfile.h"
 
 static const int FILL_INTERVAL_MS = 500;
+// A long list is read in slices of this length, the window answering in between.
+static const int SLICE_MS = 25;
 
 DisplayDialog::DisplayDialog(AnyBox *box, QFrame *parent)
     : QFrame(parent)
@@ -67,31 +69,57 @@ DisplayDialog::~DisplayDialog()
     delete m_run;
 }
 
+// One row a tick; a row whose list is long goes on in slices on a quick timer, and the next row waits
+// for the tick after it.
 void DisplayDialog::timerEvent(QTimerEvent *event)
 {
+    if (event->timerId() == m_sliceTimer) {
+        continueRow();
+        return;
+    }
     if (event->timerId() != m_timer) {
         QFrame::timerEvent(event);
         return;
     }
+    if (m_sliceTimer != 0)
+        return;
     if (m_row < m_lists.size())
         fillItemCapacityAndTime(m_row);
-    ++m_row;
-    if (m_row >= m_lists.size()) {
-        killTimer(m_timer);
-        m_timer = 0;
-    }
 }
 
 void DisplayDialog::fillItemCapacityAndTime(int row)
 {
     if (row < 0 || row >= m_lists.size())
         return;
-    const DisplayRun::Figures figures = m_run->figures(m_lists.at(row).absoluteFilePath());
-    // A list that cannot be read keeps its "-".
-    if (!figures.read)
+    // A row asked for while another is being read replaces it; the timer's turn comes again.
+    m_fillRow = row;
+    m_run->beginFigures(m_lists.at(row).absoluteFilePath());
+    continueRow();
+}
+
+void DisplayDialog::continueRow()
+{
+    if (!m_run->continueFigures(SLICE_MS)) {
+        if (m_sliceTimer == 0)
+            m_sliceTimer = startTimer(0);
         return;
-    displayTable->item(row, 1)->setText(QString::number(figures.count));
-    displayTable->item(row, 2)->setText(m_run->spanText(figures));
+    }
+    if (m_sliceTimer != 0) {
+        killTimer(m_sliceTimer);
+        m_sliceTimer = 0;
+    }
+    const DisplayRun::Figures &figures = m_run->readFigures();
+    // A list that cannot be read keeps its "-".
+    if (figures.read && m_fillRow < m_lists.size()) {
+        displayTable->item(m_fillRow, 1)->setText(QString::number(figures.count));
+        displayTable->item(m_fillRow, 2)->setText(m_run->spanText(figures));
+    }
+    if (m_fillRow == m_row)
+        ++m_row;
+    if (m_row >= m_lists.size() && m_timer != 0) {
+        killTimer(m_timer);
+        m_timer = 0;
+    }
 }
 
 // Each press starts one more independent presentation; the frame does not track it.

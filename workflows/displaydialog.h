@@ -32,9 +32,14 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void continueRow();
+
     AnyBox *m_box;
     DisplayRun *m_run;
     QFileInfoList m_lists;
     int m_row = 0;
     int m_timer = 0;
+    // The row being read, and the quick timer that goes on reading a long list.
+    int m_fillRow = 0;
+    int m_sliceTimer = 0;
 };

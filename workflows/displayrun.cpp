@@ -1,7 +1,9 @@
 #include "displayrun.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QTextCodec>
 #include <QTextStream>
 
 #include "anybox.h"
@@ -13,8 +15,11 @@
 DisplayRun::DisplayRun(AnyBox *box)
     : m_box(box)
     , m_boxPath(box ? box->completeName() : QString())
+    , m_dates(box ? box->dateFormat() : QString())
 {
 }
+
+DisplayRun::~DisplayRun() = default;
 
 QString DisplayRun::listFolder() const
 {
@@ -53,37 +58,68 @@ MyAbcFile *DisplayRun::abcFile(const QString &rema)
 
 DisplayRun::Figures DisplayRun::figures(const QString &path)
 {
-    Figures result;
-    QFile file(path);
-    if (!m_box || !file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return result;
-    result.read = true;
-    // Lists are written in the system's 8-bit encoding.
-    QTextStream stream(&file);
-    const int length = m_boxPath.size();
-    while (!stream.atEnd()) {
-        const QString line = stream.readLine();
-        const int at = line.indexOf(m_boxPath, 0, Qt::CaseInsensitive);
-        if (at < 0)
-            continue;
-        ++result.count;
-        // box/qw/er/ty.ext: the folder names and the key follow the box path and a separator.
-        const int start = at + length + 1;
-        const QString re = line.mid(start, 2);
-        const QString ma = line.mid(start + 3, 2);
-        const QString rk = line.mid(start + 6, 2);
-        MyAbcFile *abc = abcFile(re + ma);
-        if (!abc)
-            continue;
-        const QDate date = QDate::fromString(abc->getEntryPart(rk, Entry::DateField), m_box->dateFormat());
-        if (!date.isValid())
-            continue;
-        if (!result.earliest.isValid() || date < result.earliest)
-            result.earliest = date;
-        if (!result.latest.isValid() || date > result.latest)
-            result.latest = date;
+    beginFigures(path);
+    while (!continueFigures(1000)) {
     }
-    return result;
+    return m_read;
+}
+
+void DisplayRun::beginFigures(const QString &path)
+{
+    m_read = Figures();
+    m_stream.reset();
+    m_file.reset(new QFile(path));
+    m_reading = m_box && m_file->open(QIODevice::ReadOnly | QIODevice::Text);
+    if (!m_reading) {
+        m_file.reset();
+        return;
+    }
+    m_read.read = true;
+    // Lists are written in the system's 8-bit encoding.
+    m_stream.reset(new QTextStream(m_file.get()));
+    m_stream->setCodec(QTextCodec::codecForLocale());
+}
+
+bool DisplayRun::continueFigures(int sliceMs)
+{
+    if (!m_reading)
+        return true;
+    QElapsedTimer slice;
+    slice.start();
+    QString line;
+    int lines = 0;
+    while (m_stream->readLineInto(&line)) {
+        countLine(line);
+        if ((++lines & 255) == 0 && slice.elapsed() >= sliceMs)
+            return false;
+    }
+    m_reading = false;
+    m_stream.reset();
+    m_file.reset();
+    return true;
+}
+
+void DisplayRun::countLine(const QString &line)
+{
+    const int at = line.indexOf(m_boxPath, 0, Qt::CaseInsensitive);
+    if (at < 0)
+        return;
+    ++m_read.count;
+    // box/qw/er/ty.ext: the folder names and the key follow the box path and a separator.
+    const int start = at + m_boxPath.size() + 1;
+    const QString re = line.mid(start, 2);
+    const QString ma = line.mid(start + 3, 2);
+    const QString rk = line.mid(start + 6, 2);
+    MyAbcFile *abc = abcFile(re + ma);
+    if (!abc)
+        return;
+    const QDate date = m_dates.date(abc->getEntryPart(rk, Entry::DateField));
+    if (!date.isValid())
+        return;
+    if (!m_read.earliest.isValid() || date < m_read.earliest)
+        m_read.earliest = date;
+    if (!m_read.latest.isValid() || date > m_read.latest)
+        m_read.latest = date;
 }
 
 QString DisplayRun::spanText(const Figures &figures) const

@@ -5,6 +5,13 @@
 #include <QHash>
 #include <QString>
 
+#include <memory>
+
+#include "datecache.h"
+
+class QFile;
+class QTextStream;
+
 class AnyBox;
 class MyAbcFile;
 
@@ -22,6 +29,7 @@ public:
     };
 
     explicit DisplayRun(AnyBox *box);
+    ~DisplayRun();
 
     // The list files of the box's kind, newest first.
     QFileInfoList listFiles() const;
@@ -31,6 +39,12 @@ public:
 
     // Counts the objects a list names and the span of their dates.
     Figures figures(const QString &path);
+    // The same a slice at a time: begin, then go on until it says it is done; each call returns after
+    // about sliceMs. The figures so far, and in the end the list's, are in readFigures().
+    void beginFigures(const QString &path);
+    bool continueFigures(int sliceMs);
+    bool isReading() const { return m_reading; }
+    const Figures &readFigures() const { return m_read; }
     // "-" when nothing was read; the single date, or earliest - latest, in the box's date format.
     QString spanText(const Figures &figures) const;
 
@@ -39,9 +53,16 @@ public:
 
 private:
     MyAbcFile *abcFile(const QString &rema);
+    void countLine(const QString &line);
 
     AnyBox *m_box;
     QString m_boxPath;
     QHash<QString, MyAbcFile *> m_abcFiles;
     bool m_abcFilesKnown = false;
+    // Many objects of a list share a date text; each is read once.
+    DateCache m_dates;
+    std::unique_ptr<QFile> m_file;
+    std::unique_ptr<QTextStream> m_stream;
+    Figures m_read;
+    bool m_reading = false;
 };
