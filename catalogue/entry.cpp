@@ -1,15 +1,14 @@
 #include "entry.h"
 
+#include <cstring>
+
 #include "constants.h"
-#include "remark.h"
 
 namespace {
 
-// The field separator, SIGN_INV, as one character.
-QChar separator()
-{
-    return SIGN_INV.at(0);
-}
+// The field separator, SIGN_INV, as one byte: "~" is ASCII, and no byte of a multi-byte UTF-8
+// sequence is below 0x80, so the separators of the UTF-8 line are those of the text.
+const char SEPARATOR = '~';
 
 // A field value must stay inside its field and its line: a "~" would split the record into more
 // than ten fields and a line break would split the line, and either way the record would be dropped
@@ -17,10 +16,23 @@ QChar separator()
 QString safeValue(const QString &text)
 {
     QString value = text;
-    value.replace(separator(), QLatin1Char('-'));
+    value.replace(SIGN_INV.at(0), QLatin1Char('-'));
     value.replace(QLatin1Char('\r'), QLatin1Char(' '));
     value.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return value;
+}
+
+// Six lower-case letters, as a remark is; checked on the bytes, as every line of every catalogue file
+// goes through it when a box is opened.
+bool isRemark(const char *text, int size)
+{
+    if (size != 6)
+        return false;
+    for (int i = 0; i < 6; ++i) {
+        if (text[i] < 'a' || text[i] > 'z')
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -30,16 +42,30 @@ Entry::Entry(const QString &line)
     setEntry(line);
 }
 
+Entry Entry::fromUtf8(const QByteArray &line)
+{
+    Entry entry;
+    entry.setLine(line);
+    return entry;
+}
+
 void Entry::setEntry(const QString &line)
 {
+    setLine(line.toUtf8());
+}
+
+void Entry::setLine(const QByteArray &line)
+{
     m_line = line;
-    m_count = line.isEmpty() ? 0 : line.count(separator()) + 1;
+    m_count = line.isEmpty() ? 0 : line.count(SEPARATOR) + 1;
     m_ok = test();
 }
 
 bool Entry::test() const
 {
-    return m_count == FIELD_COUNT && Remark::isValid(field(1));
+    int start = 0;
+    int end = 0;
+    return m_count == FIELD_COUNT && bounds(1, start, end) && isRemark(m_line.constData() + start, end - start);
 }
 
 // Start and end (exclusive) of field index inside the joined line.
@@ -47,27 +73,28 @@ bool Entry::bounds(int index, int &start, int &end) const
 {
     if (index < 0 || index >= m_count)
         return false;
+    const char *data = m_line.constData();
+    const int size = m_line.size();
     start = 0;
     for (int i = 0; i < index; ++i)
-        start = m_line.indexOf(separator(), start) + 1;
-    end = m_line.indexOf(separator(), start);
-    if (end < 0)
-        end = m_line.size();
+        start = int(static_cast<const char *>(std::memchr(data + start, SEPARATOR, size_t(size - start))) - data) + 1;
+    const void *next = std::memchr(data + start, SEPARATOR, size_t(size - start));
+    end = next ? int(static_cast<const char *>(next) - data) : size;
     return true;
 }
 
-QStringView Entry::field(int index) const
+QString Entry::field(int index) const
 {
     int start = 0;
     int end = 0;
     if (!bounds(index, start, end))
-        return QStringView();
-    return QStringView(m_line).mid(start, end - start);
+        return QString();
+    return QString::fromUtf8(m_line.constData() + start, end - start);
 }
 
 QString Entry::getField(int index) const
 {
-    return m_ok ? field(index).toString() : QString();
+    return m_ok ? field(index) : QString();
 }
 
 bool Entry::setField(int index, const QString &text)
@@ -76,19 +103,23 @@ bool Entry::setField(int index, const QString &text)
     int end = 0;
     if (!bounds(index, start, end))
         return false;
-    m_line.replace(start, end - start, safeValue(text));
+    m_line.replace(start, end - start, safeValue(text).toUtf8());
     m_ok = test();
     return true;
 }
 
 QString Entry::getAllFields() const
 {
-    return m_ok ? m_line : QString();
+    return m_ok ? QString::fromUtf8(m_line) : QString();
 }
 
 QString Entry::simpleName() const
 {
-    return m_ok ? field(1).mid(4, 2).toString() : QString();
+    int start = 0;
+    int end = 0;
+    if (!m_ok || !bounds(1, start, end))
+        return QString();
+    return QString::fromLatin1(m_line.constData() + start + 4, 2);
 }
 
 // The extension is the text after the last "." of the original name, or the whole name without one.
@@ -96,9 +127,9 @@ QString Entry::remarkFileName() const
 {
     if (!m_ok)
         return QString();
-    const QStringView original = field(7);
+    const QString original = field(7);
     const int dot = original.lastIndexOf(QLatin1Char('.'));
-    return field(1).toString() + QLatin1Char('.') + original.mid(dot + 1).toString();
+    return field(1) + QLatin1Char('.') + original.mid(dot + 1);
 }
 
 QString Entry::originalFileName() const

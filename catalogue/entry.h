@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // One catalogue record: ten text fields joined by "~" on one line.
 //  0 session, 1 remark, 2 resemble link, 3 checksum, 4 hardcopy count, 5 category value,
 //  6 keyword keys, 7 original file name, 8 caption (title,author), 9 date.
-// A box holds an entry per stored object, so the record keeps its fields as the one joined line
-// (a single string per entry keeps a million entries well within memory) and finds a field on demand.
+// A box holds an entry per stored object, so the record keeps its fields as the one joined line in
+// UTF-8, as the catalogue file holds it (half the size of the decoded text, and a loaded line needs no
+// decoding), and finds and decodes a field on demand.
 class Entry
 {
 public:
@@ -27,6 +29,8 @@ public:
 
     Entry() = default;
     Entry(const QString &line);
+    // The entry of one line of a catalogue file as it lies on disk (UTF-8, no line end).
+    static Entry fromUtf8(const QByteArray &line);
 
     void setEntry(const QString &line);
     bool Ok() const { return m_ok; }
@@ -35,6 +39,8 @@ public:
     QString getField(int index) const;
     bool setField(int index, const QString &text);
     QString getAllFields() const;
+    // The text form in UTF-8, as a catalogue file stores it; empty when the entry is not valid.
+    QByteArray allFieldsUtf8() const { return m_ok ? m_line : QByteArray(); }
 
     QString simpleName() const;
     QString remarkFileName() const;
@@ -44,10 +50,11 @@ public:
     int fieldCount() const { return m_count; }
 
 private:
+    void setLine(const QByteArray &line);
     bool bounds(int index, int &start, int &end) const;
-    QStringView field(int index) const;
+    QString field(int index) const;
 
-    QString m_line;
+    QByteArray m_line;
     int m_count = 0;
     bool m_ok = false;
 };
