@@ -131,7 +131,6 @@ int main(int argc, char *argv[])
 
     // Quitting as the program does: the window goes, then the settings store.
     timer.restart();
-    //PREP window->prepareExit();
     delete window;
     settings.reset();
     const qint64 quit = timer.nsecsElapsed();
