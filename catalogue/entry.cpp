@@ -1,5 +1,6 @@
 #include "entry.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "constants.h"
@@ -44,20 +45,28 @@ Entry::Entry(const QString &line)
 
 Entry Entry::fromUtf8(const QByteArray &line)
 {
+    return fromUtf8(line, 0, line.size());
+}
+
+Entry Entry::fromUtf8(const QByteArray &text, int offset, int size)
+{
     Entry entry;
-    entry.setLine(line);
+    entry.setLine(text, offset, size);
     return entry;
 }
 
 void Entry::setEntry(const QString &line)
 {
-    setLine(line.toUtf8());
+    const QByteArray text = line.toUtf8();
+    setLine(text, 0, text.size());
 }
 
-void Entry::setLine(const QByteArray &line)
+void Entry::setLine(const QByteArray &text, int offset, int size)
 {
-    m_line = line;
-    m_count = line.isEmpty() ? 0 : line.count(SEPARATOR) + 1;
+    m_text = text;
+    m_offset = offset;
+    m_size = size;
+    m_count = size == 0 ? 0 : int(std::count(line(), line() + size, SEPARATOR)) + 1;
     m_ok = test();
 }
 
@@ -65,7 +74,7 @@ bool Entry::test() const
 {
     int start = 0;
     int end = 0;
-    return m_count == FIELD_COUNT && bounds(1, start, end) && isRemark(m_line.constData() + start, end - start);
+    return m_count == FIELD_COUNT && bounds(1, start, end) && isRemark(line() + start, end - start);
 }
 
 // Start and end (exclusive) of field index inside the joined line.
@@ -73,8 +82,8 @@ bool Entry::bounds(int index, int &start, int &end) const
 {
     if (index < 0 || index >= m_count)
         return false;
-    const char *data = m_line.constData();
-    const int size = m_line.size();
+    const char *data = line();
+    const int size = m_size;
     start = 0;
     for (int i = 0; i < index; ++i)
         start = int(static_cast<const char *>(std::memchr(data + start, SEPARATOR, size_t(size - start))) - data) + 1;
@@ -89,7 +98,7 @@ QString Entry::field(int index) const
     int end = 0;
     if (!bounds(index, start, end))
         return QString();
-    return QString::fromUtf8(m_line.constData() + start, end - start);
+    return QString::fromUtf8(line() + start, end - start);
 }
 
 QString Entry::getField(int index) const
@@ -103,14 +112,21 @@ bool Entry::setField(int index, const QString &text)
     int end = 0;
     if (!bounds(index, start, end))
         return false;
-    m_line.replace(start, end - start, safeValue(text).toUtf8());
-    m_ok = test();
+    QByteArray changed(line(), m_size);
+    changed.replace(start, end - start, safeValue(text).toUtf8());
+    setLine(changed, 0, changed.size());
     return true;
 }
 
 QString Entry::getAllFields() const
 {
-    return m_ok ? QString::fromUtf8(m_line) : QString();
+    return m_ok ? QString::fromUtf8(line(), m_size) : QString();
+}
+
+void Entry::appendLine(QByteArray &text) const
+{
+    if (m_ok)
+        text.append(line(), m_size);
 }
 
 QString Entry::simpleName() const
@@ -119,7 +135,7 @@ QString Entry::simpleName() const
     int end = 0;
     if (!m_ok || !bounds(1, start, end))
         return QString();
-    return QString::fromLatin1(m_line.constData() + start + 4, 2);
+    return QString::fromLatin1(line() + start + 4, 2);
 }
 
 // The extension is the text after the last "." of the original name, or the whole name without one.

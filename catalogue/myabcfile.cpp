@@ -104,8 +104,8 @@ Entry &MyAbcFile::insertEntry(const QString &key)
     return m_store.back();
 }
 
-// The whole file is read at once: a box opens hundreds of these files at start. A line stays in the
-// UTF-8 it was stored in. Either line end is accepted; invalid and empty lines are dropped; the last
+// The whole file is read at once: a box opens hundreds of these files at start. The entries keep the
+// text read, in the UTF-8 it was stored in, and share it. Either line end is accepted; invalid and empty lines are dropped; the last
 // line of a key wins.
 void MyAbcFile::load()
 {
@@ -127,7 +127,7 @@ void MyAbcFile::load()
         if (stop > start && data[stop - 1] == '\r')
             --stop;
         if (stop > start) {
-            Entry entry = Entry::fromUtf8(QByteArray(data + start, stop - start));
+            Entry entry = Entry::fromUtf8(text, start, stop - start);
             if (entry.Ok()) {
                 // The key is the last two letters of the remark, the second field.
                 const char *remark = static_cast<const char *>(std::memchr(data + start, '~', size_t(stop - start)));
@@ -153,10 +153,9 @@ bool MyAbcFile::store()
         return false;
     QByteArray data;
     walk(*this, [&data](const Key &, const Entry &entry) {
-        const QByteArray line = entry.allFieldsUtf8();
-        if (line.isEmpty())
+        if (!entry.Ok())
             return;
-        data += line;
+        entry.appendLine(data);
         data += '\n';
     });
     // Text mode gives the platform's line end. Unbuffered, a short write (disk full, size limit) shows
