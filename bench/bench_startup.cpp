@@ -41,7 +41,8 @@ long residentMiB()
 
 QStringList twoLetterFolders(const QString &path)
 {
-    return QDir(path).entryList({ABC_CHAR + ABC_CHAR}, QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    return QDir(path).entryList({ABC_CHAR + ABC_CHAR}, QDir::Dirs | QDir::NoDotAndDotDot,
+                                QDir::Name | QDir::IgnoreCase);
 }
 
 // Reading and splitting every catalogue file of the box, keeping nothing.
@@ -134,8 +135,8 @@ int main(int argc, char *argv[])
     delete window;
     settings.reset();
     const qint64 quit = timer.nsecsElapsed();
-    std::printf("start-up %.3f s (%.2f x catalogue load), %ld MiB above base; quit %.3f s (all marked)\n", startUp / 1e9,
-                double(startUp) / double(load), windowMiB, quit / 1e9);
+    std::printf("start-up %.3f s (%.2f x catalogue load), %ld MiB above base; quit %.3f s (all marked)\n",
+                startUp / 1e9, double(startUp) / double(load), windowMiB, quit / 1e9);
     std::fflush(stdout);
     if (!marked || loaded != count || lines != count) {
         std::fprintf(stderr, "inconsistent run: %lld loaded, %lld lines\n", static_cast<long long>(loaded),

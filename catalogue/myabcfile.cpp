@@ -105,8 +105,8 @@ Entry &MyAbcFile::insertEntry(const QString &key)
 }
 
 // The whole file is read at once: a box opens hundreds of these files at start. The entries keep the
-// text read, in the UTF-8 it was stored in, and share it. Either line end is accepted; invalid and empty lines are dropped; the last
-// line of a key wins.
+// text read, in the UTF-8 it was stored in, and share it. Either line end is accepted; invalid and empty
+// lines are dropped; the last line of a key wins.
 void MyAbcFile::load()
 {
     if (!initOk())
