@@ -3,13 +3,49 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cstring>
+
 #include "constants.h"
 #include "myabcfolder.h"
 #include "remark.h"
 
+namespace {
+
+const int LETTERS = 26;
+
+// The place of a key of two lower-case letters in the table ("aa" is 0, "zz" is 675), or -1.
+int placeOf(QChar first, QChar second)
+{
+    const ushort a = first.unicode();
+    const ushort b = second.unicode();
+    if (a < u'a' || a > u'z' || b < u'a' || b > u'z')
+        return -1;
+    return (a - u'a') * LETTERS + (b - u'a');
+}
+
+int placeOf(const QString &key)
+{
+    return key.size() == 2 ? placeOf(key.at(0), key.at(1)) : -1;
+}
+
+QString keyOf(int place)
+{
+    const QChar letters[2] = {QChar(u'a' + place / LETTERS), QChar(u'a' + place % LETTERS)};
+    return QString(letters, 2);
+}
+
+} // namespace
+
+// The key of a visited entry, spelled out only when a visitor asks for it.
+QString MyAbcFile::Key::text() const
+{
+    return other ? *other : keyOf(place);
+}
+
 MyAbcFile::MyAbcFile(MyAbcFolder *parent)
     : MyFile(NAME_ABC_FILE, parent)
 {
+    m_places.fill(-1);
     if (parent) {
         const auto grandparent = dynamic_cast<const MyUnit *>(parent->parent());
         m_rema = (grandparent ? grandparent->name() : QString()) + parent->name();
@@ -18,8 +54,59 @@ MyAbcFile::MyAbcFile(MyAbcFolder *parent)
     load();
 }
 
-// The whole file is read and decoded at once: a box opens hundreds of these files at start.
-// Either line end is accepted; invalid and empty lines are dropped; the last line of a key wins.
+// Visits every entry in ascending key order. Keys of another form are rare (never read from a file),
+// so the common walk is the table alone; with such keys both are merged by the keys' text order.
+template <typename Self, typename Visit>
+void MyAbcFile::walk(Self &self, Visit visit)
+{
+    auto other = self.m_otherKeys.begin();
+    for (int place = 0; place < KEY_COUNT; ++place) {
+        const int at = self.m_places[size_t(place)];
+        if (at < 0)
+            continue;
+        if (other != self.m_otherKeys.end()) {
+            const QString key = keyOf(place);
+            for (; other != self.m_otherKeys.end() && other->first < key; ++other)
+                visit(Key{-1, &other->first}, other->second);
+        }
+        visit(Key{place, nullptr}, self.m_store[size_t(at)]);
+    }
+    for (; other != self.m_otherKeys.end(); ++other)
+        visit(Key{-1, &other->first}, other->second);
+}
+
+Entry *MyAbcFile::findEntry(const QString &key)
+{
+    const int place = placeOf(key);
+    if (place >= 0) {
+        const int at = m_places[size_t(place)];
+        return at < 0 ? nullptr : &m_store[size_t(at)];
+    }
+    const auto it = m_otherKeys.find(key);
+    return it == m_otherKeys.end() ? nullptr : &it->second;
+}
+
+const Entry *MyAbcFile::findEntry(const QString &key) const
+{
+    return const_cast<MyAbcFile *>(this)->findEntry(key);
+}
+
+// The entry under the key, made empty and invalid when the key is new.
+Entry &MyAbcFile::insertEntry(const QString &key)
+{
+    if (Entry *entry = findEntry(key))
+        return *entry;
+    const int place = placeOf(key);
+    if (place < 0)
+        return m_otherKeys[key];
+    m_places[size_t(place)] = qint16(m_store.size());
+    m_store.emplace_back();
+    return m_store.back();
+}
+
+// The whole file is read at once: a box opens hundreds of these files at start. The entries keep the
+// text read, in the UTF-8 it was stored in, and share it. Either line end is accepted; invalid and empty
+// lines are dropped; the last line of a key wins.
 void MyAbcFile::load()
 {
     if (!initOk())
@@ -27,26 +114,31 @@ void MyAbcFile::load()
     QFile file(completeName());
     if (!file.open(QIODevice::ReadOnly))
         return;
-    const QString text = QString::fromUtf8(file.readAll());
+    const QByteArray text = file.readAll();
     file.close();
 
-    int start = text.startsWith(QChar(QChar::ByteOrderMark)) ? 1 : 0;
-    while (start < text.size()) {
-        int end = text.indexOf(QLatin1Char('\n'), start);
-        if (end < 0)
-            end = text.size();
+    const char *data = text.constData();
+    const int size = text.size();
+    int start = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    while (start < size) {
+        const void *newline = std::memchr(data + start, '\n', size_t(size - start));
+        const int end = newline ? int(static_cast<const char *>(newline) - data) : size;
         int stop = end;
-        if (stop > start && text.at(stop - 1) == QLatin1Char('\r'))
+        if (stop > start && data[stop - 1] == '\r')
             --stop;
         if (stop > start) {
-            const Entry entry(text.mid(start, stop - start));
+            Entry entry = Entry::fromUtf8(text, start, stop - start);
             if (entry.Ok()) {
-                // Stored files are in key order, so a new key usually goes at the end.
-                const QString key = entry.simpleName();
-                if (m_entries.isEmpty() || m_entries.lastKey() < key)
-                    m_entries.insert(m_entries.constEnd(), key, entry);
-                else
-                    m_entries.insert(key, entry);
+                // The key is the last two letters of the remark, the second field.
+                const char *remark = static_cast<const char *>(std::memchr(data + start, '~', size_t(stop - start)));
+                const int place = placeOf(QLatin1Char(remark[5]), QLatin1Char(remark[6]));
+                qint16 &at = m_places[size_t(place)];
+                if (at < 0) {
+                    at = qint16(m_store.size());
+                    m_store.push_back(std::move(entry));
+                } else {
+                    m_store[size_t(at)] = std::move(entry);
+                }
             }
         }
         start = end + 1;
@@ -59,20 +151,18 @@ bool MyAbcFile::store()
 {
     if (!initOk())
         return false;
-    QString text;
-    for (const Entry &entry : qAsConst(m_entries)) {
-        const QString line = entry.getAllFields();
-        if (line.isEmpty())
-            continue;
-        text += line;
-        text += QLatin1Char('\n');
-    }
+    QByteArray data;
+    walk(*this, [&data](const Key &, const Entry &entry) {
+        if (!entry.Ok())
+            return;
+        entry.appendLine(data);
+        data += '\n';
+    });
     // Text mode gives the platform's line end. Unbuffered, a short write (disk full, size limit) shows
     // in the count written; through the buffer it can be lost and a truncated file committed.
     QSaveFile file(completeName());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered))
         return false;
-    const QByteArray data = text.toUtf8();
     if (file.write(data) != data.size()) {
         file.cancelWriting();
         return false;
@@ -82,25 +172,28 @@ bool MyAbcFile::store()
 
 bool MyAbcFile::entryExist(const QString &key) const
 {
-    return m_entries.contains(key);
+    return findEntry(key) != nullptr;
 }
 
 Entry *MyAbcFile::getEntry(const QString &key)
 {
-    return &m_entries[key];
+    return &insertEntry(key);
 }
 
 QString MyAbcFile::getEntryPart(const QString &key, int index) const
 {
-    const auto it = m_entries.constFind(key);
-    if (it == m_entries.constEnd())
+    const Entry *entry = findEntry(key);
+    if (!entry)
         return QString();
-    return index == -1 ? it->getAllFields() : it->getField(index);
+    return index == -1 ? entry->getAllFields() : entry->getField(index);
 }
 
 QList<Entry> MyAbcFile::getAll() const
 {
-    return m_entries.values();
+    QList<Entry> all;
+    all.reserve(countEntries());
+    walk(*this, [&all](const Key &, const Entry &entry) { all.append(entry); });
+    return all;
 }
 
 // Replacing the value in place keeps every pointer to the entry valid.
@@ -108,28 +201,28 @@ bool MyAbcFile::update(const Entry &entry)
 {
     if (!entry.Ok())
         return false;
-    m_entries[entry.simpleName()] = entry;
+    insertEntry(entry.simpleName()) = entry;
     return true;
 }
 
 QStringList MyAbcFile::getUsedName() const
 {
     QStringList names;
-    for (auto it = m_entries.constBegin(); it != m_entries.constEnd(); ++it) {
-        if (it->Ok())
-            names.append(it.key());
-    }
+    walk(*this, [&names](const Key &key, const Entry &entry) {
+        if (entry.Ok())
+            names.append(key.text());
+    });
     return names;
 }
 
 QList<Entry *> MyAbcFile::usedEntries()
 {
     QList<Entry *> entries;
-    entries.reserve(m_entries.size());
-    for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
-        if (it->Ok())
-            entries.append(&it.value());
-    }
+    entries.reserve(countEntries());
+    walk(*this, [&entries](const Key &, Entry &entry) {
+        if (entry.Ok())
+            entries.append(&entry);
+    });
     return entries;
 }
 
@@ -140,19 +233,18 @@ Entry *MyAbcFile::storedEntry(const Entry &entry)
     const Remark remark(entry.getField(Entry::RemarkField));
     if (!remark.Ok() || remark.rema() != m_rema)
         return nullptr;
-    const auto it = m_entries.find(remark.rk());
-    return it == m_entries.end() ? nullptr : &it.value();
+    return findEntry(remark.rk());
 }
 
 // A key that holds no valid entry (one asked for and never filled, or one taken back) is no object.
 MyAbcFile::Subset MyAbcFile::allEntries()
 {
     Subset all;
-    all.reserve(m_entries.size());
-    for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
-        if (it->Ok())
-            all.insert(&it.value());
-    }
+    all.reserve(countEntries());
+    walk(*this, [&all](const Key &, Entry &entry) {
+        if (entry.Ok())
+            all.insert(&entry);
+    });
     return all;
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QList>
-#include <QMap>
 #include <QObject>
 #include <QSet>
 #include <QStringList>
+
+#include <array>
+#include <deque>
+#include <map>
 
 #include "entry.h"
 #include "myfile.h"
@@ -25,7 +28,7 @@ public:
 
     bool store();
     QString rema() const { return m_rema; }
-    int countEntries() const { return m_entries.size(); }
+    int countEntries() const { return int(m_store.size() + m_otherKeys.size()); }
 
     bool entryExist(const QString &key) const;
     Entry *getEntry(const QString &key);
@@ -60,15 +63,30 @@ signals:
     void unmarkAbcFile(MyAbcFile *abcFile, int index);
 
 private:
+    struct Key {
+        int place;
+        const QString *other;
+        QString text() const;
+    };
+
     void load();
     Entry *storedEntry(const Entry &entry);
+    Entry *findEntry(const QString &key);
+    const Entry *findEntry(const QString &key) const;
+    Entry &insertEntry(const QString &key);
+    template <typename Self, typename Visit> static void walk(Self &self, Visit visit);
     Subset allEntries();
     Subset unionOfSubsets() const;
 
     QString m_rema;
-    // Subsets point into the map's nodes, which stay put as long as their key does. The map is never
-    // copied: a shared copy would make the next write detach it and move every entry.
-    QMap<QString, Entry> m_entries;
+    // The entries are keyed by two lower-case letters, so the map is a table of the 676 keys naming
+    // places in a store that only grows at its end and never moves what it holds: subsets point into
+    // it, and a full file costs no node and no key text per entry. A key of another form (only ever
+    // asked for, never read from a file) lives in a small map beside it.
+    static const int KEY_COUNT = 26 * 26;
+    std::array<qint16, KEY_COUNT> m_places;
+    std::deque<Entry> m_store;
+    std::map<QString, Entry> m_otherKeys;
     QList<Subset> m_subsets;
     QList<Subset> m_memorized;
 };

@@ -88,7 +88,7 @@ void SelectDialog::pressStartButton()
     startButton->setEnabled(false);
     onlySelected->setEnabled(false);
     if (!onlySelected->isChecked())
-        m_box->markAllEntries(0);
+        m_pass->markAll(m_box, 0);
     startProgress(m_box->markedEntriesCount(0));
     m_found = m_pass->narrow(m_box, 0, [this](const Entry *entry) { return match(const_cast<Entry *>(entry)); });
     foundRecords->setText(QString::number(m_found));

@@ -223,6 +223,19 @@ QSet<MyAbcFile *> AnyBox::markAllEntries(int i)
     return QSet<MyAbcFile *>(files.cbegin(), files.cend());
 }
 
+// Each file reports its marks as it goes, so the box follows file by file and anyone looking between
+// two files sees a consistent, if partial, selection.
+QSet<MyAbcFile *> AnyBox::markAllEntries(int i, const std::function<void()> &between)
+{
+    const QList<MyAbcFile *> files = abcFiles();
+    for (MyAbcFile *file : files) {
+        file->ensureSubsets(i);
+        file->markAllEntries(i);
+        between();
+    }
+    return QSet<MyAbcFile *>(files.cbegin(), files.cend());
+}
+
 // Every file that holds a subset i deletes it, also when it is empty there: otherwise that file's later
 // subsets would keep their numbers while everybody else's move down.
 void AnyBox::deleteSubset(int i)
@@ -246,6 +259,24 @@ void AnyBox::unmarkAllEntries()
     m_bulk = false;
     m_subsets.clear();
     m_fileSubsets.clear();
+}
+
+// The box forgets the marks first, so between two files nothing counts as marked any more.
+void AnyBox::unmarkAllEntries(const std::function<void()> &between)
+{
+    const QList<MyAbcFile *> files = abcFiles();
+    m_subsets.clear();
+    m_fileSubsets.clear();
+    m_bulk = true;
+    for (MyAbcFile *file : files) {
+        if (file->countSubsets() == 0)
+            continue;
+        file->deleteSubsets();
+        m_bulk = false;
+        between();
+        m_bulk = true;
+    }
+    m_bulk = false;
 }
 
 // Files without marks get their one empty subset too, so that every file numbers its subsets alike.

@@ -6,6 +6,8 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
+
 #include "category.h"
 #include "myfolder.h"
 
@@ -62,8 +64,12 @@ public:
     int markedEntriesCount(int i) const;
     int markedEntriesCount() const;
     QSet<MyAbcFile *> markAllEntries(int i);
+    // The same, file by file, calling between() after each file so that a long pass can let events
+    // through; the box's bookkeeping is up to date at every call.
+    QSet<MyAbcFile *> markAllEntries(int i, const std::function<void()> &between);
     void deleteSubset(int i);
     void unmarkAllEntries();
+    void unmarkAllEntries(const std::function<void()> &between);
     void uniteSubsets();
     void memorizeMarked();
     void restoreMarked();

@@ -99,6 +99,8 @@ private slots:
     void absentKeyLookups();
     void updateAddsAndReplaces();
     void usedNames();
+    void changedEntryLeavesTheOthersOfItsFile();
+    void keysOfAnotherFormKeepTheKeyOrder();
     void folderUsedNames();
 
     // Subsets
@@ -408,6 +410,51 @@ void TestMyAbcFile::usedNames()
     MyAbcFile *file = box.open();
     file->getEntry("mm");
     QCOMPARE(file->getUsedName(), QStringList({"ab", "zz"}));
+}
+
+// The entries read from one file share its text; changing one, or a copy, touches nothing else.
+void TestMyAbcFile::changedEntryLeavesTheOthersOfItsFile()
+{
+    AbcBox box;
+    const QString ab = line("qwerab", QString::fromUtf8("Grüße,Zoë"));
+    const QString ac = line("qwerac");
+    QVERIFY(box.write("\xEF\xBB\xBF" + (ab + "\r\n" + ac + "\r\n\r\n").toUtf8()));
+    MyAbcFile *file = box.open();
+    QCOMPARE(file->countEntries(), 2);
+    const Entry before = *file->getEntry("ab");
+    QVERIFY(file->getEntry("ab")->setField(Entry::CaptionField, QStringLiteral("Sea,Ann")));
+    QCOMPARE(file->getEntryPart("ab", Entry::CaptionField), QStringLiteral("Sea,Ann"));
+    QCOMPARE(file->getEntryPart("ac", -1), ac);
+    QCOMPARE(before.getAllFields(), ab);
+    QList<Entry> copies = file->getAll();
+    QVERIFY(copies[1].setField(Entry::SessionField, QStringLiteral("9")));
+    QCOMPARE(file->getEntryPart("ac", -1), ac);
+
+    QVERIFY(file->store());
+    QString changed = ab;
+    changed.replace(QString::fromUtf8("Grüße,Zoë"), QStringLiteral("Sea,Ann"));
+    QCOMPARE(TestSupport::readFile(box.abcPath()), (changed + "\n" + ac + "\n").toUtf8());
+}
+
+// A key that is not two letters (only ever asked for) sorts among the others by its text.
+void TestMyAbcFile::keysOfAnotherFormKeepTheKeyOrder()
+{
+    AbcBox box;
+    QVERIFY(box.write((line("qwerzz") + "\n" + line("qweraa") + "\n").toUtf8()));
+    MyAbcFile *file = box.open();
+    *file->getEntry("b1") = Entry(line("qwerbb"));
+    file->getEntry(QString());
+    QCOMPARE(file->countEntries(), 4);
+    QVERIFY(file->entryExist("b1"));
+    QVERIFY(!file->entryExist("bb"));
+    QCOMPARE(file->getUsedName(), QStringList({"aa", "b1", "zz"}));
+    QStringList order;
+    for (const Entry &entry : file->getAll())
+        order << entry.getField(Entry::RemarkField);
+    QCOMPARE(order, QStringList({QString(), "qweraa", "qwerbb", "qwerzz"}));
+    QVERIFY(file->store());
+    QCOMPARE(TestSupport::readFile(box.abcPath()),
+             (line("qweraa") + "\n" + line("qwerbb") + "\n" + line("qwerzz") + "\n").toUtf8());
 }
 
 void TestMyAbcFile::folderUsedNames()
