@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopedPointer>
@@ -60,6 +60,10 @@ private:
     // remark -> field 2, as stored on disk.
     QMap<QString, QString> links() const;
     QStringList rows();
+    QListView *list();
+    int currentRow();
+    int fontWeight(int row);
+    QIcon icon(int row);
     QStringList markedRemarks() const;
 
     static QString line(const QString &remark, const QString &prime);
@@ -120,10 +124,33 @@ QMap<QString, QString> TestResembleDialog::links() const
 QStringList TestResembleDialog::rows()
 {
     QStringList texts;
-    auto list = m_frame->findChild<QListWidget *>(QStringLiteral("resembleList"));
-    for (int i = 0; list && i < list->count(); ++i)
-        texts << list->item(i)->text();
+    QListView *view = list();
+    for (int i = 0; view && view->model() && i < view->model()->rowCount(); ++i)
+        texts << view->model()->index(i, 0).data().toString();
     return texts;
+}
+
+QListView *TestResembleDialog::list()
+{
+    return m_frame ? m_frame->findChild<QListView *>(QStringLiteral("resembleList")) : nullptr;
+}
+
+int TestResembleDialog::currentRow()
+{
+    QListView *view = list();
+    return view && view->currentIndex().isValid() ? view->currentIndex().row() : -1;
+}
+
+// The weight the row is drawn with: the model's font, or the view's own where it gives none.
+int TestResembleDialog::fontWeight(int row)
+{
+    const QVariant font = list()->model()->index(row, 0).data(Qt::FontRole);
+    return font.isValid() ? font.value<QFont>().weight() : list()->font().weight();
+}
+
+QIcon TestResembleDialog::icon(int row)
+{
+    return list()->model()->index(row, 0).data(Qt::DecorationRole).value<QIcon>();
 }
 
 QStringList TestResembleDialog::markedRemarks() const
@@ -163,11 +190,12 @@ ResembleDialog *TestResembleDialog::makeFrame()
 
 void TestResembleDialog::select(int row)
 {
-    auto list = m_frame->findChild<QListWidget *>(QStringLiteral("resembleList"));
-    QVERIFY(list);
-    QVERIFY(row < list->count());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-    QCOMPARE(list->currentRow(), row);
+    QListView *view = list();
+    QVERIFY(view && view->model());
+    QVERIFY(row < view->model()->rowCount());
+    view->scrollTo(view->model()->index(row, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(row, 0)).center());
+    QCOMPARE(currentRow(), row);
 }
 
 void TestResembleDialog::press(const char *name)
@@ -201,9 +229,8 @@ void TestResembleDialog::groupFromTwoSingles()
 
     press("addButton");
     QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("qweraa"));
-    auto list = m_frame->findChild<QListWidget *>("resembleList");
-    QCOMPARE(list->item(0)->font().weight(), 75);
-    QCOMPARE(list->item(1)->font().weight(), 50);
+    QCOMPARE(fontWeight(0), 75);
+    QCOMPARE(fontWeight(1), 50);
     QCOMPARE(buttonText("addButton"), QStringLiteral("&Remove"));
     QVERIFY(!m_frame->findChild<QPushButton *>("applyButton")->isEnabled());
     select(1);
@@ -217,7 +244,7 @@ void TestResembleDialog::groupFromTwoSingles()
     QCOMPARE(rows(), QStringList({"qweraa ...\tassociate with 1 following remarks", "... qwerab"}));
     QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("- - -"));
     QCOMPARE(m_frame->findChild<QProgressBar *>("progressBar")->value(), 2);
-    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(currentRow(), 0);
     QCOMPARE(m_statusSpy->count(), 0);
 
     // Closing leaves the primes marked.
@@ -249,9 +276,8 @@ void TestResembleDialog::primeWithMembersJoinsAndTakesOver()
     QVERIFY(m_frame->findChild<QPushButton *>("changeButton")->isEnabled());
     press("changeButton");
     QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("qwerba"));
-    auto list = m_frame->findChild<QListWidget *>("resembleList");
-    QCOMPARE(list->item(1)->font().weight(), 75);
-    QCOMPARE(list->item(0)->font().weight(), 50);
+    QCOMPARE(fontWeight(1), 75);
+    QCOMPARE(fontWeight(0), 50);
     press("applyButton");
 
     QCOMPARE(links(), (QMap<QString, QString>{
@@ -332,16 +358,17 @@ void TestResembleDialog::keyboardDrivesTheButtons()
 {
     openBox({line("qweraa", "qweraa"), line("qwerab", "qwerab")}, {"qweraa", "qwerab"});
     makeFrame();
-    auto list = m_frame->findChild<QListWidget *>("resembleList");
+    QListView *list = this->list();
+    QVERIFY(list);
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Up);
-    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(currentRow(), 0);
     QTest::keyClick(list, Qt::Key_Plus);
     QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("qweraa"));
     QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(list->currentRow(), 1);
+    QCOMPARE(currentRow(), 1);
     QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(list->currentRow(), 1);
+    QCOMPARE(currentRow(), 1);
     QTest::keyClick(list, Qt::Key_Plus);
     QTest::keyClick(list, Qt::Key_Space);
     QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("qwerab"));
@@ -350,7 +377,7 @@ void TestResembleDialog::keyboardDrivesTheButtons()
     QTest::keyClick(list, Qt::Key_Return, Qt::ShiftModifier);
     QCOMPARE(links(), (QMap<QString, QString>{{"qweraa", "qwerab"}, {"qwerab", "qwerab"}}));
     // "-" on a member sets it apart.
-    list->setCurrentRow(1);
+    list->setCurrentIndex(list->model()->index(1, 0));
     QTest::keyClick(list, Qt::Key_Minus);
     QCOMPARE(buttonText("uniqueButton"), QStringLiteral("&Return back"));
 }
@@ -558,15 +585,15 @@ void TestResembleDialog::rowsShowTheirObjects()
     QVERIFY(writePhoto(boxPath() + "/qw/er/ab.JPG", QColor(40, 190, 40)));
     // qwerac's file is missing: it keeps a stand-in picture and the frame goes on.
     makeFrame();
-    auto list = m_frame->findChild<QListWidget *>("resembleList");
+    QListView *list = this->list();
     auto large = m_frame->findChild<QLabel *>("thumbnailLabel");
     QVERIFY(list && large);
-    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->model()->rowCount(), 3);
     QCOMPARE(list->iconSize(), QSize(96, 96));
-    const auto iconCentre = [list](int row) { return centreOf(list->item(row)->icon().pixmap(96, 96)); };
+    const auto iconCentre = [this](int row) { return centreOf(icon(row).pixmap(96, 96)); };
     QTRY_VERIFY(near(iconCentre(0), QColor(210, 40, 40)));
     QTRY_VERIFY(near(iconCentre(1), QColor(40, 190, 40)));
-    QVERIFY(!list->item(2)->icon().isNull());
+    QVERIFY(!icon(2).isNull());
     // The selected row's object, larger.
     QTRY_VERIFY(near(centreOf(large->pixmap(Qt::ReturnByValue)), QColor(210, 40, 40)));
     QCOMPARE(large->pixmap(Qt::ReturnByValue).size(), QSize(256, 192));
