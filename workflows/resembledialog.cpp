@@ -12,6 +12,7 @@
 #include "helperprogram.h"
 #include "mymessagebox.h"
 #include "previewfollows.h"
+#include "resemblelistview.h"
 #include "resemblemodel.h"
 #include "resemblerun.h"
 #include "thumbnailloader.h"
@@ -344,6 +345,7 @@ void ResembleDialog::changeEvent(QEvent *event)
         retranslateThis();
         if (m_model) {
             m_model->setAssociate(m_associate);
+            resembleList->layOutAgain();
             rewriteRows();
             setButtons();
         }

@@ -72,10 +72,13 @@ ResembleRun::ResembleRun(AnyBox *box, Gathering gathering, QObject *parent)
     m_stepper = new QTimer(this);
     m_stepper->setInterval(0);
     connect(m_stepper, &QTimer::timeout, this, [this] {
-        if (step(STEP_ENTRIES)) {
+        // The frame's rows come on a turn of their own, after the last step.
+        if (m_phase == Done) {
             m_stepper->stop();
             emit gathered();
+            return;
         }
+        step(STEP_ENTRIES);
     });
     m_stepper->start();
 }
@@ -107,21 +110,35 @@ bool ResembleRun::step(int budget)
         case Marked:
             budget -= stepMarked(budget);
             if (m_nextFile >= m_markedFiles.size()) {
-                resolveCandidates();
+                m_nextFile = 0;
+                m_phase = Candidates;
+            }
+            break;
+        case Candidates:
+            budget -= stepCandidates(budget);
+            if (m_nextFile >= m_files.size()) {
                 m_nextFile = 0;
                 m_phase = Members;
             }
             break;
         case Members:
             budget -= stepMembers(budget);
-            if (m_nextFile >= m_files.size())
-                m_phase = Rows;
+            if (m_nextFile >= m_files.size()) {
+                m_phase = Primes;
+                // For many objects, finding the primes and placing the rows are steps of their own.
+                if (m_items.size() > size_t(budget))
+                    budget = 0;
+            }
             break;
-        case Rows:
-            makeRows();
+        case Primes:
+            findPrimes();
+            m_phase = Places;
+            if (m_items.size() > size_t(budget))
+                budget = 0;
+            break;
+        case Places:
+            placeRows();
             m_phase = Done;
-            // The rows are the whole work left: they end the step.
-            budget = 0;
             break;
         case Done:
             break;
@@ -157,9 +174,11 @@ int ResembleRun::stepMarked(int budget)
 
 // A marked object brings its whole group: the candidate is its prime. An object whose link names no
 // prime of the box stands for itself, and the next Apply makes it its own prime.
-void ResembleRun::resolveCandidates()
+int ResembleRun::stepCandidates(int budget)
 {
-    for (int index = 0; index < m_files.size(); ++index) {
+    int visited = 0;
+    while (visited < budget && m_nextFile < m_files.size()) {
+        const int index = m_nextFile++;
         const int first = m_seenFirst[size_t(index)];
         for (int i = first; i < first + m_seenCount[size_t(index)]; ++i) {
             const Seen &seen = m_seen[size_t(i)];
@@ -169,12 +188,16 @@ void ResembleRun::resolveCandidates()
                      && (seen.remark / FILE_SPAN == m_fileRema[size_t(index)] || entryOf(textOf(seen.remark))))
                 m_candidates.insert(seen.remark);
         }
+        visited += m_seenCount[size_t(index)] + 1;
     }
+    if (m_nextFile < m_files.size())
+        return visited;
     m_ownPrimes.clear();
     m_checkedPrimes.clear();
     // Only subset 0 stays; it becomes the listed objects file by file in the second pass.
     for (int subset = m_box->countSubsets() - 1; subset >= 1; --subset)
         m_box->deleteSubset(subset);
+    return visited;
 }
 
 // The entry of code is there and is its own prime (for an entry that is not marked).
@@ -221,7 +244,8 @@ int ResembleRun::stepMembers(int budget)
                 file->unmarkEntry(seen.entry, 0);
         };
         if (m_seenCount[size_t(index)] > 0 && m_seenCount[size_t(index)] == file->countEntries()) {
-            // Every entry is marked: what the first pass read is all there is.
+            // Every entry is marked: what the first pass read is all there is, in remark order.
+            std::sort(first, last, [](const Seen &a, const Seen &b) { return a.remark < b.remark; });
             std::for_each(first, last, markedOne);
             visited += int(last - first) + 1;
         } else {
@@ -269,8 +293,8 @@ bool ResembleRun::consider(Entry *entry, int file, quint32 remark, quint32 link,
     return false;
 }
 
-// Each prime in remark order, followed by its members in remark order.
-void ResembleRun::makeRows()
+// The objects in remark order, each member pointing to its prime.
+void ResembleRun::findPrimes()
 {
     m_seen = std::vector<Seen>();
     m_candidates.clear();
@@ -287,19 +311,30 @@ void ResembleRun::makeRows()
         m_items[kept++] = m_items[i];
     }
     m_items.resize(kept);
-    m_items.shrink_to_fit();
 
+    // Members of a group mostly follow each other: the prime found last is tried first.
+    quint32 lastCode = NO_CODE;
+    quint32 lastPrime = 0;
     for (size_t i = 0; i < m_items.size(); ++i) {
         Item &item = m_items[i];
         if (item.prime == item.remark) {
             item.prime = quint32(i);
             continue;
         }
-        const auto prime = std::lower_bound(m_items.begin(), m_items.end(), item.prime,
-                                            [](const Item &a, quint32 code) { return a.remark < code; });
-        item.prime = quint32(prime - m_items.begin());
-        ++prime->members;
+        if (item.prime != lastCode) {
+            lastCode = item.prime;
+            lastPrime = quint32(std::lower_bound(m_items.begin(), m_items.end(), item.prime,
+                                                 [](const Item &a, quint32 code) { return a.remark < code; })
+                                - m_items.begin());
+        }
+        item.prime = lastPrime;
+        ++m_items[lastPrime].members;
     }
+}
+
+// Each prime in remark order, followed by its members in remark order.
+void ResembleRun::placeRows()
+{
     // Primes take their places first; each member then goes to its prime's next free row.
     int next = 0;
     for (size_t i = 0; i < m_items.size(); ++i) {
@@ -679,24 +714,40 @@ bool ResembleRun::apply()
         touch(m_items[size_t(prime)].row);
     std::sort(blocks.begin(), blocks.end(), [](const Block &a, const Block &b) { return a.prime < b.prime; });
 
-    std::vector<int> newRows;
-    newRows.reserve(m_rows.size());
+    // Only the rows from the first replaced group or new place to the last change: rows are in the
+    // order of their groups' primes, so a new group's place is found by halving.
+    int first = rows;
+    int last = -1;
+    for (int prime : qAsConst(replaced)) {
+        first = qMin(first, m_items[size_t(prime)].row);
+        last = qMax(last, m_items[size_t(prime)].row + m_items[size_t(prime)].members);
+    }
+    for (const Block &block : blocks) {
+        const auto place = std::lower_bound(m_rows.begin(), m_rows.end(), block.prime, [this](int item, int prime) {
+            return int(m_items[size_t(item)].prime) < prime;
+        });
+        const int at = int(place - m_rows.begin());
+        first = qMin(first, at);
+        last = qMax(last, at - 1);
+    }
+    std::vector<int> window;
+    window.reserve(size_t(qMax(0, last - first + 1)));
     size_t next = 0;
-    const auto place = [this, &newRows, &touch](const Block &block) {
-        touch(int(newRows.size()));
-        newRows.push_back(block.prime);
+    const auto place = [this, first, &window, &touch](const Block &block) {
+        touch(first + int(window.size()));
+        window.push_back(block.prime);
         for (int item : block.members) {
-            touch(int(newRows.size()));
-            newRows.push_back(item);
+            touch(first + int(window.size()));
+            window.push_back(item);
         }
     };
-    for (size_t row = 0; row < m_rows.size();) {
-        const int prime = m_rows[row];
-        const size_t size = size_t(1 + m_items[size_t(prime)].members);
+    for (int row = first; row <= last;) {
+        const int prime = m_rows[size_t(row)];
+        const int size = 1 + m_items[size_t(prime)].members;
         if (!replaced.contains(prime)) {
             while (next < blocks.size() && blocks[next].prime < prime)
                 place(blocks[next++]);
-            newRows.insert(newRows.end(), m_rows.begin() + long(row), m_rows.begin() + long(row + size));
+            window.insert(window.end(), m_rows.begin() + row, m_rows.begin() + row + size);
         }
         row += size;
     }
@@ -710,7 +761,7 @@ bool ResembleRun::apply()
         for (int item : block.members)
             m_items[size_t(item)].prime = quint32(block.prime);
     }
-    m_rows.swap(newRows);
+    std::copy(window.begin(), window.end(), m_rows.begin() + first);
     for (int row = qMax(0, low); row <= high && row < rows; ++row)
         m_items[size_t(m_rows[size_t(row)])].row = row;
 

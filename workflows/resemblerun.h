@@ -82,6 +82,8 @@ public:
     QList<Entry *> groupEntries(int limit = -1) const;
     QList<Entry *> primeEntries() const;
 
+    // True when the marks are the primes again after an Apply (they are settled in steps behind it).
+    bool marksSettled() const { return m_marksFrom < 0; }
     // The marks left when the frame goes: the primes after an Apply, the old marks otherwise.
     void finish();
 
@@ -90,7 +92,7 @@ signals:
     void gathered();
 
 private:
-    enum Phase { Marked, Members, Rows, Done };
+    enum Phase { Marked, Candidates, Members, Primes, Places, Done };
     // What the first pass learnt of a marked entry, kept for the second.
     struct Seen
     {
@@ -117,10 +119,11 @@ private:
     void begin();
     bool step(int budget);
     int stepMarked(int budget);
-    void resolveCandidates();
+    int stepCandidates(int budget);
     int stepMembers(int budget);
     bool consider(Entry *entry, int file, quint32 remark, quint32 link, bool marked);
-    void makeRows();
+    void findPrimes();
+    void placeRows();
     bool ownPrime(quint32 code);
     Entry *entryOf(const QString &remark) const;
     void settleMarks(int budget);
