@@ -19,12 +19,17 @@
 #include "abcsupport.h"
 #include "anybox.h"
 #include "basefolder.h"
+#include "bigbox.h"
+#include "boxsupport.h"
 #include "constants.h"
 #include "entry.h"
+#include "frameatwork.h"
+#include "loopgap.h"
 #include "mainwindow.h"
 #include "myabcfile.h"
 #include "mymessagebox.h"
 #include "mysettings.h"
+#include "remark.h"
 #include "resembledialog.h"
 #include "storagesupport.h"
 #include "tessary.h"
@@ -51,6 +56,7 @@ private slots:
     void switchingCommandsLeavesThePrimesMarked();
     void unappliedGroupIsAskedAboutBeforeTheFrameGoes();
     void rowsShowTheirObjects();
+    void largeBoxFillsInWhileTheWindowAnswers();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -555,7 +561,6 @@ void TestResembleDialog::unappliedGroupIsAskedAboutBeforeTheFrameGoes()
     QCOMPARE(markedRemarks(), QStringList({"qweraa"}));
 }
 
-QTEST_MAIN(TestResembleDialog)
 // ---- thumbnails ------------------------------------------------------------------------------
 
 static bool writePhoto(const QString &path, const QColor &colour)
@@ -609,4 +614,74 @@ void TestResembleDialog::rowsShowTheirObjects()
     QVERIFY(near(iconCentre(1), QColor(40, 190, 40)));
 }
 
+// ---- a large box ----------------------------------------------------------------------------
+
+// Twenty thousand objects in groups of five, all marked: the frame shows "Please wait..." and answers
+// while it gathers them, then the same rows a small box would give; a group built over them is
+// written and the frame goes, the event loop never held up for long.
+void TestResembleDialog::largeBoxFillsInWhileTheWindowAnswers()
+{
+    const int count = 20000;
+    QVERIFY(BigBox::write(basePath(), count));
+    m_settings.reset(TestSupport::makeSettings(*m_dir));
+    m_settings->setValue(KEY_PHOTO + KEY_PREVIEW_APP, QStringLiteral("true %1"));
+    m_tessary.reset(BoxSupport::openBoxSet(m_settings.data()));
+    QVERIFY(m_tessary);
+    m_box = qobject_cast<AnyBox *>(m_tessary->baseFolder()->unit(NAME_PHOTO));
+    QVERIFY(m_box);
+    m_box->markAllEntries(0);
+    QCOMPARE(m_box->markedEntriesCount(0), count);
+
+    m_central.reset(new QFrame);
+    m_central->show();
+    LoopGap gap;
+    m_frame = new ResembleDialog(m_box, m_central.data());
+    m_frame->show();
+    QVERIFY(FrameAtWork::isAtWork(m_frame));
+    QVERIFY(m_frame->findChild<QLabel *>("label_A")->isVisible());
+    QTRY_VERIFY(m_frame->findChild<QWidget *>("mode")->isVisible());
+    QVERIFY2(gap.longestMs() <= LoopGap::allowedMs(200), qPrintable(QString::number(gap.longestMs())));
+    QVERIFY(!FrameAtWork::isAtWork(m_frame));
+    QVERIFY(!m_frame->findChild<QLabel *>("label_A")->isVisible());
+
+    const QStringList shown = rows();
+    QCOMPARE(shown.size(), count);
+    QCOMPARE(shown.mid(0, 7), QStringList({"aaaaaa ...\tassociate with 4 following remarks", "... aaaaab", "... aaaaac",
+                                            "... aaaaad", "... aaaaae", "aaaaaf ...\tassociate with 4 following remarks",
+                                            "... aaaaag"}));
+    // Groups run over the ends of the catalogue files (676 objects each) as in a small box.
+    QCOMPARE(shown.at(675), QStringLiteral("aaaazz ...\tassociate with 4 following remarks"));
+    QCOMPARE(shown.at(676), QStringLiteral("... aaabaa"));
+    QCOMPARE(shown.filter(QStringLiteral(" ...\tassociate with 4 following remarks")).size(), count / 5);
+    QCOMPARE(shown.last(), QStringLiteral("... ") + BigBox::remarkOf(count - 1));
+    QCOMPARE(m_frame->findChild<QProgressBar *>("progressBar")->maximum(), count);
+    QCOMPARE(m_box->markedEntriesCount(0), count);
+    QCOMPARE(buttonText("addButton"), QStringLiteral("&Create"));
+
+    // The first group takes in the second; only their rows change.
+    gap.restart();
+    press("addButton");
+    select(5);
+    press("addButton");
+    press("applyButton");
+    QVERIFY2(gap.longestMs() <= LoopGap::allowedMs(200), qPrintable(QString::number(gap.longestMs())));
+    QCOMPARE(rows().mid(0, 11),
+             QStringList({"aaaaaa ...\tassociate with 9 following remarks", "... aaaaab", "... aaaaac", "... aaaaad",
+                          "... aaaaae", "... aaaaaf", "... aaaaag", "... aaaaah", "... aaaaai", "... aaaaaj",
+                          "aaaaak ...\tassociate with 4 following remarks"}));
+    QCOMPARE(rows().size(), count);
+    const QByteArray stored = TestSupport::readFile(AbcSupport::abcPath(boxPath(), QStringLiteral("aaaa")));
+    QVERIFY(stored.contains("~aaaaaf~aaaaaa~"));
+    QVERIFY(stored.contains("~aaaaag~aaaaaa~"));
+    QVERIFY(stored.contains("~aaaaak~aaaaak~"));
+
+    gap.restart();
+    m_central.reset();
+    QVERIFY2(gap.longestMs() <= LoopGap::allowedMs(200), qPrintable(QString::number(gap.longestMs())));
+    QCOMPARE(m_box->markedEntriesCount(0), count / 5 - 1);
+    for (const Entry *entry : m_box->markedEntries(0))
+        QCOMPARE(entry->getField(2), entry->getField(1));
+}
+
+QTEST_MAIN(TestResembleDialog)
 #include "tst_resembledialog.moc"
