@@ -34,6 +34,19 @@ quint32 codeOf(QStringView text, int length)
     return code;
 }
 
+// The remark and link of an entry, read from its line without a copy of either field: the pass over
+// every entry of a large box reads one line after the other.
+void codesOf(const Entry *entry, quint32 *remark, quint32 *link)
+{
+    const QString line = entry->getAllFields();
+    const QStringView view(line);
+    const int first = view.indexOf(QLatin1Char('~'));
+    const int second = first < 0 ? -1 : view.indexOf(QLatin1Char('~'), first + 1);
+    const int third = second < 0 ? -1 : view.indexOf(QLatin1Char('~'), second + 1);
+    *remark = second < 0 ? NO_CODE : codeOf(view.mid(first + 1, second - first - 1), 6);
+    *link = second < 0 ? NO_CODE : codeOf(view.mid(second + 1, (third < 0 ? view.size() : third) - second - 1), 6);
+}
+
 QString textOf(quint32 code)
 {
     QString text(6, QLatin1Char('a'));
@@ -93,6 +106,7 @@ void ResembleRun::begin()
     for (int i = 0; i < m_files.size(); ++i) {
         m_fileIndex.insert(m_files.at(i), i);
         m_fileRema.push_back(codeOf(m_files.at(i)->rema(), 4));
+        m_fileOfRema.insert(m_fileRema.back(), i);
     }
     m_seenFirst.assign(size_t(m_files.size()), 0);
     m_seenCount.assign(size_t(m_files.size()), 0);
@@ -159,8 +173,9 @@ int ResembleRun::stepMarked(int budget)
         const QList<Entry *> entries = file->markedEntries(0);
         m_seenFirst[size_t(index)] = int(m_seen.size());
         for (Entry *entry : entries) {
-            const quint32 remark = codeOf(entry->getField(Entry::RemarkField), 6);
-            const quint32 link = codeOf(entry->getField(Entry::ResembleField), 6);
+            quint32 remark;
+            quint32 link;
+            codesOf(entry, &remark, &link);
             m_seen.push_back(Seen{entry, remark, link});
             // In its own file, an entry is the one the box finds under its remark.
             if (remark != NO_CODE && remark / FILE_SPAN == m_fileRema[size_t(index)] && link == remark)
@@ -219,7 +234,7 @@ Entry *ResembleRun::entryOf(const QString &remark) const
     const Remark parsed(remark);
     if (!parsed.Ok())
         return nullptr;
-    const int index = m_fileIndex.value(m_box->abcFile(parsed), -1);
+    const int index = m_fileOfRema.value(codeOf(parsed.rema(), 4), -1);
     MyAbcFile *file = index >= 0 ? m_files.at(index) : nullptr;
     if (!file || !file->entryExist(parsed.rk()))
         return nullptr;
@@ -258,10 +273,11 @@ int ResembleRun::stepMembers(int budget)
                     markedOne(*seen);
                     continue;
                 }
-                const quint32 link = codeOf(entry->getField(Entry::ResembleField), 6);
-                if (link == NO_CODE || !m_candidates.contains(link))
-                    continue;
-                consider(entry, index, codeOf(entry->getField(Entry::RemarkField), 6), link, false);
+                quint32 remark;
+                quint32 link;
+                codesOf(entry, &remark, &link);
+                if (link != NO_CODE && m_candidates.contains(link))
+                    consider(entry, index, remark, link, false);
             }
             visited += entries.size() + 1;
         }
@@ -359,6 +375,7 @@ void ResembleRun::placeRows()
             m_items[i].unique = 0;
     }
     m_fileIndex.clear();
+    m_fileOfRema.clear();
 }
 
 // ---- rows and states --------------------------------------------------------------------------

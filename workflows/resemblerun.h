@@ -145,6 +145,7 @@ private:
     QList<MyAbcFile *> m_files;
     std::vector<quint32> m_fileRema;
     QHash<MyAbcFile *, int> m_fileIndex;
+    QHash<quint32, int> m_fileOfRema;
     QList<MyAbcFile *> m_markedFiles;
     int m_nextFile = 0;
     std::vector<Seen> m_seen;
