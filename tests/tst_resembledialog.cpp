@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QScopedPointer>
 #include <QSignalSpy>
@@ -34,6 +35,9 @@
 #include "storagesupport.h"
 #include "tessary.h"
 #include "testsupport.h"
+#include "thumbnailcache.h"
+
+#include <sys/stat.h>
 
 // Grouping resembling objects through the frame, checked in the catalogue on disk and in the marks.
 class TestResembleDialog : public QObject
@@ -56,6 +60,7 @@ private slots:
     void switchingCommandsLeavesThePrimesMarked();
     void unappliedGroupIsAskedAboutBeforeTheFrameGoes();
     void rowsShowTheirObjects();
+    void onlyRowsInSightAreFetchedAndOnlyChangedRowsRepaint();
     void largeBoxFillsInWhileTheWindowAnswers();
 
 private:
@@ -612,6 +617,108 @@ void TestResembleDialog::rowsShowTheirObjects()
     press("addButton");
     QVERIFY(near(iconCentre(0), QColor(210, 40, 40)));
     QVERIFY(near(iconCentre(1), QColor(40, 190, 40)));
+}
+
+// The rows in sight of the row in the list, as the user sees them.
+static QList<int> rowsInSight(QListView *view)
+{
+    QList<int> rows;
+    for (int row = 0; row < view->model()->rowCount(); ++row) {
+        if (view->visualRect(view->model()->index(row, 0)).intersects(view->viewport()->rect()))
+            rows << row;
+    }
+    return rows;
+}
+
+static ino_t inodeOf(const QString &path)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+// Sixty photos in one catalogue file and a group in another: a thumbnail is made only for the rows the
+// view shows, a press repaints only its rows, and Apply writes only the file whose links change.
+void TestResembleDialog::onlyRowsInSightAreFetchedAndOnlyChangedRowsRepaint()
+{
+    QStringList lines{line("asdfaa", "asdfaa"), line("asdfab", "asdfaa")};
+    QStringList marked{"asdfaa"};
+    for (int i = 0; i < 60; ++i) {
+        const QString remark = QStringLiteral("qwer") + QLatin1Char(char('a' + i / 26)) + QLatin1Char(char('a' + i % 26));
+        lines << line(remark, remark);
+        marked << remark;
+    }
+    QVERIFY(AbcSupport::writeAbc(boxPath(), QStringLiteral("asdf"), (lines.mid(0, 2).join('\n') + '\n').toUtf8()));
+    openBox(lines.mid(2), marked.mid(1));
+    auto asdf = m_box->findChild<MyAbcFile *>(QStringLiteral("abc_asdf"));
+    QVERIFY(asdf);
+    QVERIFY(asdf->markEntry(asdf->getEntry(QStringLiteral("aa")), 0));
+    for (int i = 0; i < 60; ++i)
+        QVERIFY(writePhoto(boxPath() + "/qw/er/" + marked.at(i + 1).right(2) + ".JPG", QColor(30 + i * 3, 90, 160)));
+    makeFrame();
+    m_central->resize(900, 500);
+    QListView *view = list();
+    QVERIFY(view);
+    QCOMPARE(view->model()->rowCount(), 62);
+    QCOMPARE(rows().mid(0, 3), QStringList({"asdfaa ...\tassociate with 1 following remarks", "... asdfab", "qweraa ..."}));
+
+    // The rows in sight get their thumbnails; the rows below are not decoded at all.
+    const auto thumbnailMade = [this](int row) {
+        const QString remark = QRegularExpression(QStringLiteral("[a-z]{6}")).match(rows().value(row)).captured();
+        const QString path = boxPath() + '/' + remark.left(2) + '/' + remark.mid(2, 2) + '/' + remark.right(2) + ".JPG";
+        return QFile::exists(ThumbnailCache::thumbnailPath(path, 96));
+    };
+    QList<int> inSight = rowsInSight(view);
+    QVERIFY(!inSight.isEmpty() && inSight.size() < 20);
+    QTRY_VERIFY(thumbnailMade(inSight.last()));
+    QTRY_VERIFY(near(centreOf(icon(inSight.last()).pixmap(96, 96)), QColor(30 + (inSight.last() - 2) * 3, 90, 160)));
+    // The view measures every row by its last one, whose thumbnail is made too.
+    for (int row = inSight.last() + 3; row < 61; ++row)
+        QVERIFY2(!thumbnailMade(row), qPrintable(QString::number(row)));
+    view->scrollToBottom();
+    inSight = rowsInSight(view);
+    QVERIFY(inSight.contains(61));
+    QTRY_VERIFY(thumbnailMade(61));
+    QVERIFY(!thumbnailMade(inSight.first() - 10));
+
+    // Create and Add repaint the rows they change and no others; thumbnails arriving repaint their icons.
+    view->scrollToTop();
+    QSignalSpy repainted(view->model(), &QAbstractItemModel::dataChanged);
+    const auto repaintedRows = [&repainted]() {
+        QSet<int> changedRows;
+        for (const QList<QVariant> &signal : qAsConst(repainted)) {
+            if (signal.at(2).value<QVector<int>>() == QVector<int>{Qt::DecorationRole})
+                continue;
+            for (int row = signal.at(0).toModelIndex().row(); row <= signal.at(1).toModelIndex().row(); ++row)
+                changedRows.insert(row);
+        }
+        repainted.clear();
+        return changedRows;
+    };
+    select(3);
+    repaintedRows();
+    press("addButton");
+    QCOMPARE(repaintedRows(), QSet<int>({3}));
+    select(0);
+    press("addButton");
+    QCOMPARE(repaintedRows(), QSet<int>({0, 1}));
+    select(0);
+    press("changeButton");
+    QCOMPARE(repaintedRows(), QSet<int>({0, 3}));
+
+    // Apply writes qwer, whose qweraa joins asdfaa; asdf's links stay as they are and its file is not written.
+    const QString asdfPath = AbcSupport::abcPath(boxPath(), QStringLiteral("asdf"));
+    const QByteArray asdfBefore = TestSupport::readFile(asdfPath);
+    const ino_t asdfInode = inodeOf(asdfPath);
+    const ino_t qwerInode = inodeOf(abcPath());
+    QVERIFY(asdfInode != 0 && qwerInode != 0);
+    press("applyButton");
+    QCOMPARE(links().value("qwerab"), QStringLiteral("asdfaa"));
+    QCOMPARE(links().value("qweraa"), QStringLiteral("qweraa"));
+    QVERIFY(inodeOf(abcPath()) != qwerInode);
+    QCOMPARE(inodeOf(asdfPath), asdfInode);
+    QCOMPARE(TestSupport::readFile(asdfPath), asdfBefore);
+    QCOMPARE(rows().mid(0, 4), QStringList({"asdfaa ...\tassociate with 2 following remarks", "... asdfab", "... qwerab",
+                                            "qweraa ..."}));
 }
 
 // ---- a large box ----------------------------------------------------------------------------
