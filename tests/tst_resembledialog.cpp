@@ -643,7 +643,8 @@ void TestResembleDialog::onlyRowsInSightAreFetchedAndOnlyChangedRowsRepaint()
     QStringList lines{line("asdfaa", "asdfaa"), line("asdfab", "asdfaa")};
     QStringList marked{"asdfaa"};
     for (int i = 0; i < 60; ++i) {
-        const QString remark = QStringLiteral("qwer") + QLatin1Char(char('a' + i / 26)) + QLatin1Char(char('a' + i % 26));
+        const QString remark =
+            QStringLiteral("qwer") + QLatin1Char(char('a' + i / 26)) + QLatin1Char(char('a' + i % 26));
         lines << line(remark, remark);
         marked << remark;
     }
@@ -659,7 +660,8 @@ void TestResembleDialog::onlyRowsInSightAreFetchedAndOnlyChangedRowsRepaint()
     QListView *view = list();
     QVERIFY(view);
     QCOMPARE(view->model()->rowCount(), 62);
-    QCOMPARE(rows().mid(0, 3), QStringList({"asdfaa ...\tassociate with 1 following remarks", "... asdfab", "qweraa ..."}));
+    QCOMPARE(rows().mid(0, 3),
+             QStringList({"asdfaa ...\tassociate with 1 following remarks", "... asdfab", "qweraa ..."}));
 
     // The rows in sight get their thumbnails; the rows below are not decoded at all.
     const auto thumbnailMade = [this](int row) {
@@ -717,8 +719,8 @@ void TestResembleDialog::onlyRowsInSightAreFetchedAndOnlyChangedRowsRepaint()
     QVERIFY(inodeOf(abcPath()) != qwerInode);
     QCOMPARE(inodeOf(asdfPath), asdfInode);
     QCOMPARE(TestSupport::readFile(asdfPath), asdfBefore);
-    QCOMPARE(rows().mid(0, 4), QStringList({"asdfaa ...\tassociate with 2 following remarks", "... asdfab", "... qwerab",
-                                            "qweraa ..."}));
+    QCOMPARE(rows().mid(0, 4), QStringList({"asdfaa ...\tassociate with 2 following remarks", "... asdfab",
+                                            "... qwerab", "qweraa ..."}));
 }
 
 // ---- a large box ----------------------------------------------------------------------------
@@ -753,9 +755,9 @@ void TestResembleDialog::largeBoxFillsInWhileTheWindowAnswers()
 
     const QStringList shown = rows();
     QCOMPARE(shown.size(), count);
-    QCOMPARE(shown.mid(0, 7), QStringList({"aaaaaa ...\tassociate with 4 following remarks", "... aaaaab", "... aaaaac",
-                                            "... aaaaad", "... aaaaae", "aaaaaf ...\tassociate with 4 following remarks",
-                                            "... aaaaag"}));
+    QCOMPARE(shown.mid(0, 7),
+             QStringList({"aaaaaa ...\tassociate with 4 following remarks", "... aaaaab", "... aaaaac", "... aaaaad",
+                          "... aaaaae", "aaaaaf ...\tassociate with 4 following remarks", "... aaaaag"}));
     // Groups run over the ends of the catalogue files (676 objects each) as in a small box.
     QCOMPARE(shown.at(675), QStringLiteral("aaaazz ...\tassociate with 4 following remarks"));
     QCOMPARE(shown.at(676), QStringLiteral("... aaabaa"));
