@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -743,6 +744,15 @@ void TestResembleDialog::largeBoxFillsInWhileTheWindowAnswers()
 
     m_central.reset(new QFrame);
     m_central->show();
+    // A frame that goes while it gathers leaves the marks and the cursor as they were.
+    m_frame = new ResembleDialog(m_box, m_central.data());
+    QVERIFY(FrameAtWork::isAtWork(m_frame));
+    QVERIFY(QApplication::overrideCursor());
+    QCoreApplication::processEvents();
+    delete m_frame;
+    QVERIFY(!QApplication::overrideCursor());
+    QCOMPARE(m_box->markedEntriesCount(0), count);
+
     LoopGap gap;
     m_frame = new ResembleDialog(m_box, m_central.data());
     m_frame->show();
