@@ -1,8 +1,6 @@
 #include "resembledialog.h"
 
-#include <QApplication>
 #include <QEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTime>
