@@ -1,11 +1,13 @@
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QScopedPointer>
 #include <QSignalSpy>
@@ -19,16 +21,24 @@
 #include "abcsupport.h"
 #include "anybox.h"
 #include "basefolder.h"
+#include "bigbox.h"
+#include "boxsupport.h"
 #include "constants.h"
 #include "entry.h"
+#include "frameatwork.h"
+#include "loopgap.h"
 #include "mainwindow.h"
 #include "myabcfile.h"
 #include "mymessagebox.h"
 #include "mysettings.h"
+#include "remark.h"
 #include "resembledialog.h"
 #include "storagesupport.h"
 #include "tessary.h"
 #include "testsupport.h"
+#include "thumbnailcache.h"
+
+#include <sys/stat.h>
 
 // Grouping resembling objects through the frame, checked in the catalogue on disk and in the marks.
 class TestResembleDialog : public QObject
@@ -51,6 +61,8 @@ private slots:
     void switchingCommandsLeavesThePrimesMarked();
     void unappliedGroupIsAskedAboutBeforeTheFrameGoes();
     void rowsShowTheirObjects();
+    void onlyRowsInSightAreFetchedAndOnlyChangedRowsRepaint();
+    void largeBoxFillsInWhileTheWindowAnswers();
 
 private:
     QString basePath() const { return TestSupport::baseDir(*m_dir); }
@@ -60,6 +72,10 @@ private:
     // remark -> field 2, as stored on disk.
     QMap<QString, QString> links() const;
     QStringList rows();
+    QListView *list();
+    int currentRow();
+    int fontWeight(int row);
+    QIcon icon(int row);
     QStringList markedRemarks() const;
 
     static QString line(const QString &remark, const QString &prime);
@@ -120,10 +136,33 @@ QMap<QString, QString> TestResembleDialog::links() const
 QStringList TestResembleDialog::rows()
 {
     QStringList texts;
-    auto list = m_frame->findChild<QListWidget *>(QStringLiteral("resembleList"));
-    for (int i = 0; list && i < list->count(); ++i)
-        texts << list->item(i)->text();
+    QListView *view = list();
+    for (int i = 0; view && view->model() && i < view->model()->rowCount(); ++i)
+        texts << view->model()->index(i, 0).data().toString();
     return texts;
+}
+
+QListView *TestResembleDialog::list()
+{
+    return m_frame ? m_frame->findChild<QListView *>(QStringLiteral("resembleList")) : nullptr;
+}
+
+int TestResembleDialog::currentRow()
+{
+    QListView *view = list();
+    return view && view->currentIndex().isValid() ? view->currentIndex().row() : -1;
+}
+
+// The weight the row is drawn with: the model's font, or the view's own where it gives none.
+int TestResembleDialog::fontWeight(int row)
+{
+    const QVariant font = list()->model()->index(row, 0).data(Qt::FontRole);
+    return font.isValid() ? font.value<QFont>().weight() : list()->font().weight();
+}
+
+QIcon TestResembleDialog::icon(int row)
+{
+    return list()->model()->index(row, 0).data(Qt::DecorationRole).value<QIcon>();
 }
 
 QStringList TestResembleDialog::markedRemarks() const
@@ -163,11 +202,12 @@ ResembleDialog *TestResembleDialog::makeFrame()
 
 void TestResembleDialog::select(int row)
 {
-    auto list = m_frame->findChild<QListWidget *>(QStringLiteral("resembleList"));
-    QVERIFY(list);
-    QVERIFY(row < list->count());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-    QCOMPARE(list->currentRow(), row);
+    QListView *view = list();
+    QVERIFY(view && view->model());
+    QVERIFY(row < view->model()->rowCount());
+    view->scrollTo(view->model()->index(row, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(row, 0)).center());
+    QCOMPARE(currentRow(), row);
 }
 
 void TestResembleDialog::press(const char *name)
@@ -201,9 +241,8 @@ void TestResembleDialog::groupFromTwoSingles()
 
     press("addButton");
     QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("qweraa"));
-    auto list = m_frame->findChild<QListWidget *>("resembleList");
-    QCOMPARE(list->item(0)->font().weight(), 75);
-    QCOMPARE(list->item(1)->font().weight(), 50);
+    QCOMPARE(fontWeight(0), 75);
+    QCOMPARE(fontWeight(1), 50);
     QCOMPARE(buttonText("addButton"), QStringLiteral("&Remove"));
     QVERIFY(!m_frame->findChild<QPushButton *>("applyButton")->isEnabled());
     select(1);
@@ -217,7 +256,7 @@ void TestResembleDialog::groupFromTwoSingles()
     QCOMPARE(rows(), QStringList({"qweraa ...\tassociate with 1 following remarks", "... qwerab"}));
     QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("- - -"));
     QCOMPARE(m_frame->findChild<QProgressBar *>("progressBar")->value(), 2);
-    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(currentRow(), 0);
     QCOMPARE(m_statusSpy->count(), 0);
 
     // Closing leaves the primes marked.
@@ -249,9 +288,8 @@ void TestResembleDialog::primeWithMembersJoinsAndTakesOver()
     QVERIFY(m_frame->findChild<QPushButton *>("changeButton")->isEnabled());
     press("changeButton");
     QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("qwerba"));
-    auto list = m_frame->findChild<QListWidget *>("resembleList");
-    QCOMPARE(list->item(1)->font().weight(), 75);
-    QCOMPARE(list->item(0)->font().weight(), 50);
+    QCOMPARE(fontWeight(1), 75);
+    QCOMPARE(fontWeight(0), 50);
     press("applyButton");
 
     QCOMPARE(links(), (QMap<QString, QString>{
@@ -332,16 +370,17 @@ void TestResembleDialog::keyboardDrivesTheButtons()
 {
     openBox({line("qweraa", "qweraa"), line("qwerab", "qwerab")}, {"qweraa", "qwerab"});
     makeFrame();
-    auto list = m_frame->findChild<QListWidget *>("resembleList");
+    QListView *list = this->list();
+    QVERIFY(list);
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Up);
-    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(currentRow(), 0);
     QTest::keyClick(list, Qt::Key_Plus);
     QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("qweraa"));
     QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(list->currentRow(), 1);
+    QCOMPARE(currentRow(), 1);
     QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(list->currentRow(), 1);
+    QCOMPARE(currentRow(), 1);
     QTest::keyClick(list, Qt::Key_Plus);
     QTest::keyClick(list, Qt::Key_Space);
     QCOMPARE(m_frame->findChild<QLabel *>("prime")->text(), QStringLiteral("qwerab"));
@@ -350,7 +389,7 @@ void TestResembleDialog::keyboardDrivesTheButtons()
     QTest::keyClick(list, Qt::Key_Return, Qt::ShiftModifier);
     QCOMPARE(links(), (QMap<QString, QString>{{"qweraa", "qwerab"}, {"qwerab", "qwerab"}}));
     // "-" on a member sets it apart.
-    list->setCurrentRow(1);
+    list->setCurrentIndex(list->model()->index(1, 0));
     QTest::keyClick(list, Qt::Key_Minus);
     QCOMPARE(buttonText("uniqueButton"), QStringLiteral("&Return back"));
 }
@@ -528,7 +567,6 @@ void TestResembleDialog::unappliedGroupIsAskedAboutBeforeTheFrameGoes()
     QCOMPARE(markedRemarks(), QStringList({"qweraa"}));
 }
 
-QTEST_MAIN(TestResembleDialog)
 // ---- thumbnails ------------------------------------------------------------------------------
 
 static bool writePhoto(const QString &path, const QColor &colour)
@@ -558,15 +596,15 @@ void TestResembleDialog::rowsShowTheirObjects()
     QVERIFY(writePhoto(boxPath() + "/qw/er/ab.JPG", QColor(40, 190, 40)));
     // qwerac's file is missing: it keeps a stand-in picture and the frame goes on.
     makeFrame();
-    auto list = m_frame->findChild<QListWidget *>("resembleList");
+    QListView *list = this->list();
     auto large = m_frame->findChild<QLabel *>("thumbnailLabel");
     QVERIFY(list && large);
-    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->model()->rowCount(), 3);
     QCOMPARE(list->iconSize(), QSize(96, 96));
-    const auto iconCentre = [list](int row) { return centreOf(list->item(row)->icon().pixmap(96, 96)); };
+    const auto iconCentre = [this](int row) { return centreOf(icon(row).pixmap(96, 96)); };
     QTRY_VERIFY(near(iconCentre(0), QColor(210, 40, 40)));
     QTRY_VERIFY(near(iconCentre(1), QColor(40, 190, 40)));
-    QVERIFY(!list->item(2)->icon().isNull());
+    QVERIFY(!icon(2).isNull());
     // The selected row's object, larger.
     QTRY_VERIFY(near(centreOf(large->pixmap(Qt::ReturnByValue)), QColor(210, 40, 40)));
     QCOMPARE(large->pixmap(Qt::ReturnByValue).size(), QSize(256, 192));
@@ -582,4 +620,187 @@ void TestResembleDialog::rowsShowTheirObjects()
     QVERIFY(near(iconCentre(1), QColor(40, 190, 40)));
 }
 
+// The rows in sight of the row in the list, as the user sees them.
+static QList<int> rowsInSight(QListView *view)
+{
+    QList<int> rows;
+    for (int row = 0; row < view->model()->rowCount(); ++row) {
+        if (view->visualRect(view->model()->index(row, 0)).intersects(view->viewport()->rect()))
+            rows << row;
+    }
+    return rows;
+}
+
+static ino_t inodeOf(const QString &path)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+// Sixty photos in one catalogue file and a group in another: a thumbnail is made only for the rows the
+// view shows, a press repaints only its rows, and Apply writes only the file whose links change.
+void TestResembleDialog::onlyRowsInSightAreFetchedAndOnlyChangedRowsRepaint()
+{
+    QStringList lines{line("asdfaa", "asdfaa"), line("asdfab", "asdfaa")};
+    QStringList marked{"asdfaa"};
+    for (int i = 0; i < 60; ++i) {
+        const QString remark =
+            QStringLiteral("qwer") + QLatin1Char(char('a' + i / 26)) + QLatin1Char(char('a' + i % 26));
+        lines << line(remark, remark);
+        marked << remark;
+    }
+    QVERIFY(AbcSupport::writeAbc(boxPath(), QStringLiteral("asdf"), (lines.mid(0, 2).join('\n') + '\n').toUtf8()));
+    openBox(lines.mid(2), marked.mid(1));
+    auto asdf = m_box->findChild<MyAbcFile *>(QStringLiteral("abc_asdf"));
+    QVERIFY(asdf);
+    QVERIFY(asdf->markEntry(asdf->getEntry(QStringLiteral("aa")), 0));
+    for (int i = 0; i < 60; ++i)
+        QVERIFY(writePhoto(boxPath() + "/qw/er/" + marked.at(i + 1).right(2) + ".JPG", QColor(30 + i * 3, 90, 160)));
+    makeFrame();
+    m_central->resize(900, 500);
+    QListView *view = list();
+    QVERIFY(view);
+    QCOMPARE(view->model()->rowCount(), 62);
+    QCOMPARE(rows().mid(0, 3),
+             QStringList({"asdfaa ...\tassociate with 1 following remarks", "... asdfab", "qweraa ..."}));
+
+    // The rows in sight get their thumbnails; the rows below are not decoded at all.
+    const auto thumbnailMade = [this](int row) {
+        const QString remark = QRegularExpression(QStringLiteral("[a-z]{6}")).match(rows().value(row)).captured();
+        const QString path = boxPath() + '/' + remark.left(2) + '/' + remark.mid(2, 2) + '/' + remark.right(2) + ".JPG";
+        return QFile::exists(ThumbnailCache::thumbnailPath(path, 96));
+    };
+    QList<int> inSight = rowsInSight(view);
+    QVERIFY(!inSight.isEmpty() && inSight.size() < 20);
+    QTRY_VERIFY(thumbnailMade(inSight.last()));
+    QTRY_VERIFY(near(centreOf(icon(inSight.last()).pixmap(96, 96)), QColor(30 + (inSight.last() - 2) * 3, 90, 160)));
+    // The view measures every row by its last one, whose thumbnail is made too.
+    for (int row = inSight.last() + 3; row < 61; ++row)
+        QVERIFY2(!thumbnailMade(row), qPrintable(QString::number(row)));
+    view->scrollToBottom();
+    inSight = rowsInSight(view);
+    QVERIFY(inSight.contains(61));
+    QTRY_VERIFY(thumbnailMade(61));
+    QVERIFY(!thumbnailMade(inSight.first() - 10));
+
+    // Create and Add repaint the rows they change and no others; thumbnails arriving repaint their icons.
+    view->scrollToTop();
+    QSignalSpy repainted(view->model(), &QAbstractItemModel::dataChanged);
+    const auto repaintedRows = [&repainted]() {
+        QSet<int> changedRows;
+        for (const QList<QVariant> &signal : qAsConst(repainted)) {
+            if (signal.at(2).value<QVector<int>>() == QVector<int>{Qt::DecorationRole})
+                continue;
+            for (int row = signal.at(0).toModelIndex().row(); row <= signal.at(1).toModelIndex().row(); ++row)
+                changedRows.insert(row);
+        }
+        repainted.clear();
+        return changedRows;
+    };
+    select(3);
+    repaintedRows();
+    press("addButton");
+    QCOMPARE(repaintedRows(), QSet<int>({3}));
+    select(0);
+    press("addButton");
+    QCOMPARE(repaintedRows(), QSet<int>({0, 1}));
+    select(0);
+    press("changeButton");
+    QCOMPARE(repaintedRows(), QSet<int>({0, 3}));
+
+    // Apply writes qwer, whose qweraa joins asdfaa; asdf's links stay as they are and its file is not written.
+    const QString asdfPath = AbcSupport::abcPath(boxPath(), QStringLiteral("asdf"));
+    const QByteArray asdfBefore = TestSupport::readFile(asdfPath);
+    const ino_t asdfInode = inodeOf(asdfPath);
+    const ino_t qwerInode = inodeOf(abcPath());
+    QVERIFY(asdfInode != 0 && qwerInode != 0);
+    press("applyButton");
+    QCOMPARE(links().value("qwerab"), QStringLiteral("asdfaa"));
+    QCOMPARE(links().value("qweraa"), QStringLiteral("qweraa"));
+    QVERIFY(inodeOf(abcPath()) != qwerInode);
+    QCOMPARE(inodeOf(asdfPath), asdfInode);
+    QCOMPARE(TestSupport::readFile(asdfPath), asdfBefore);
+    QCOMPARE(rows().mid(0, 4), QStringList({"asdfaa ...\tassociate with 2 following remarks", "... asdfab",
+                                            "... qwerab", "qweraa ..."}));
+}
+
+// ---- a large box ----------------------------------------------------------------------------
+
+// Twenty thousand objects in groups of five, all marked: the frame shows "Please wait..." and answers
+// while it gathers them, then the same rows a small box would give; a group built over them is
+// written and the frame goes, the event loop never held up for long.
+void TestResembleDialog::largeBoxFillsInWhileTheWindowAnswers()
+{
+    const int count = 20000;
+    QVERIFY(BigBox::write(basePath(), count));
+    m_settings.reset(TestSupport::makeSettings(*m_dir));
+    m_settings->setValue(KEY_PHOTO + KEY_PREVIEW_APP, QStringLiteral("true %1"));
+    m_tessary.reset(BoxSupport::openBoxSet(m_settings.data()));
+    QVERIFY(m_tessary);
+    m_box = qobject_cast<AnyBox *>(m_tessary->baseFolder()->unit(NAME_PHOTO));
+    QVERIFY(m_box);
+    m_box->markAllEntries(0);
+    QCOMPARE(m_box->markedEntriesCount(0), count);
+
+    m_central.reset(new QFrame);
+    m_central->show();
+    // A frame that goes while it gathers leaves the marks and the cursor as they were.
+    m_frame = new ResembleDialog(m_box, m_central.data());
+    QVERIFY(FrameAtWork::isAtWork(m_frame));
+    QVERIFY(QApplication::overrideCursor());
+    QCoreApplication::processEvents();
+    delete m_frame;
+    QVERIFY(!QApplication::overrideCursor());
+    QCOMPARE(m_box->markedEntriesCount(0), count);
+
+    LoopGap gap;
+    m_frame = new ResembleDialog(m_box, m_central.data());
+    m_frame->show();
+    QVERIFY(FrameAtWork::isAtWork(m_frame));
+    QVERIFY(m_frame->findChild<QLabel *>("label_A")->isVisible());
+    QTRY_VERIFY(m_frame->findChild<QWidget *>("mode")->isVisible());
+    QVERIFY2(gap.longestMs() <= LoopGap::allowedMs(200), qPrintable(QString::number(gap.longestMs())));
+    QVERIFY(!FrameAtWork::isAtWork(m_frame));
+    QVERIFY(!m_frame->findChild<QLabel *>("label_A")->isVisible());
+
+    const QStringList shown = rows();
+    QCOMPARE(shown.size(), count);
+    QCOMPARE(shown.mid(0, 7),
+             QStringList({"aaaaaa ...\tassociate with 4 following remarks", "... aaaaab", "... aaaaac", "... aaaaad",
+                          "... aaaaae", "aaaaaf ...\tassociate with 4 following remarks", "... aaaaag"}));
+    // Groups run over the ends of the catalogue files (676 objects each) as in a small box.
+    QCOMPARE(shown.at(675), QStringLiteral("aaaazz ...\tassociate with 4 following remarks"));
+    QCOMPARE(shown.at(676), QStringLiteral("... aaabaa"));
+    QCOMPARE(shown.filter(QStringLiteral(" ...\tassociate with 4 following remarks")).size(), count / 5);
+    QCOMPARE(shown.last(), QStringLiteral("... ") + BigBox::remarkOf(count - 1));
+    QCOMPARE(m_frame->findChild<QProgressBar *>("progressBar")->maximum(), count);
+    QCOMPARE(m_box->markedEntriesCount(0), count);
+    QCOMPARE(buttonText("addButton"), QStringLiteral("&Create"));
+
+    // The first group takes in the second; only their rows change.
+    gap.restart();
+    press("addButton");
+    select(5);
+    press("addButton");
+    press("applyButton");
+    QVERIFY2(gap.longestMs() <= LoopGap::allowedMs(200), qPrintable(QString::number(gap.longestMs())));
+    QCOMPARE(rows().mid(0, 11),
+             QStringList({"aaaaaa ...\tassociate with 9 following remarks", "... aaaaab", "... aaaaac", "... aaaaad",
+                          "... aaaaae", "... aaaaaf", "... aaaaag", "... aaaaah", "... aaaaai", "... aaaaaj",
+                          "aaaaak ...\tassociate with 4 following remarks"}));
+    QCOMPARE(rows().size(), count);
+    const QByteArray stored = TestSupport::readFile(AbcSupport::abcPath(boxPath(), QStringLiteral("aaaa")));
+    QVERIFY(stored.contains("~aaaaaf~aaaaaa~"));
+    QVERIFY(stored.contains("~aaaaag~aaaaaa~"));
+    QVERIFY(stored.contains("~aaaaak~aaaaak~"));
+
+    gap.restart();
+    m_central.reset();
+    QVERIFY2(gap.longestMs() <= LoopGap::allowedMs(200), qPrintable(QString::number(gap.longestMs())));
+    QCOMPARE(m_box->markedEntriesCount(0), count / 5 - 1);
+    for (const Entry *entry : m_box->markedEntries(0))
+        QCOMPARE(entry->getField(2), entry->getField(1));
+}
+
+QTEST_MAIN(TestResembleDialog)
 #include "tst_resembledialog.moc"

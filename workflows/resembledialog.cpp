@@ -1,17 +1,17 @@
 #include "resembledialog.h"
 
-#include <QApplication>
 #include <QEvent>
-#include <QFile>
-#include <QIcon>
 #include <QKeyEvent>
-#include <QPainter>
+#include <QScrollBar>
 #include <QTime>
 
 #include "anybox.h"
+#include "frameatwork.h"
 #include "helperprogram.h"
 #include "mymessagebox.h"
 #include "previewfollows.h"
+#include "resemblelistview.h"
+#include "resemblemodel.h"
 #include "resemblerun.h"
 #include "thumbnailloader.h"
 
@@ -20,10 +20,10 @@ namespace {
 const int POOL = 0;
 const int GROUP = 1;
 const int PRIME = 2;
-// A row's thumbnail, its state mark, and the selected row's picture.
-const int ROW_SIDE = 96;
-const int MARK_SIDE = 24;
+// The selected row's picture.
 const int LARGE_SIDE = 256;
+// A list file holds 1,001 objects; one more tells the box that the list was cut short.
+const int LIST_OBJECTS = 1002;
 
 } // namespace
 
@@ -46,14 +46,12 @@ ResembleDialog::ResembleDialog(AnyBox *box, QFrame *parent)
         m_follows->watch(preview->process());
     }
     connect(m_follows, &QCheckBox::toggled, this, [this](bool follows) {
-        if (!m_run || m_run->isEmpty())
+        if (!m_model || m_run->isEmpty())
             return;
-        if (follows) {
-            startPreview(POOL, m_run->poolEntries());
-            startPreview(GROUP, m_run->groupEntries());
-            startPreview(PRIME, m_run->primeEntries());
-        } else {
-            for (int which : {POOL, GROUP, PRIME})
+        for (int which : {POOL, GROUP, PRIME}) {
+            if (follows)
+                startPreview(which);
+            else
                 stopPreview(which);
         }
     });
@@ -61,46 +59,14 @@ ResembleDialog::ResembleDialog(AnyBox *box, QFrame *parent)
     label_B->hide();
     mode->hide();
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_run = new ResembleRun(m_box, this);
-    QApplication::restoreOverrideCursor();
-    label_A->hide();
-    if (m_run->isEmpty()) {
-        label_B->show();
+    // A small selection is gathered before the constructor returns; a large one goes on in steps.
+    m_run = new ResembleRun(m_box, ResembleRun::InSteps, this);
+    if (m_run->isGathered()) {
+        showRows();
         return;
     }
-    // Rows at once, each with a placeholder; the thumbnails fill in behind, in the order of the rows.
-    m_rowThumbnails = new ThumbnailLoader(ROW_SIDE, this);
-    m_largeThumbnail = new ThumbnailLoader(LARGE_SIDE, this);
-    connect(m_rowThumbnails, &ThumbnailLoader::ready, this, &ResembleDialog::rowThumbnailReady);
-    connect(m_largeThumbnail, &ThumbnailLoader::ready, this, &ResembleDialog::largeThumbnailReady);
-    resembleList->setIconSize(QSize(ROW_SIDE, ROW_SIDE));
-    resembleList->setUniformItemSizes(true);
-    for (int row = 0; row < m_run->rowCount(); ++row) {
-        resembleList->addItem(QString());
-        const QString path = m_run->rowObjectPath(row);
-        m_rowOfPath.insert(path, row);
-        m_rowThumbnails->request(path);
-    }
-    rewriteRows();
-    progressBar->setValue(0);
-    progressBar->setMaximum(m_run->rowCount());
-    mode->show();
-    startPreview(POOL, m_run->poolEntries());
-    resembleList->setCurrentRow(0);
-    setButtons();
-
-    resembleList->installEventFilter(this);
-    connect(addButton, &QPushButton::clicked, this, &ResembleDialog::pressAddButton);
-    connect(uniqueButton, &QPushButton::clicked, this, &ResembleDialog::pressUniqueButton);
-    connect(changeButton, &QPushButton::clicked, this, &ResembleDialog::pressChangeButton);
-    connect(applyButton, &QPushButton::clicked, this, &ResembleDialog::pressApplyButton);
-    connect(resembleList, &QListWidget::currentRowChanged, this, &ResembleDialog::setModeAddButton);
-    connect(resembleList, &QListWidget::currentRowChanged, this, &ResembleDialog::setModeUniqueButton);
-    connect(resembleList, &QListWidget::currentRowChanged, this, &ResembleDialog::setModeChangeButton);
-    connect(resembleList, &QListWidget::currentRowChanged, this, &ResembleDialog::showLargeThumbnail);
-    showLargeThumbnail(resembleList->currentRow());
-    connect(m_run, &ResembleRun::progress, progressBar, &QProgressBar::setValue);
+    m_gathering = std::make_unique<FrameAtWork>(this);
+    connect(m_run, &ResembleRun::gathered, this, &ResembleDialog::showRows);
 }
 
 // The previews end with the frame; the marks become the primes after an Apply, else the old ones.
@@ -111,8 +77,51 @@ ResembleDialog::~ResembleDialog()
         stopPreview(i);
     }
     m_run->finish();
+    m_gathering.reset();
     if (m_run->applied())
         emit needUpdateStatus();
+}
+
+// Rows at once, each with a placeholder; the thumbnails of the rows in sight fill in behind.
+void ResembleDialog::showRows()
+{
+    m_gathering.reset();
+    label_A->hide();
+    if (m_run->isEmpty()) {
+        label_B->show();
+        return;
+    }
+    m_model = new ResembleModel(m_run, m_box->boxPixmap(), this);
+    m_model->setAssociate(m_associate);
+    m_largeThumbnail = new ThumbnailLoader(LARGE_SIDE, this);
+    connect(m_largeThumbnail, &ThumbnailLoader::ready, this, &ResembleDialog::largeThumbnailReady);
+    resembleList->setIconSize(QSize(ResembleModel::ICON_SIDE, ResembleModel::ICON_SIDE));
+    resembleList->setUniformItemSizes(true);
+    resembleList->setModel(m_model);
+    connect(resembleList->verticalScrollBar(), &QScrollBar::valueChanged, m_model, &ResembleModel::dropWaiting);
+    rewriteRows();
+    progressBar->setValue(0);
+    progressBar->setMaximum(m_run->rowCount());
+    mode->show();
+    startPreview(POOL);
+    setCurrentRow(0);
+    setButtons();
+
+    resembleList->installEventFilter(this);
+    connect(addButton, &QPushButton::clicked, this, &ResembleDialog::pressAddButton);
+    connect(uniqueButton, &QPushButton::clicked, this, &ResembleDialog::pressUniqueButton);
+    connect(changeButton, &QPushButton::clicked, this, &ResembleDialog::pressChangeButton);
+    connect(applyButton, &QPushButton::clicked, this, &ResembleDialog::pressApplyButton);
+    connect(resembleList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                const int row = current.isValid() ? current.row() : -1;
+                setModeAddButton(row);
+                setModeUniqueButton(row);
+                setModeChangeButton(row);
+                showLargeThumbnail(row);
+            });
+    showLargeThumbnail(currentRow());
+    connect(m_run, &ResembleRun::progress, progressBar, &QProgressBar::setValue);
 }
 
 void ResembleDialog::retranslateThis()
@@ -120,30 +129,27 @@ void ResembleDialog::retranslateThis()
     m_associate = tr("associate with %1 following remarks");
 }
 
-// Rows keep their places; texts, icons and weights follow the states.
+// Rows keep their places; the view repaints the rows whose texts, icons or weights changed.
 void ResembleDialog::rewriteRows()
 {
-    for (int row = 0; row < m_run->rowCount() && row < resembleList->count(); ++row) {
-        QListWidgetItem *item = resembleList->item(row);
-        const QString remark = m_run->rowRemark(row);
-        if (!m_run->isPrimeRow(row)) {
-            item->setText(QStringLiteral("... ") + remark);
-        } else {
-            const int members = m_run->memberCount(remark);
-            item->setText(members == 0 ? remark + QStringLiteral(" ...")
-                                       : remark + QStringLiteral(" ...\t") + m_associate.arg(members));
-        }
-        item->setIcon(rowIcon(row));
-        QFont font = item->font();
-        font.setWeight(remark == m_run->currentPrime() ? 75 : 50);
-        item->setFont(font);
-    }
+    m_model->showChanges();
     prime->setText(m_run->currentPrime().isEmpty() ? QStringLiteral("- - -") : m_run->currentPrime());
+}
+
+int ResembleDialog::currentRow() const
+{
+    const QModelIndex current = resembleList->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void ResembleDialog::setCurrentRow(int row)
+{
+    resembleList->setCurrentIndex(m_model->index(row));
 }
 
 void ResembleDialog::setButtons()
 {
-    const int row = resembleList->currentRow();
+    const int row = currentRow();
     setModeAddButton(row);
     setModeUniqueButton(row);
     setModeChangeButton(row);
@@ -191,7 +197,7 @@ void ResembleDialog::setModeChangeButton(int row)
 
 void ResembleDialog::pressAddButton()
 {
-    const int row = resembleList->currentRow();
+    const int row = currentRow();
     if (m_run->addMode(row) == ResembleRun::AddDisabled)
         return;
     m_run->pressAdd(row);
@@ -202,7 +208,7 @@ void ResembleDialog::pressAddButton()
 
 void ResembleDialog::pressUniqueButton()
 {
-    const int row = resembleList->currentRow();
+    const int row = currentRow();
     if (m_run->uniqueMode(row) == ResembleRun::UniqueDisabled)
         return;
     m_run->pressUnique(row);
@@ -212,7 +218,7 @@ void ResembleDialog::pressUniqueButton()
 
 void ResembleDialog::pressChangeButton()
 {
-    const int row = resembleList->currentRow();
+    const int row = currentRow();
     if (!m_run->canChange(row))
         return;
     m_run->pressChange(row);
@@ -221,17 +227,20 @@ void ResembleDialog::pressChangeButton()
     restartPreviews(false, true);
 }
 
+// The catalogue files are written on the pool while the window answers; clicks and keys wait.
 void ResembleDialog::pressApplyButton()
 {
     if (!m_run->canApply())
         return;
     applyButton->setEnabled(false);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    progressBar->setValue(0);
-    const bool stored = m_run->apply();
-    QApplication::restoreOverrideCursor();
+    bool stored = false;
+    {
+        FrameAtWork atWork(this);
+        progressBar->setValue(0);
+        stored = m_run->apply();
+    }
     rewriteRows();
-    resembleList->setCurrentRow(0);
+    setCurrentRow(0);
     setButtons();
     restartPreviews(true, true);
     if (!stored)
@@ -243,7 +252,7 @@ void ResembleDialog::pressApplyButton()
 // Discarded changes go with the frame; a frame that stays (a language switch) keeps showing them.
 bool ResembleDialog::settleChanges()
 {
-    if (!m_run || !m_run->canApply())
+    if (!m_model || !m_run->canApply())
         return true;
     const QString prime = m_run->currentPrime();
     const QMessageBox::StandardButton answer = MyMessageBox::question(
@@ -260,19 +269,23 @@ bool ResembleDialog::settleChanges()
 void ResembleDialog::restartPreviews(bool pool, bool group)
 {
     if (pool)
-        startPreview(POOL, m_run->poolEntries());
+        startPreview(POOL);
     if (group) {
-        startPreview(GROUP, m_run->groupEntries());
-        startPreview(PRIME, m_run->primeEntries());
+        startPreview(GROUP);
+        startPreview(PRIME);
     }
 }
 
-void ResembleDialog::startPreview(int which, const QList<Entry *> &entries)
+void ResembleDialog::startPreview(int which)
 {
     stopPreview(which);
-    if (entries.isEmpty() || !m_follows->isChecked())
+    if (!m_follows->isChecked())
         return;
-    m_previews[which]->preview(m_box, m_listBases[which], entries);
+    const QList<Entry *> entries = which == POOL    ? m_run->poolEntries(LIST_OBJECTS)
+                                   : which == GROUP ? m_run->groupEntries(LIST_OBJECTS)
+                                                    : m_run->primeEntries();
+    if (!entries.isEmpty())
+        m_previews[which]->preview(m_box, m_listBases[which], entries);
 }
 
 void ResembleDialog::stopPreview(int which)
@@ -315,9 +328,9 @@ bool ResembleDialog::eventFilter(QObject *watched, QEvent *event)
             applyButton->click();
         return true;
     case Qt::Key_Up:
-        return resembleList->currentRow() <= 0;
+        return currentRow() <= 0;
     case Qt::Key_Down:
-        return resembleList->currentRow() >= resembleList->count() - 1;
+        return currentRow() >= m_run->rowCount() - 1;
     default:
         return QFrame::eventFilter(watched, event);
     }
@@ -328,7 +341,9 @@ void ResembleDialog::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         retranslateUi(this);
         retranslateThis();
-        if (m_run && !m_run->isEmpty()) {
+        if (m_model) {
+            m_model->setAssociate(m_associate);
+            resembleList->layOutAgain();
             rewriteRows();
             setButtons();
         }
@@ -337,43 +352,6 @@ void ResembleDialog::changeEvent(QEvent *event)
 }
 
 // ---- thumbnails -----------------------------------------------------------------------------
-
-// The row's thumbnail with its state (in a group, made unique) in the corner.
-QIcon ResembleDialog::rowIcon(int row) const
-{
-    QPixmap canvas(ROW_SIDE, ROW_SIDE);
-    canvas.fill(Qt::transparent);
-    QPainter painter(&canvas);
-    const QPixmap thumbnail = m_rowPixmaps.value(row, ThumbnailLoader::placeholder(ROW_SIDE));
-    painter.drawPixmap((ROW_SIDE - thumbnail.width()) / 2, (ROW_SIDE - thumbnail.height()) / 2, thumbnail);
-    QString mark;
-    switch (m_run->state(m_run->rowRemark(row))) {
-    case ResembleRun::InGroup:
-        mark = QStringLiteral(":img/nextStage.png");
-        break;
-    case ResembleRun::MadeUnique:
-        mark = QStringLiteral(":img/delStage.png");
-        break;
-    case ResembleRun::Untouched:
-        break;
-    }
-    if (!mark.isEmpty())
-        painter.drawPixmap(ROW_SIDE - MARK_SIDE, ROW_SIDE - MARK_SIDE, QIcon(mark).pixmap(MARK_SIDE, MARK_SIDE));
-    painter.end();
-    return QIcon(canvas);
-}
-
-void ResembleDialog::rowThumbnailReady(const QString &path, const QImage &image)
-{
-    const auto found = m_rowOfPath.constFind(path);
-    if (found == m_rowOfPath.constEnd())
-        return;
-    const int row = found.value();
-    m_rowPixmaps.insert(row, image.isNull() ? ThumbnailLoader::fallback(path, m_box->boxPixmap(), ROW_SIDE)
-                                            : QPixmap::fromImage(image));
-    if (QListWidgetItem *item = resembleList->item(row))
-        item->setIcon(rowIcon(row));
-}
 
 void ResembleDialog::showLargeThumbnail(int row)
 {

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QFrame>
-#include <QHash>
 #include <QList>
-#include <QPixmap>
 #include <QString>
+
+#include <memory>
 
 // With its folder, so that any target compiling this header (the tests too) finds the form.
 #include "ui_resembledialog.h"
@@ -13,14 +13,18 @@
 
 class AnyBox;
 class Entry;
+class FrameAtWork;
 class QEvent;
 class HelperProgram;
+class ResembleModel;
 class ResembleRun;
 class PreviewFollows;
 class ThumbnailLoader;
 
 // The working frame in which resembling objects are grouped around a prime. ResembleRun holds the
-// groups and writes the links; the frame shows the rows, their states and the three previews.
+// groups and writes the links; the frame shows the rows (a view over the run, ResembleModel), their
+// states and the three previews. A large selection is gathered in steps while the frame shows
+// "Please wait..." and answers; the main window leaves the frame in place meanwhile.
 class ResembleDialog : public QFrame, public UnappliedChanges, private Ui::ResembleDialogGUI
 {
     Q_OBJECT
@@ -52,14 +56,15 @@ private slots:
     void previewFailed();
 
 private:
+    void showRows();
     void retranslateThis();
     void rewriteRows();
+    int currentRow() const;
+    void setCurrentRow(int row);
     void setButtons();
     void restartPreviews(bool pool, bool group);
-    void startPreview(int which, const QList<Entry *> &entries);
+    void startPreview(int which);
     void stopPreview(int which);
-    QIcon rowIcon(int row) const;
-    void rowThumbnailReady(const QString &path, const QImage &image);
     void showLargeThumbnail(int row);
     void largeThumbnailReady(const QString &path, const QImage &image);
 
@@ -69,11 +74,11 @@ private:
     QString m_listBases[3];
     QString m_associate;
     bool m_previewWarned = false;
-    // Row icons as they arrive, and the selected row's larger picture.
-    ThumbnailLoader *m_rowThumbnails = nullptr;
+    ResembleModel *m_model = nullptr;
+    // Held while the objects are gathered.
+    std::unique_ptr<FrameAtWork> m_gathering;
+    // The selected row's larger picture.
     ThumbnailLoader *m_largeThumbnail = nullptr;
-    QHash<QString, int> m_rowOfPath;
-    QHash<int, QPixmap> m_rowPixmaps;
     QString m_largePath;
     PreviewFollows *m_follows = nullptr;
 };
