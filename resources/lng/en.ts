@@ -266,6 +266,10 @@ already holds the largest number, %2.</source>
         <source>(!) Removed source file %1, it is in the box as %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>(!) Can not sync file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BookBox</name>
@@ -1593,6 +1597,13 @@ They stay applied and are stored again on saving or closing.</source>
     <message>
         <source>caution</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more findings of this kind, listed in the log</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3056,6 +3067,13 @@ Edited copies and all other files stay.</source>
     <message>
         <source>%1 repaired, %2 not repaired</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more findings of this kind, listed in the file %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -271,6 +271,10 @@ already holds the largest number, %2.</source>
         <source>(!) Removed source file %1, it is in the box as %2</source>
         <translation>(!) Удалён исходный файл %1, он уже в хранилище как %2</translation>
     </message>
+    <message>
+        <source>(!) Can not sync file %1</source>
+        <translation>(!) Не удаётся записать на диск файл %1</translation>
+    </message>
 </context>
 <context>
     <name>BookBox</name>
@@ -1606,6 +1610,14 @@ They stay applied and are stored again on saving or closing.</source>
     <message>
         <source>caution</source>
         <translation>внимание</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more findings of this kind, listed in the log</source>
+        <translation>
+            <numerusform>и ещё находок этого вида: %Ln, они перечислены в журнале</numerusform>
+            <numerusform>и ещё находок этого вида: %Ln, они перечислены в журнале</numerusform>
+            <numerusform>и ещё находок этого вида: %Ln, они перечислены в журнале</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3084,6 +3096,14 @@ Edited copies and all other files stay.</source>
     <message>
         <source>%1 repaired, %2 not repaired</source>
         <translation>восстановлено: %1, не восстановлено: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %Ln more findings of this kind, listed in the file %1</source>
+        <translation>
+            <numerusform>и ещё находок этого вида: %Ln, они перечислены в файле %1</numerusform>
+            <numerusform>и ещё находок этого вида: %Ln, они перечислены в файле %1</numerusform>
+            <numerusform>и ещё находок этого вида: %Ln, они перечислены в файле %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
