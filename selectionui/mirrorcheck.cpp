@@ -321,7 +321,7 @@ void MirrorCheck::evaluate()
     m_report += QStringLiteral("</table></p>");
     if (m_findings.size() > REPORT_ROWS) {
         m_report += QStringLiteral("<p>")
-                    + tr("and %Ln more findings of this kind, listed in the log", "", m_findings.size() - REPORT_ROWS)
+                    + tr("and %1 more findings of this kind, listed in the log").arg(m_findings.size() - REPORT_ROWS)
                     + QStringLiteral("</p>");
     }
 }

@@ -123,7 +123,8 @@ void VerifyDialog::runChecks()
             return QString();
         m_reportPath = reportFile.path();
         return QStringLiteral("<p>")
-               + tr("and %Ln more findings of this kind, listed in the file %1", "", cap.hidden())
+               + tr("and %1 more findings of this kind, listed in the file %2")
+                     .arg(cap.hidden())
                      .arg(QDir::toNativeSeparators(reportFile.path()).toHtmlEscaped())
                + QStringLiteral("</p>");
     };

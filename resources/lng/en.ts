@@ -1598,12 +1598,9 @@ They stay applied and are stored again on saving or closing.</source>
         <source>caution</source>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>and %Ln more findings of this kind, listed in the log</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+    <message>
+        <source>and %1 more findings of this kind, listed in the log</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3068,12 +3065,9 @@ Edited copies and all other files stay.</source>
         <source>%1 repaired, %2 not repaired</source>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>and %Ln more findings of this kind, listed in the file %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+    <message>
+        <source>and %1 more findings of this kind, listed in the file %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

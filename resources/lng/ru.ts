@@ -1611,13 +1611,9 @@ They stay applied and are stored again on saving or closing.</source>
         <source>caution</source>
         <translation>внимание</translation>
     </message>
-    <message numerus="yes">
-        <source>and %Ln more findings of this kind, listed in the log</source>
-        <translation>
-            <numerusform>и ещё находок этого вида: %Ln, они перечислены в журнале</numerusform>
-            <numerusform>и ещё находок этого вида: %Ln, они перечислены в журнале</numerusform>
-            <numerusform>и ещё находок этого вида: %Ln, они перечислены в журнале</numerusform>
-        </translation>
+    <message>
+        <source>and %1 more findings of this kind, listed in the log</source>
+        <translation>и ещё находок этого вида: %1, они перечислены в журнале</translation>
     </message>
 </context>
 <context>
@@ -3097,13 +3093,9 @@ Edited copies and all other files stay.</source>
         <source>%1 repaired, %2 not repaired</source>
         <translation>восстановлено: %1, не восстановлено: %2</translation>
     </message>
-    <message numerus="yes">
-        <source>and %Ln more findings of this kind, listed in the file %1</source>
-        <translation>
-            <numerusform>и ещё находок этого вида: %Ln, они перечислены в файле %1</numerusform>
-            <numerusform>и ещё находок этого вида: %Ln, они перечислены в файле %1</numerusform>
-            <numerusform>и ещё находок этого вида: %Ln, они перечислены в файле %1</numerusform>
-        </translation>
+    <message>
+        <source>and %1 more findings of this kind, listed in the file %2</source>
+        <translation>и ещё находок этого вида: %1, они перечислены в файле %2</translation>
     </message>
 </context>
 <context>
