@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -321,7 +322,7 @@ void MirrorCheck::evaluate()
     m_report += QStringLiteral("</table></p>");
     if (m_findings.size() > REPORT_ROWS) {
         m_report += QStringLiteral("<p>")
-                    + tr("and %1 more findings of this kind, listed in the log").arg(m_findings.size() - REPORT_ROWS)
+                    + tr("and %1 more findings of this kind, listed in the log").arg(QLocale().toString(m_findings.size() - REPORT_ROWS))
                     + QStringLiteral("</p>");
     }
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTimer>
@@ -124,7 +125,7 @@ void VerifyDialog::runChecks()
         m_reportPath = reportFile.path();
         return QStringLiteral("<p>")
                + tr("and %1 more findings of this kind, listed in the file %2")
-                     .arg(cap.hidden())
+                     .arg(QLocale().toString(cap.hidden()))
                      .arg(QDir::toNativeSeparators(reportFile.path()).toHtmlEscaped())
                + QStringLiteral("</p>");
     };
