@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "basefolder.h"
+#include "benchsupport.h"
 #include "constants.h"
 #include "myabcfile.h"
 #include "myabcfolder.h"
@@ -27,19 +28,6 @@ const int NAMES_PER_LEVEL = 26 * 26;
 QString twoLetters(int index)
 {
     return QString(QChar('a' + index / 26)) + QChar('a' + index % 26);
-}
-
-// Memory figure of this process from /proc/self/status, in MiB (0 when not available).
-long statusMiB(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').first().toLong() / 1024;
-    }
-    return 0;
 }
 
 // One catalogue line of a described object, as a box holds them after some use.
@@ -132,7 +120,7 @@ void report(const char *what, qint64 entries, qint64 nanoseconds, double floor =
                 entries / seconds);
     if (floor > 0)
         std::printf("  (%.2f x raw)", seconds / floor);
-    std::printf("  VmHWM %ld MiB\n", statusMiB("VmHWM:"));
+    std::printf("  VmHWM %ld MiB\n", long(BenchSupport::statusMiB("VmHWM")));
 }
 
 } // namespace
@@ -193,7 +181,7 @@ int main(int argc, char *argv[])
         loadTime = run == 0 ? elapsed : qMin(loadTime, elapsed);
     }
     report("load", loaded, loadTime, rawTime / 1e9);
-    std::printf("%-10s VmRSS %ld MiB with every entry loaded\n", "", statusMiB("VmRSS:"));
+    std::printf("%-10s VmRSS %ld MiB with every entry loaded\n", "", long(BenchSupport::statusMiB("VmRSS")));
 
     timer.restart();
     qint64 marked = 0;

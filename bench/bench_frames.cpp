@@ -49,14 +49,7 @@
 
 namespace {
 
-// The resident memory of the process in MB.
-double residentMb()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    return statm.readAll().split(' ').value(1).toDouble() * 4096 / (1024 * 1024);
-}
+const int TIMEOUT_MS = 600000;
 
 // The highest resident memory while it lives, sampled every 5 ms by a thread of its own, so that a frame
 // that keeps its own thread busy is measured too.
@@ -66,7 +59,7 @@ public:
     PeakMemory()
         : m_thread([this] {
             while (!m_stop) {
-                const double now = residentMb();
+                const double now = BenchSupport::statusMiB("VmRSS");
                 double seen = m_peak;
                 while (now > seen && !m_peak.compare_exchange_weak(seen, now)) {
                 }
@@ -80,27 +73,13 @@ public:
         m_stop = true;
         m_thread.join();
     }
-    double mb() const { return qMax(m_peak.load(), residentMb()); }
+    double mb() const { return qMax(m_peak.load(), BenchSupport::statusMiB("VmRSS")); }
 
 private:
     std::atomic<bool> m_stop{false};
     std::atomic<double> m_peak{0};
     std::thread m_thread;
 };
-
-// Lets events run until the condition holds (or ten minutes have passed); false on the timeout.
-bool waitFor(const std::function<bool()> &done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > 600000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
-    return true;
-}
 
 // A frame has filled in when it is not at work and no progress bar is still running.
 bool settled(QWidget *frame)
@@ -164,9 +143,9 @@ Figures measure(const FrameCase &frameCase, AnyBox *box, QFrame *area)
     clock.start();
     QWidget *frame = frameCase.make(box, area);
     frame->show();
-    QCoreApplication::processEvents();
     figures.construct = clock.nsecsElapsed() / 1e9;
-    figures.ok = waitFor([&] { return settled(frame) && (!frameCase.ready || frameCase.ready(frame)); });
+    const auto filled = [&] { return settled(frame) && (!frameCase.ready || frameCase.ready(frame)); };
+    figures.ok = BenchSupport::serveEventsUntil(filled, TIMEOUT_MS);
     figures.filled = clock.nsecsElapsed() / 1e9;
     if (frameCase.action && figures.ok) {
         if (frameCase.prepare)
@@ -177,7 +156,7 @@ Figures measure(const FrameCase &frameCase, AnyBox *box, QFrame *area)
             clock.restart();
             start->click();
             QCoreApplication::processEvents();
-            figures.ok = waitFor([&] { return settled(frame); });
+            figures.ok = BenchSupport::serveEventsUntil([&] { return settled(frame); }, TIMEOUT_MS);
             figures.action = clock.nsecsElapsed() / 1e9;
         }
     }
@@ -200,7 +179,11 @@ int run(int objects, const QStringList &only)
 {
     QTemporaryDir dir;
     QString basePath;
-    auto settings = BenchSupport::baseSettings(dir.path(), &basePath);
+    auto settings = BenchSupport::bigBoxSettings(dir.path(), objects, &basePath);
+    if (!dir.isValid() || !settings) {
+        std::fprintf(stderr, "cannot write the box\n");
+        return 1;
+    }
     // A preview that starts and ends at once: the frames that preview the current object find a program.
     settings->setValue(KEY_PHOTO + KEY_PREVIEW_APP, QStringLiteral("true %1"));
     settings->sync();
@@ -213,11 +196,7 @@ int run(int objects, const QStringList &only)
         return 1;
     }
     templates.close();
-    if (!dir.isValid() || !BigBox::write(basePath, objects)) {
-        std::fprintf(stderr, "cannot write the box\n");
-        return 1;
-    }
-    const double base = residentMb();
+    const double base = BenchSupport::statusMiB("VmRSS");
     QElapsedTimer clock;
     clock.start();
     auto tessary = std::make_unique<Tessary>(settings.get());
@@ -229,7 +208,7 @@ int run(int objects, const QStringList &only)
     const double startUp = clock.nsecsElapsed() / 1e9;
     auto box = qobject_cast<AnyBox *>(tessary->baseFolder()->unit(NAME_PHOTO));
     std::printf("\n%d objects: box set built in %.2f s, %.0f MB above the base\n", objects, startUp,
-                residentMb() - base);
+                BenchSupport::statusMiB("VmRSS") - base);
 
     const auto startKnown = [](QWidget *f) { return enabled(f, "startButton"); };
     const auto reportShown = [](QWidget *f) { return textShown(f, "fileStatusDetail"); };
@@ -264,7 +243,7 @@ int run(int objects, const QStringList &only)
     QFrame area;
     area.resize(1200, 800);
     area.show();
-    std::printf("%-16s %10s %10s %10s %10s %9s %9s\n", "frame", "shown s", "filled s", "action s", "closed s",
+    std::printf("%-16s %10s %10s %10s %10s %9s %9s\n", "frame", "built s", "filled s", "action s", "closed s",
                 "gap ms", "peak MB");
     for (const FrameCase &frameCase : cases) {
         if (!only.isEmpty() && !only.contains(QLatin1String(frameCase.name)))

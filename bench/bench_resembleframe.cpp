@@ -43,32 +43,6 @@ namespace {
 
 const int PHOTO_LIMIT = 5000;
 
-// Peak resident memory of this process in MB.
-double peakMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return 0;
-}
-
-// Serves events until done() holds; false when it does not within a minute.
-bool until(const std::function<bool()> &done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > 60000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
-
 // Small photos in catalogue files of 50: object i is its own prime.
 bool writePhotos(const QString &boxPath, int count)
 {
@@ -169,7 +143,7 @@ int main(int argc, char *argv[])
                 file->markEntry(file->getEntry(remark.rk()), 0);
         }
     }
-    const double baseMb = peakMb();
+    const double baseMb = BenchSupport::statusMiB("VmHWM");
 
     QFrame central;
     central.resize(1280, 800);
@@ -185,12 +159,13 @@ int main(int argc, char *argv[])
     const qint64 constructedMs = clock.elapsed();
     QListView *view = frame->findChild<QListView *>(QStringLiteral("resembleList"));
     QWidget *mode = frame->findChild<QWidget *>(QStringLiteral("mode"));
-    const bool shown = until([&] { return mode->isVisible() && view->model() && view->model()->rowCount() > 0; });
+    const bool shown = BenchSupport::serveEventsUntil(
+        [&] { return mode->isVisible() && view->model() && view->model()->rowCount() > 0; }, 60000);
     QCoreApplication::processEvents();
     const qint64 openedMs = clock.elapsed();
     const qint64 openGap = gap.longestMs();
     const int rows = shown ? view->model()->rowCount() : 0;
-    const double openMb = peakMb();
+    const double openMb = BenchSupport::statusMiB("VmHWM");
     std::printf("%d objects, %d marked, %d rows (box set %lld ms, %.0f MB)\n", objects, marked, rows,
                 static_cast<long long>(openMs), baseMb);
     std::printf("construction %lld ms, + first show %lld ms, longest gap %lld ms, peak %.0f MB\n",
@@ -199,7 +174,7 @@ int main(int argc, char *argv[])
     if (!shown)
         return 1;
     if (photos) {
-        const bool thumbnails = until([&] { return visibleThumbnailsShown(view); });
+        const bool thumbnails = BenchSupport::serveEventsUntil([&] { return visibleThumbnailsShown(view); }, 60000);
         std::printf("thumbnails of the rows in sight %lld ms%s\n", static_cast<long long>(clock.elapsed()),
                     thumbnails ? "" : " (NOT SHOWN)");
     }
@@ -263,7 +238,7 @@ int main(int argc, char *argv[])
     // The marks become the primes behind the window.
     gap.restart();
     clock.restart();
-    until([&] { return run->marksSettled(); });
+    BenchSupport::serveEventsUntil([&] { return run->marksSettled(); }, 60000);
     const qint64 settleMs = clock.elapsed();
     const qint64 settleGap = gap.longestMs();
     // The previews come back on: the three processes start over lists of at most 1,001 objects.
@@ -282,6 +257,6 @@ int main(int argc, char *argv[])
     QCoreApplication::processEvents();
     std::printf("marks settled %lld ms (gap %lld ms); closing %lld ms (gap %lld ms); %d marked; peak %.0f MB\n",
                 static_cast<long long>(settleMs), static_cast<long long>(settleGap), static_cast<long long>(closeMs),
-                static_cast<long long>(gap.longestMs()), box->markedEntriesCount(0), peakMb());
+                static_cast<long long>(gap.longestMs()), box->markedEntriesCount(0), BenchSupport::statusMiB("VmHWM"));
     return linked ? 0 : 1;
 }

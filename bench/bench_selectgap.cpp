@@ -89,8 +89,8 @@ int main(int argc, char *argv[])
     }
     QTemporaryDir dir;
     QString basePath;
-    std::unique_ptr<MySettings> settings = BenchSupport::baseSettings(dir.path(), &basePath);
-    if (!dir.isValid() || !BigBox::write(basePath, count))
+    std::unique_ptr<MySettings> settings = BenchSupport::bigBoxSettings(dir.path(), count, &basePath);
+    if (!dir.isValid() || !settings)
         return 1;
     QFile templates(basePath + QLatin1Char('/') + NAME_TMP_FILE);
     if (!templates.open(QIODevice::WriteOnly)

@@ -29,14 +29,7 @@ namespace {
 long residentMiB()
 {
     malloc_trim(0);
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong() / 1024;
-    }
-    return 0;
+    return long(BenchSupport::statusMiB("VmRSS"));
 }
 
 QStringList twoLetterFolders(const QString &path)
@@ -92,8 +85,8 @@ int main(int argc, char *argv[])
     }
     QTemporaryDir dir;
     QString basePath;
-    std::unique_ptr<MySettings> settings = BenchSupport::baseSettings(dir.path(), &basePath);
-    if (!dir.isValid() || !BigBox::write(basePath, count))
+    std::unique_ptr<MySettings> settings = BenchSupport::bigBoxSettings(dir.path(), count, &basePath);
+    if (!dir.isValid() || !settings)
         return 1;
     const QString boxPath = basePath + QLatin1Char('/') + NAME_PHOTO;
 

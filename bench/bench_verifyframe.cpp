@@ -32,39 +32,12 @@
 #include "unittree.h"
 #include "verifydialog.h"
 
-// A field of /proc/self/status in MiB.
-static double statusMiB(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    const QByteArray name = QByteArray(field) + ':';
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(name))
-            return line.mid(name.size()).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return -1;
-}
-
 // The peak starts again from the present size.
 static void resetPeak()
 {
     QFile clear(QStringLiteral("/proc/self/clear_refs"));
     if (clear.open(QIODevice::WriteOnly))
         clear.write("5");
-}
-
-// Serves events until done() holds or the time is up.
-static bool waitUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
-    }
-    return true;
 }
 
 struct Measure
@@ -91,10 +64,10 @@ static Measure measure(AnyBox *box, QFrame *central, const std::function<bool(Fr
     frame->show();
     m.constructMs = clock.nsecsElapsed() / 1e6;
     clock.restart();
-    m.ok = waitUntil([&] { return filled(frame); }, 30 * 60 * 1000);
+    m.ok = BenchSupport::serveEventsUntil([&] { return filled(frame); }, 30 * 60 * 1000);
     m.fillMs = clock.nsecsElapsed() / 1e6;
     m.gapMs = gap.longestMs();
-    m.peakMiB = statusMiB("VmHWM");
+    m.peakMiB = BenchSupport::statusMiB("VmHWM");
     // Until the next event: the frame's last repaint is part of the work.
     QCoreApplication::processEvents();
     gap.restart();
@@ -115,20 +88,20 @@ int main(int argc, char **argv)
 
     QTemporaryDir root;
     QString basePath;
-    std::unique_ptr<MySettings> settings = BenchSupport::baseSettings(root.path(), &basePath);
+    QElapsedTimer clock;
+    clock.start();
+    std::unique_ptr<MySettings> settings = BenchSupport::bigBoxSettings(root.path(), objects, &basePath);
+    if (!settings) {
+        out << "cannot write the box\n";
+        return 1;
+    }
     // An empty backup folder: the check of the backup copy finds every object's copy missing.
     const QString backupPath = root.path() + QStringLiteral("/backup");
     QDir().mkpath(backupPath);
     settings->setValue(KEY_GENERAL + KEY_CPY_DIR, backupPath);
-    QElapsedTimer clock;
-    clock.start();
-    if (!BigBox::write(basePath, objects)) {
-        out << "cannot write the box\n";
-        return 1;
-    }
     out << "box of " << objects << " objects written in " << clock.elapsed() << " ms; cores "
         << QThread::idealThreadCount() << "\n";
-    const double baseMiB = statusMiB("VmRSS");
+    const double baseMiB = BenchSupport::statusMiB("VmRSS");
     clock.restart();
     UnitTree tree(settings.get());
     auto box = dynamic_cast<AnyBox *>(tree.baseFolder()->unit(NAME_PHOTO));
@@ -137,7 +110,7 @@ int main(int argc, char **argv)
         return 1;
     }
     box->markAllEntries(0);
-    const double loadedMiB = statusMiB("VmRSS");
+    const double loadedMiB = BenchSupport::statusMiB("VmRSS");
     out << "box loaded and marked in " << clock.elapsed() << " ms; RSS " << baseMiB << " MiB before, " << loadedMiB
         << " MiB loaded\n";
 
@@ -171,8 +144,8 @@ int main(int argc, char **argv)
     {
         auto frame = new VerifyDialog(box, &central);
         frame->show();
-        waitUntil([&] { return !frame->isScanning() && frame->findChild<QWidget *>("mode")->isVisible(); },
-                  30 * 60 * 1000);
+        BenchSupport::serveEventsUntil(
+            [&] { return !frame->isScanning() && frame->findChild<QWidget *>("mode")->isVisible(); }, 30 * 60 * 1000);
         auto button = frame->findChild<QPushButton *>(QStringLiteral("mirrorButton"));
         auto status = frame->findChild<QLabel *>(QStringLiteral("mirrorStatus"));
         resetPeak();
@@ -180,11 +153,11 @@ int main(int argc, char **argv)
         gap.restart();
         clock.restart();
         button->click();
-        const bool done = waitUntil([&] { return button->isEnabled() && status->text() != QStringLiteral("..."); },
-                                    30 * 60 * 1000);
+        const bool done = BenchSupport::serveEventsUntil(
+            [&] { return button->isEnabled() && status->text() != QStringLiteral("..."); }, 30 * 60 * 1000);
         const double checkMs = clock.nsecsElapsed() / 1e6;
         const qint64 checkGap = gap.longestMs();
-        const double peak = statusMiB("VmHWM");
+        const double peak = BenchSupport::statusMiB("VmHWM");
         QCoreApplication::processEvents();
         gap.restart();
         clock.restart();
@@ -197,7 +170,7 @@ int main(int argc, char **argv)
         out.flush();
     }
     // What the check held is freed on another thread; the next frame is measured once that is over.
-    waitUntil([] { return false; }, 3000);
+    BenchSupport::serveEventsUntil([] { return false; }, 3000);
     print("restore", measure<RestoreEditDialog>(box, &central,
                                                 [](RestoreEditDialog *frame) { return frame->sizesAreKnown(); }));
     print("display", measure<DisplayDialog>(box, &central, [objects](DisplayDialog *frame) {

@@ -1,5 +1,6 @@
 #include "benchsupport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -12,6 +13,7 @@
 
 #include <sys/resource.h>
 
+#include "bigbox.h"
 #include "constants.h"
 #include "mysettings.h"
 #include "workpool.h"
@@ -89,6 +91,40 @@ FileArguments fileArguments(const QStringList &arguments)
         WorkPool::setThreadCount(arguments.at(4).toInt());
     std::printf("%d cores, pool of %d threads\n", QThread::idealThreadCount(), WorkPool::threadCount());
     return parsed;
+}
+
+double statusMiB(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    const QByteArray name = QByteArray(field) + ':';
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(name))
+            return line.mid(name.size()).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+bool serveEventsUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+std::unique_ptr<MySettings> bigBoxSettings(const QString &root, int count, QString *basePath)
+{
+    auto settings = baseSettings(root, basePath);
+    if (!BigBox::write(*basePath, count))
+        return nullptr;
+    return settings;
 }
 
 double cpuSeconds(int who)

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class MySettings;
@@ -35,6 +36,14 @@ struct FileArguments
     int rounds = 3;
 };
 FileArguments fileArguments(const QStringList &arguments);
+
+// A field of /proc/self/status ("VmRSS", "VmHWM") in MiB; -1 when it cannot be read.
+double statusMiB(const char *field);
+// Serves events until done() holds; false when it does not within timeoutMs.
+bool serveEventsUntil(const std::function<bool()> &done, int timeoutMs);
+// The settings of a base folder under root (root/base) that holds a large synthetic photo box of count objects
+// (see BigBox); null when the box cannot be written.
+std::unique_ptr<MySettings> bigBoxSettings(const QString &root, int count, QString *basePath);
 
 // CPU seconds used so far by this process (RUSAGE_SELF) or by its waited-for children (RUSAGE_CHILDREN).
 double cpuSeconds(int who);
