@@ -210,6 +210,13 @@ int run(int objects, const QStringList &only)
     std::printf("\n%d objects: box set built in %.2f s, %.0f MB above the base\n", objects, startUp,
                 BenchSupport::statusMiB("VmRSS") - base);
 
+    // A frame that fills in behind hides its progress bar when it has.
+    const auto hidden = [](const char *name) {
+        return [name](QWidget *f) {
+            auto bar = f->findChild<QWidget *>(QLatin1String(name));
+            return bar && bar->isHidden();
+        };
+    };
     const auto startKnown = [](QWidget *f) { return enabled(f, "startButton"); };
     const auto reportShown = [](QWidget *f) { return textShown(f, "fileStatusDetail"); };
     const QList<FrameCase> cases = {
@@ -231,10 +238,10 @@ int run(int objects, const QStringList &only)
          }},
         {"resemble", maker<ResembleDialog>(), "applyButton", nullptr, nullptr},
         {"display", maker<DisplayDialog>(), nullptr, nullptr, nullptr},
-        {"search", maker<SearchDialog>(), nullptr, nullptr, nullptr},
+        {"search", maker<SearchDialog>(), nullptr, hidden("sessionProgress"), nullptr},
         {"template", maker<TemplateDialog>(), "startButton", nullptr, nullptr},
         {"without keyword", maker<WithoutKeywordDialog>(), "startButton", nullptr, nullptr},
-        {"box info", maker<BoxInfo>(), nullptr, nullptr, nullptr},
+        {"box info", maker<BoxInfo>(), nullptr, hidden("infoProgress"), nullptr},
         {"restore edit", maker<RestoreEditDialog>(), nullptr, startKnown, nullptr},
         {"restore print", maker<RestorePrintDialog>(), nullptr, startKnown, nullptr},
         {"restore other", maker<RestoreOtherDialog>(), nullptr, startKnown, nullptr},
