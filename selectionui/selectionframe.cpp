@@ -16,6 +16,7 @@
 #include "searchdialog.h"
 #include "selectionpass.h"
 #include "selector.h"
+#include "sessioncolumns.h"
 
 namespace {
 
@@ -298,9 +299,7 @@ void SelectionFrame::fillSessionTable()
     sessionTable->setColumnCount(5);
     sessionTable->setHorizontalHeaderLabels(sessionHeaders());
     sessionTable->setRowCount(numbers.size());
-    const int widths[] = {40, 150, 50, 180};
-    for (int column = 0; column < 4; ++column)
-        sessionTable->setColumnWidth(column, widths[column]);
+    SessionColumns::setWidths(sessionTable);
     sessionTable->horizontalHeader()->setStretchLastSection(true);
     sessionTable->verticalHeader()->hide();
     const QString format = m_box->dateFormat();

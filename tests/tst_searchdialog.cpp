@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QFileInfo>
 #include <QImage>
@@ -267,6 +268,9 @@ void TestSearchDialog::searchFindingNothingBringsPreviousResultBack()
     auto table = child<QTableWidget>(first, "sessionTable");
     QVERIFY(table);
     QCOMPARE(table->rowCount(), 3);
+    // Every header can be read whole.
+    for (int column = 0; column < 4; ++column)
+        QVERIFY(table->columnWidth(column) >= table->horizontalHeader()->sectionSizeHint(column));
     QCOMPARE(table->item(1, 0)->text(), QStringLiteral("2"));
     QCOMPARE(table->item(1, 1)->text(), QStringLiteral("02.01.2021"));
     QCOMPARE(table->item(1, 2)->text(), QStringLiteral("2"));

@@ -9,6 +9,7 @@
 #include "boxinforun.h"
 #include "constants.h"
 #include "mysssfile.h"
+#include "sessioncolumns.h"
 
 BoxInfo::BoxInfo(AnyBox *box, QFrame *parent)
     : QFrame(parent)
@@ -92,10 +93,7 @@ void BoxInfo::fillSessionTable()
     const auto sssFile = dynamic_cast<MySssFile *>(m_box->unit(NAME_SSS_FILE));
     const QMap<unsigned, BoxInfoRun::Session> &sessions = m_run->sessions();
     sessionTable->setRowCount(sessions.size());
-    sessionTable->setColumnWidth(0, 40);
-    sessionTable->setColumnWidth(1, 150);
-    sessionTable->setColumnWidth(2, 50);
-    sessionTable->setColumnWidth(3, 180);
+    SessionColumns::setWidths(sessionTable);
     int row = 0;
     for (auto it = sessions.cbegin(); it != sessions.cend(); ++it, ++row) {
         const auto cell = [this, row](int column, const QString &text, Qt::Alignment alignment) {
