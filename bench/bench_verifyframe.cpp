@@ -148,6 +148,8 @@ int main(int argc, char **argv)
             [&] { return !frame->isScanning() && frame->findChild<QWidget *>("mode")->isVisible(); }, 30 * 60 * 1000);
         auto button = frame->findChild<QPushButton *>(QStringLiteral("mirrorButton"));
         auto status = frame->findChild<QLabel *>(QStringLiteral("mirrorStatus"));
+        // What the frame holds at rest, allocator leftovers of the frame before included.
+        const double restMiB = BenchSupport::statusMiB("VmRSS");
         resetPeak();
         LoopGap gap;
         gap.restart();
@@ -163,9 +165,10 @@ int main(int argc, char **argv)
         clock.restart();
         delete frame;
         QCoreApplication::processEvents();
-        out << QString::asprintf("backup check: %.1f ms, longest gap %lld ms, peak %.0f MiB; "
-                                 "closing %.1f ms, gap %lld ms%s\n",
-                                 checkMs, checkGap, peak, clock.nsecsElapsed() / 1e6, gap.longestMs(),
+        out << QString::asprintf("backup check: %.1f ms, longest gap %lld ms, peak %.0f MiB (%.2fx loaded; frame at "
+                                 "rest %.0f MiB); closing %.1f ms, gap %lld ms%s\n",
+                                 checkMs, checkGap, peak, peak / loadedMiB, restMiB, clock.nsecsElapsed() / 1e6,
+                                 gap.longestMs(),
                                  done ? "" : " (did not finish)");
         out.flush();
     }

@@ -45,8 +45,7 @@ MirrorCheck::MirrorCheck(AnyBox *box, const VerifyRun &run, const QString &backu
 // Whatever the backup takes (sub files too) is accounted for; the shared files are compared.
 void MirrorCheck::prepare()
 {
-    m_objects = VerifyRun::storedObjects(m_snapshot);
-    m_snapshot = VerifyRun::Snapshot();
+    m_objects = VerifyRun::storedRefs(m_snapshot, m_folders);
     // The shared files are those outside the box's folders, and its abc files; a stored object is
     // neither.
     const QString boxPrefix = QDir::cleanPath(m_boxPath) + QLatin1Char('/');
@@ -57,16 +56,8 @@ void MirrorCheck::prepare()
         if (!inBox || path.endsWith(abcEnd))
             m_shared << qMakePair(path, backupOf(path));
     }
-    m_total = m_objects.size() + 2 * m_shared.size();
-    m_hashed.reserve(size_t(m_total));
-    for (const VerifyRun::StoredObject &object : qAsConst(m_objects)) {
-        Hashed hashed;
-        hashed.path = backupOf(object.path);
-        m_accounted.insert(hashed.path);
-        m_hashed.push_back(hashed);
-    }
-    for (const QString &path : qAsConst(m_backupList))
-        m_accounted.insert(backupOf(path));
+    m_total = int(m_objects.size()) + 2 * m_shared.size();
+    m_outcomes.assign(m_objects.size(), NoFinding);
     for (const auto &shared : qAsConst(m_shared)) {
         Hashed boxCopy;
         boxCopy.path = shared.first;
@@ -84,30 +75,82 @@ MirrorCheck::~MirrorCheck()
     m_stop = true;
     if (m_thread.joinable())
         m_thread.join();
-    if (m_objects.size() < FREE_BEHIND_OBJECTS)
+    if (m_objects.size() < size_t(FREE_BEHIND_OBJECTS))
         return;
     struct Held
     {
-        QList<VerifyRun::StoredObject> objects;
-        std::vector<Hashed> hashed;
-        QList<Finding> findings;
-        QSet<QString> accounted;
+        std::vector<VerifyRun::StoredRef> objects;
+        VerifyRun::Snapshot snapshot;
+        std::vector<Kind> outcomes;
+        std::vector<Finding> findings;
+        std::vector<std::pair<uint, int>> accounted;
         QList<RepairItem> repairable;
         QStringList backupList;
+        QStringList stale;
     };
     auto held = new Held;
     held->objects.swap(m_objects);
-    held->hashed.swap(m_hashed);
+    std::swap(held->snapshot, m_snapshot);
+    held->outcomes.swap(m_outcomes);
     held->findings.swap(m_findings);
     held->accounted.swap(m_accounted);
     held->repairable.swap(m_repairable);
     held->backupList.swap(m_backupList);
+    held->stale.swap(m_stale);
     std::thread([held] { delete held; }).detach();
 }
 
 QString MirrorCheck::backupOf(const QString &path) const
 {
     return m_backupDir + QDir::cleanPath(path).mid(m_basePath.size());
+}
+
+QString MirrorCheck::boxPathOf(int object) const
+{
+    return VerifyRun::storedObject(m_objects[size_t(object)], m_folders).path;
+}
+
+// Two of box copy, backup copy and catalogue agreeing decide; a box copy that disagrees with its entry is
+// never taken for good. Only the kind is kept: nothing else of the digests is needed afterwards.
+MirrorCheck::Kind MirrorCheck::judge(int i, const std::atomic<bool> &stop) const
+{
+    const VerifyRun::StoredObject object = VerifyRun::storedObject(m_objects[size_t(i)], m_folders);
+    bool exists = false;
+    const QString digest = digestOf(backupOf(object.path), stop, exists);
+    const bool boxGood = object.present && object.digest == object.checksum;
+    const bool backupGood = !digest.isEmpty() && digest == object.checksum;
+    if (boxGood && backupGood)
+        return NoFinding;
+    if (boxGood)
+        return !exists ? BackupMissing : digest.isEmpty() ? BackupUnreadable : BackupWrong;
+    if (backupGood)
+        return object.present ? BoxRepairable : BoxRestorable;
+    const bool agree = object.present && !object.digest.isEmpty() && object.digest == digest;
+    return agree ? CopiesAgree : BothWrong;
+}
+
+// Whether the catalogue accounts for a file found in the backup's box folders. The paths themselves are
+// not held: their hashes are, and a path of the same hash is made again to compare.
+bool MirrorCheck::accounted(const QString &backupPath)
+{
+    const int objects = int(m_objects.size());
+    const auto pathOf = [this, objects](int code) {
+        return code < objects ? backupOf(boxPathOf(code)) : backupOf(m_backupList.at(code - objects));
+    };
+    if (!m_accountedMade) {
+        m_accountedMade = true;
+        m_accounted.reserve(size_t(objects + m_backupList.size()));
+        for (int code = 0; code < objects + m_backupList.size(); ++code)
+            m_accounted.emplace_back(qHash(pathOf(code)), code);
+        std::sort(m_accounted.begin(), m_accounted.end());
+    }
+    const uint hash = qHash(backupPath);
+    auto it = std::lower_bound(m_accounted.begin(), m_accounted.end(), std::make_pair(hash, -1));
+    for (; it != m_accounted.end() && it->first == hash; ++it) {
+        if (pathOf(it->second) == backupPath)
+            return true;
+    }
+    return false;
 }
 
 void MirrorCheck::start()
@@ -158,8 +201,13 @@ void MirrorCheck::stop()
 void MirrorCheck::work(bool here)
 {
     prepare();
-    const auto job = [this](int i) {
-        Hashed &hashed = m_hashed[size_t(i)];
+    const int objects = int(m_objects.size());
+    const auto job = [this, objects](int i) {
+        if (i < objects) {
+            m_outcomes[size_t(i)] = judge(i, m_stop);
+            return;
+        }
+        Hashed &hashed = m_hashed[size_t(i - objects)];
         hashed.digest = digestOf(hashed.path, m_stop, hashed.exists);
     };
     const auto progressed = [this, here](int done) {
@@ -170,7 +218,7 @@ void MirrorCheck::work(bool here)
             m_progressed = done;
         }
     };
-    WorkPool::forEach(int(m_hashed.size()), job, progressed, QEventLoop::ExcludeUserInputEvents);
+    WorkPool::forEach(m_total, job, progressed, QEventLoop::ExcludeUserInputEvents);
 
     // Files of the backup's box folders that no entry, abc file or sub file accounts for.
     static const QRegularExpression twoLetters(QRegularExpression::anchoredPattern(ABC_NAME));
@@ -192,7 +240,7 @@ void MirrorCheck::work(bool here)
             for (const QString &name : files) {
                 const QString path = folder + QLatin1Char('/') + name;
                 // A half-written copy is cleared by the next backup.
-                if (!WholeFileCopy::isTemporary(name) && !m_accounted.contains(path))
+                if (!WholeFileCopy::isTemporary(name) && !accounted(path))
                     m_strays << path;
             }
         }
@@ -230,79 +278,120 @@ QString MirrorCheck::digestOf(const QString &path, const std::atomic<bool> &stop
     return exists ? MySourceFile::computeCheckSum(path, &stop) : QString();
 }
 
-void MirrorCheck::addFinding(const QString &key, const QString &message, const QStringList &paths)
-{
-    m_findings << Finding{key, message + QStringLiteral("..."), paths};
-}
-
 int MirrorCheck::count(Verdict verdict) const
 {
-    return int(std::count(m_verdicts.begin(), m_verdicts.end(), verdict));
+    return m_counts[verdict];
 }
 
-// Two of box copy, backup copy and catalogue agreeing decide; a box copy that disagrees with its entry is
-// never taken for good.
-void MirrorCheck::evaluate()
+QString MirrorCheck::keyOf(const Finding &finding) const
+{
+    switch (finding.kind) {
+    case FolderUnreadable:
+        return QDir::toNativeSeparators(m_backupDir);
+    case SharedMissing:
+    case SharedDiffers:
+        return QFileInfo(m_hashed[size_t(2 * finding.index)].path).fileName();
+    case Stray:
+        return QFileInfo(m_strays.at(finding.index)).fileName();
+    default:
+        return *m_objects[size_t(finding.index)].remark;
+    }
+}
+
+QStringList MirrorCheck::pathsOf(const Finding &finding) const
 {
     const auto native = [](const QString &path) { return QDir::toNativeSeparators(path); };
+    switch (finding.kind) {
+    case FolderUnreadable:
+        return {};
+    case SharedMissing:
+        return {native(m_hashed[size_t(2 * finding.index + 1)].path)};
+    case SharedDiffers:
+        return {native(m_hashed[size_t(2 * finding.index)].path), native(m_hashed[size_t(2 * finding.index + 1)].path)};
+    case Stray:
+        return {native(m_strays.at(finding.index))};
+    case BackupMissing:
+    case BackupUnreadable:
+        return {native(backupOf(boxPathOf(finding.index)))};
+    default: {
+        const QString path = boxPathOf(finding.index);
+        return {native(path), native(backupOf(path))};
+    }
+    }
+}
+
+void MirrorCheck::evaluate()
+{
+    m_messages = QStringList();
+    for (int kind = 0; kind < KindCount; ++kind)
+        m_messages << QString();
+    m_messages[FolderUnreadable] = tr("the backup folder cannot be read");
+    m_messages[BackupMissing] = tr("backup copy is missing");
+    m_messages[BackupUnreadable] = tr("backup copy cannot be read");
+    m_messages[BackupWrong] = tr("backup copy checksum wrong, the next backup replaces it");
+    m_messages[BoxRepairable] = tr("box copy checksum wrong, it can be repaired from the backup");
+    m_messages[BoxRestorable] = tr("box copy is absent, it can be restored from the backup");
+    m_messages[CopiesAgree] = tr("both copies disagree with the entry, both copies agree with each other");
+    m_messages[BothWrong] = tr("both copies disagree with the entry, unrecoverable");
+    m_messages[SharedMissing] = tr("backup copy is missing");
+    m_messages[SharedDiffers] = tr("backup copy differs from the box");
+    m_messages[Stray] = tr("is not in the catalogue");
+    for (QString &message : m_messages) {
+        if (!message.isEmpty())
+            message += QStringLiteral("...");
+    }
+
+    size_t findings = m_backupReadable ? 0 : 1;
+    for (const Kind kind : m_outcomes)
+        findings += kind == NoFinding ? 0 : 1;
+    m_findings.reserve(findings + size_t(m_shared.size() + m_strays.size()));
     if (!m_backupReadable) {
         m_failed = true;
-        addFinding(native(m_backupDir), tr("the backup folder cannot be read"), {});
+        m_findings.push_back(Finding{0, FolderUnreadable});
     }
-    for (int i = 0; i < m_objects.size(); ++i) {
-        const VerifyRun::StoredObject &object = m_objects.at(i);
-        const Hashed &backup = m_hashed[size_t(i)];
-        const bool boxGood = object.present && object.digest == object.checksum;
-        const bool backupGood = !backup.digest.isEmpty() && backup.digest == object.checksum;
-        const QStringList paths = {native(object.path), native(backup.path)};
-        Verdict verdict = Good;
-        if (boxGood && backupGood) {
-            verdict = Good;
-        } else if (boxGood) {
-            verdict = BackupStale;
-            if (!backup.exists) {
-                addFinding(object.remark, tr("backup copy is missing"), {native(backup.path)});
-            } else if (backup.digest.isEmpty()) {
-                addFinding(object.remark, tr("backup copy cannot be read"), {native(backup.path)});
-            } else {
-                addFinding(object.remark, tr("backup copy checksum wrong, the next backup replaces it"), paths);
-                m_stale << object.path;
-            }
-        } else if (backupGood) {
-            verdict = BoxDamaged;
-            addFinding(object.remark,
-                       object.present ? tr("box copy checksum wrong, it can be repaired from the backup")
-                                      : tr("box copy is absent, it can be restored from the backup"),
-                       paths);
-            m_repairable << RepairItem{object.remark, object.checksum, object.path, backup.path};
-        } else {
-            verdict = Unrecoverable;
-            const bool agree = object.present && !object.digest.isEmpty() && object.digest == backup.digest;
-            addFinding(object.remark,
-                       agree ? tr("both copies disagree with the entry, both copies agree with each other")
-                             : tr("both copies disagree with the entry, unrecoverable"),
-                       paths);
+    for (int i = 0; i < int(m_objects.size()); ++i) {
+        const Kind kind = m_outcomes[size_t(i)];
+        switch (kind) {
+        case NoFinding:
+            ++m_counts[Good];
+            continue;
+        case BackupMissing:
+        case BackupUnreadable:
+            ++m_counts[BackupStale];
+            break;
+        case BackupWrong:
+            ++m_counts[BackupStale];
+            m_stale << boxPathOf(i);
+            break;
+        case BoxRepairable:
+        case BoxRestorable: {
+            ++m_counts[BoxDamaged];
+            const VerifyRun::StoredObject object = VerifyRun::storedObject(m_objects[size_t(i)], m_folders);
+            m_repairable << RepairItem{object.remark, object.checksum, object.path, backupOf(object.path)};
+            break;
         }
-        m_verdicts << verdict;
+        default:
+            ++m_counts[Unrecoverable];
+            break;
+        }
+        m_findings.push_back(Finding{i, kind});
     }
     for (int i = 0; i < m_shared.size(); ++i) {
-        const Hashed &boxCopy = m_hashed[size_t(m_objects.size() + 2 * i)];
-        const Hashed &backupCopy = m_hashed[size_t(m_objects.size() + 2 * i + 1)];
-        const QString name = QFileInfo(boxCopy.path).fileName();
+        const Hashed &boxCopy = m_hashed[size_t(2 * i)];
+        const Hashed &backupCopy = m_hashed[size_t(2 * i + 1)];
         if (!backupCopy.exists) {
-            addFinding(name, tr("backup copy is missing"), {native(backupCopy.path)});
+            m_findings.push_back(Finding{i, SharedMissing});
         } else if (boxCopy.digest.isEmpty() || backupCopy.digest != boxCopy.digest) {
-            addFinding(name, tr("backup copy differs from the box"),
-                       {native(boxCopy.path), native(backupCopy.path)});
+            m_findings.push_back(Finding{i, SharedDiffers});
             if (!boxCopy.digest.isEmpty())
                 m_stale << boxCopy.path;
         }
     }
-    for (const QString &stray : qAsConst(m_strays))
-        addFinding(QFileInfo(stray).fileName(), tr("is not in the catalogue"), {native(stray)});
+    for (int i = 0; i < m_strays.size(); ++i)
+        m_findings.push_back(Finding{i, Stray});
 
-    const QString name = native(m_backupBox).toHtmlEscaped();
-    if (m_findings.isEmpty()) {
+    const QString name = QDir::toNativeSeparators(m_backupBox).toHtmlEscaped();
+    if (m_findings.empty()) {
         m_report = QStringLiteral("<p>") + name + QStringLiteral("... ") + tr("ok") + QStringLiteral("</p>");
         return;
     }
@@ -310,19 +399,19 @@ void MirrorCheck::evaluate()
     m_report = QStringLiteral("<p><b>") + name + QStringLiteral("</b>... ") + tr("caution")
                + QStringLiteral("<table width = 100%>");
     // The report shows the first findings; the log has them all.
-    int shown = 0;
-    for (const Finding &finding : qAsConst(m_findings)) {
-        if (++shown > REPORT_ROWS)
-            break;
-        QString text = finding.message.toHtmlEscaped();
-        for (const QString &path : finding.paths)
+    const size_t shown = std::min(m_findings.size(), size_t(REPORT_ROWS));
+    for (size_t i = 0; i < shown; ++i) {
+        const Finding &finding = m_findings[i];
+        QString text = m_messages.at(finding.kind).toHtmlEscaped();
+        for (const QString &path : pathsOf(finding))
             text += QStringLiteral("<br>") + path.toHtmlEscaped();
-        m_report += row.arg(finding.key.toHtmlEscaped(), text);
+        m_report += row.arg(keyOf(finding).toHtmlEscaped(), text);
     }
     m_report += QStringLiteral("</table></p>");
-    if (m_findings.size() > REPORT_ROWS) {
+    if (m_findings.size() > size_t(REPORT_ROWS)) {
         m_report += QStringLiteral("<p>")
-                    + tr("and %1 more findings of this kind, listed in the log").arg(QLocale().toString(m_findings.size() - REPORT_ROWS))
+                    + tr("and %1 more findings of this kind, listed in the log")
+                          .arg(QLocale().toString(qlonglong(m_findings.size()) - REPORT_ROWS))
                     + QStringLiteral("</p>");
     }
 }
@@ -337,9 +426,9 @@ void MirrorCheck::writeLog()
     // Many lines go in one append: the log is opened and closed per append, and a million openings
     // would take minutes. A stop loses at most the lines of one batch.
     QStringList lines;
-    for (const Finding &finding : qAsConst(m_findings)) {
+    for (const Finding &finding : m_findings) {
         lines << QStringLiteral("    %1: %2 %3")
-                     .arg(finding.key, finding.message, finding.paths.join(QStringLiteral(" | ")))
+                     .arg(keyOf(finding), m_messages.at(finding.kind), pathsOf(finding).join(QStringLiteral(" | ")))
                      .trimmed();
         if (lines.size() >= LOG_BATCH) {
             m_log->add(lines.join(QLatin1Char('\n')));
@@ -356,7 +445,7 @@ void MirrorCheck::writeLog()
     if (m_failed)
         *m_log << QStringLiteral("    Check status : the backup folder cannot be read...");
     else
-        *m_log << (m_findings.isEmpty() ? QStringLiteral("    Check status : ok")
+        *m_log << (m_findings.empty() ? QStringLiteral("    Check status : ok")
                                         : QStringLiteral("    Check status : caution"));
     m_log->closeLog();
 }

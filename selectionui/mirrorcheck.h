@@ -58,12 +58,12 @@ public:
     bool isDone() const { return m_done; }
 
     // After the pass.
-    bool passed() const { return m_done && !m_failed && m_findings.isEmpty(); }
+    bool passed() const { return m_done && !m_failed && m_findings.empty(); }
     // The backup folder could not be read at the end of the pass.
     bool failed() const { return m_failed; }
     // The HTML report in the form of the box's checks.
     QString report() const { return m_report; }
-    int findingCount() const { return m_findings.size(); }
+    int findingCount() const { return int(m_findings.size()); }
     int count(Verdict verdict) const;
     QList<RepairItem> repairable() const { return m_repairable; }
     // Box files whose backup copy the next backup replaces, whatever its time and size say.
@@ -74,13 +74,30 @@ signals:
     void finished();
 
 private:
+    // What the pass found of one object, shared file or stray, in the order the report lists them.
+    enum Kind : quint8 {
+        NoFinding,
+        FolderUnreadable,
+        BackupMissing,
+        BackupUnreadable,
+        BackupWrong,
+        BoxRepairable,
+        BoxRestorable,
+        CopiesAgree,
+        BothWrong,
+        SharedMissing,
+        SharedDiffers,
+        Stray,
+        KindCount
+    };
+    // A finding is its kind and the index of what it is about; its key, message and paths are made only
+    // for the rows shown and the lines logged, so a million of them take a few megabytes.
     struct Finding
     {
-        QString key;
-        QString message;
-        QStringList paths;
+        int index;
+        Kind kind;
     };
-    // One file read by the pass and what came of it.
+    // One shared file read by the pass and what came of it.
     struct Hashed
     {
         QString path;
@@ -89,13 +106,17 @@ private:
     };
 
     QString backupOf(const QString &path) const;
+    QString boxPathOf(int object) const;
     void prepare();
     void work(bool here);
+    Kind judge(int object, const std::atomic<bool> &stop) const;
+    bool accounted(const QString &backupPath);
     void poll();
     void finish();
     void evaluate();
     void writeLog();
-    void addFinding(const QString &key, const QString &message, const QStringList &paths);
+    QString keyOf(const Finding &finding) const;
+    QStringList pathsOf(const Finding &finding) const;
     static QString digestOf(const QString &path, const std::atomic<bool> &stop, bool &exists);
 
     MyLogFile *m_log;
@@ -103,17 +124,22 @@ private:
     QString m_basePath;
     QString m_backupDir;
     QString m_backupBox;
-    QList<VerifyRun::StoredObject> m_objects;
+    QStringList m_backupList;
+    // The objects point into the snapshot, which is kept (shared with the scan) as long as they are.
+    VerifyRun::Snapshot m_snapshot;
+    std::vector<VerifyRun::StoredRef> m_objects;
+    QStringList m_folders;
     // Box and backup path of each shared file.
     QList<QPair<QString, QString>> m_shared;
-    QSet<QString> m_accounted;
-    QStringList m_backupList;
+    // The hash of every backup path the catalogue accounts for with the object (or, past the objects,
+    // the backup list's path) it belongs to, sorted; made only when the backup has files to compare.
+    std::vector<std::pair<uint, int>> m_accounted;
+    bool m_accountedMade = false;
     std::atomic<int> m_total{0};
-    // What the pass gathers its objects from; emptied once it has.
-    VerifyRun::Snapshot m_snapshot;
     QString m_boxPath;
 
     // Written by the pass only; read after it.
+    std::vector<Kind> m_outcomes;
     std::vector<Hashed> m_hashed;
     QStringList m_strays;
     bool m_backupReadable = false;
@@ -130,8 +156,10 @@ private:
     bool m_running = false;
     bool m_done = false;
     bool m_failed = false;
-    QList<Finding> m_findings;
-    QList<Verdict> m_verdicts;
+    std::vector<Finding> m_findings;
+    int m_counts[4] = {0, 0, 0, 0};
+    // The message of each kind, translated once.
+    QStringList m_messages;
     QList<RepairItem> m_repairable;
     QStringList m_stale;
     QString m_report;

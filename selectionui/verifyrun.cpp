@@ -276,43 +276,67 @@ VerifyRun::Snapshot VerifyRun::snapshot() const
 
 QList<VerifyRun::StoredObject> VerifyRun::storedObjects(const Snapshot &snapshot)
 {
-    const auto &m_abcEntries = snapshot.entries;
-    const auto &m_multipleUse = snapshot.multipleUse;
-    const auto &m_storedFiles = snapshot.storedFiles;
+    QStringList folders;
+    const std::vector<StoredRef> refs = storedRefs(snapshot, folders);
     QList<StoredObject> objects;
-    objects.reserve(snapshot.entryCount);
-    for (auto file = m_abcEntries.constBegin(); file != m_abcEntries.constEnd(); ++file) {
+    objects.reserve(int(refs.size()));
+    for (const StoredRef &ref : refs)
+        objects << storedObject(ref, folders);
+    return objects;
+}
+
+std::vector<VerifyRun::StoredRef> VerifyRun::storedRefs(const Snapshot &snapshot, QStringList &folders)
+{
+    std::vector<StoredRef> refs;
+    refs.reserve(size_t(snapshot.entryCount));
+    folders.clear();
+    for (auto file = snapshot.entries.constBegin(); file != snapshot.entries.constEnd(); ++file) {
         const QString folder = QFileInfo(file.key()).path();
         const QFileInfo folderInfo(folder);
         const QString rema = QFileInfo(folderInfo.path()).fileName() + folderInfo.fileName();
+        folders << folder;
         for (auto it = file->constBegin(); it != file->constEnd(); ++it) {
             const Remark remark(it.key());
-            if (m_multipleUse.contains(it.key()) || !remark.Ok() || remark.rema() != rema)
+            if (snapshot.multipleUse.contains(it.key()) || !remark.Ok() || remark.rema() != rema)
                 continue;
-            StoredObject object;
-            object.remark = it.key();
-            object.checksum = it->getField(Entry::ChecksumField);
+            StoredRef ref;
+            ref.remark = &it.key();
+            ref.entry = &it.value();
+            ref.folder = folders.size() - 1;
             // Of several files of one remark, the one that agrees with the entry stands for it.
-            const QList<QPair<QString, QString>> files = m_storedFiles.value(it.key());
-            for (const auto &stored : files) {
-                if (!object.present || stored.second == object.checksum) {
-                    object.path = stored.first;
-                    object.digest = stored.second;
-                    object.present = true;
+            const auto files = snapshot.storedFiles.constFind(it.key());
+            if (files != snapshot.storedFiles.constEnd()) {
+                const QString checksum = it->getField(Entry::ChecksumField);
+                for (const auto &stored : *files) {
+                    if (!ref.stored || stored.second == checksum)
+                        ref.stored = &stored;
+                    if (ref.stored->second == checksum)
+                        break;
                 }
-                if (object.digest == object.checksum)
-                    break;
             }
-            if (!object.present) {
-                const QString original = it->getField(Entry::OriginalField);
-                const int dot = original.lastIndexOf(QLatin1Char('.'));
-                object.path = folder + QLatin1Char('/') + it.key().mid(4)
-                              + (dot < 0 ? QString() : original.mid(dot));
-            }
-            objects << object;
+            refs.push_back(ref);
         }
     }
-    return objects;
+    return refs;
+}
+
+VerifyRun::StoredObject VerifyRun::storedObject(const StoredRef &ref, const QStringList &folders)
+{
+    StoredObject object;
+    object.remark = *ref.remark;
+    object.checksum = ref.entry->getField(Entry::ChecksumField);
+    if (ref.stored) {
+        object.path = ref.stored->first;
+        object.digest = ref.stored->second;
+        object.present = true;
+    } else {
+        // A missing copy gets the name the entry's original file name gives it.
+        const QString original = ref.entry->getField(Entry::OriginalField);
+        const int dot = original.lastIndexOf(QLatin1Char('.'));
+        object.path = folders.at(ref.folder) + QLatin1Char('/') + ref.remark->mid(4)
+                      + (dot < 0 ? QString() : original.mid(dot));
+    }
+    return object;
 }
 
 QString VerifyRun::statusOk()

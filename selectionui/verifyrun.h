@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 #include "datecache.h"
 #include "entry.h"
@@ -106,6 +107,20 @@ public:
     };
     Snapshot snapshot() const;
     static QList<StoredObject> storedObjects(const Snapshot &snapshot);
+    // A stored object as pointers into the snapshot it was taken from, which must outlive it and stay
+    // unchanged: a few bytes each where a million objects are held at once.
+    struct StoredRef
+    {
+        const QString *remark = nullptr;
+        const Entry *entry = nullptr;
+        // The box copy's path and digest; null when it is missing.
+        const QPair<QString, QString> *stored = nullptr;
+        // Index of the entry's folder in the folders storedRefs() fills.
+        int folder = 0;
+    };
+    // The same objects as storedObjects(), in the same order; folders receives the folder of each abc file.
+    static std::vector<StoredRef> storedRefs(const Snapshot &snapshot, QStringList &folders);
+    static StoredObject storedObject(const StoredRef &ref, const QStringList &folders);
     // Path to digest for the stored files that agree with their entries.
     QHash<QString, QString> goodDigests() const { return m_goodDigests; }
     QString boxPath() const { return m_boxPath; }
