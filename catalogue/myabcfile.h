@@ -33,6 +33,8 @@ public:
     bool entryExist(const QString &key) const;
     Entry *getEntry(const QString &key);
     QString getEntryPart(const QString &key, int index) const;
+    // The entry under the key as the file holds it (a copy shares its text); null when there is none.
+    const Entry *heldEntry(const QString &key) const { return findEntry(key); }
     QList<Entry> getAll() const;
     bool update(const Entry &entry);
     QStringList getUsedName() const;

@@ -201,9 +201,9 @@ void VerifyRun::readAbc(const QString &path, const QString &rema)
         Entry entry(line);
         // A line as the box holds it shares the box's text, so the scan does not hold the catalogue twice.
         if (loaded && entry.Ok()) {
-            const QString held = loaded->getEntryPart(entry.getField(Entry::RemarkField).mid(4), -1);
-            if (held == line)
-                entry.setEntry(held);
+            const Entry *held = loaded->heldEntry(entry.getField(Entry::RemarkField).mid(4));
+            if (held && held->getAllFields() == line)
+                entry = *held;
         }
         if (!entry.Ok())
             continue;
