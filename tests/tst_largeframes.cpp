@@ -170,6 +170,14 @@ void TestLargeFrames::verificationShowsItsFirstFindingsAndNamesTheFileWithTheRes
     const int missing = logLines.filter(QStringLiteral(": backup copy is missing...")).size();
     // The session, keyword and template files and the 30 catalogue files.
     QCOMPARE(missing, 3 + (OBJECTS + 675) / 676);
+    // A finding's paths are made as its line is written: the last object's line names its own copies.
+    const QString last = BigBox::remarkOf(OBJECTS - 1);
+    const QString lastFile = boxPath().mid(basePath().size()) + QLatin1Char('/') + last.left(2) + QLatin1Char('/')
+                             + last.mid(2, 2) + QLatin1Char('/') + last.mid(4) + QStringLiteral(".JPG");
+    const QString lastLine = last + QStringLiteral(": both copies disagree with the entry, unrecoverable... ")
+                             + QDir::toNativeSeparators(basePath() + lastFile) + QStringLiteral(" | ")
+                             + QDir::toNativeSeparators(backupPath() + lastFile);
+    QVERIFY2(logLines.contains(lastLine), qPrintable(lastLine));
     const QString check = detail(frame, "mirrorStatusDetail");
     QCOMPARE(check.count(QStringLiteral("unrecoverable...")), 1000);
     QVERIFY2(check.endsWith(QStringLiteral("and %1 more findings of this kind, listed in the log")
