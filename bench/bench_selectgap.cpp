@@ -82,11 +82,9 @@ int main(int argc, char *argv[])
 {
     BenchSupport::useOffscreenPlatform();
     QApplication app(argc, argv);
-    const int count = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 1000000;
-    if (count <= 0) {
-        std::fprintf(stderr, "usage: bench_selectgap [entries]\n");
+    const int count = BenchSupport::countArgument(argc, argv, 1000000, "bench_selectgap [entries]");
+    if (count == 0)
         return 2;
-    }
     QTemporaryDir dir;
     QString basePath;
     std::unique_ptr<MySettings> settings = BenchSupport::bigBoxSettings(dir.path(), count, &basePath);

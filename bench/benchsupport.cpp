@@ -93,6 +93,15 @@ FileArguments fileArguments(const QStringList &arguments)
     return parsed;
 }
 
+int countArgument(int argc, char *argv[], int fallback, const char *usage)
+{
+    const int count = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : fallback;
+    if (count > 0)
+        return count;
+    std::fprintf(stderr, "usage: %s\n", usage);
+    return 0;
+}
+
 double statusMiB(const char *field)
 {
     QFile status(QStringLiteral("/proc/self/status"));

@@ -37,6 +37,9 @@ struct FileArguments
 };
 FileArguments fileArguments(const QStringList &arguments);
 
+// The first argument as a positive count, fallback without one; 0 after printing the usage line when it is
+// not a positive number.
+int countArgument(int argc, char *argv[], int fallback, const char *usage);
 // A field of /proc/self/status ("VmRSS", "VmHWM") in MiB; -1 when it cannot be read.
 double statusMiB(const char *field);
 // Serves events until done() holds; false when it does not within timeoutMs.

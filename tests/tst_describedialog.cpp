@@ -81,6 +81,9 @@ private:
     QString lineOf(const QString &remark) const;
 
     void openBox(const QStringList &lines, const QString &preview = QString(), const QString &box = NAME_PHOTO);
+    // The box with a fake viewer as its preview program; the viewer records what it was given.
+    void openWithViewer(const QStringList &lines, const char *viewer = "fake_viewer.sh");
+    QString viewerRecord() const { return m_dir->path() + QStringLiteral("/viewer"); }
     DescribeDialog *makeFrame();
     template <class T> T *child(const char *name);
     void click(const char *name);
@@ -142,6 +145,13 @@ void TestDescribeDialog::openBox(const QStringList &lines, const QString &previe
     m_box = qobject_cast<AnyBox *>(m_tessary->baseFolder()->unit(box));
     QVERIFY(m_box);
     m_box->markAllEntries(0);
+}
+
+void TestDescribeDialog::openWithViewer(const QStringList &lines, const char *viewer)
+{
+    qputenv("TESSARY_FAKE_RECORD", viewerRecord().toUtf8());
+    QVERIFY(TestSupport::writeFile(wrdPath(), ""));
+    openBox(lines, QLatin1Char('"') + StorageSupport::fake(QLatin1String(viewer)) + QStringLiteral("\" %1"));
 }
 
 DescribeDialog *TestDescribeDialog::makeFrame()
@@ -515,11 +525,8 @@ void TestDescribeDialog::failedStoreKeepsTheOldFileAndWarns()
 
 void TestDescribeDialog::previewEndsAndListGoesWithTheFrame()
 {
-    const QString record = m_dir->path() + QStringLiteral("/viewer");
-    qputenv("TESSARY_FAKE_RECORD", record.toUtf8());
-    QVERIFY(TestSupport::writeFile(wrdPath(), ""));
-    openBox({AbcSupport::newEntryLine("qweraa"), AbcSupport::newEntryLine("qwerab")},
-            QLatin1Char('"') + StorageSupport::fake("fake_viewer.sh") + QStringLiteral("\" %1"));
+    const QString record = viewerRecord();
+    openWithViewer({AbcSupport::newEntryLine("qweraa"), AbcSupport::newEntryLine("qwerab")});
     makeFrame();
     QTRY_VERIFY(QFile::exists(record));
     const QString list = QString::fromUtf8(TestSupport::readFile(record)).trimmed();
@@ -861,11 +868,8 @@ void TestDescribeDialog::largeBoxOpensInRemarkOrderWithoutHoldingTheWindow()
 // comes up and takes the keyboard, and the frame takes it back for the field the user was typing in.
 void TestDescribeDialog::typingStaysInTheFrameWhenAViewerComesUp()
 {
-    const QString record = m_dir->path() + QStringLiteral("/viewer");
-    qputenv("TESSARY_FAKE_RECORD", record.toUtf8());
-    QVERIFY(TestSupport::writeFile(wrdPath(), ""));
-    openBox({AbcSupport::newEntryLine("qweraa"), AbcSupport::newEntryLine("qwerab")},
-            QLatin1Char('"') + StorageSupport::fake("fake_viewer.sh") + QStringLiteral("\" %1"));
+    const QString record = viewerRecord();
+    openWithViewer({AbcSupport::newEntryLine("qweraa"), AbcSupport::newEntryLine("qwerab")});
     makeFrame();
     m_central->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_central.data()));
@@ -974,12 +978,10 @@ void TestDescribeDialog::thumbnailFollowsTheCurrentObject()
 
 void TestDescribeDialog::previewFollowsCanBeTurnedOffAndIsRemembered()
 {
-    const QString record = m_dir->path() + QStringLiteral("/viewer");
-    qputenv("TESSARY_FAKE_RECORD", record.toUtf8());
-    QVERIFY(TestSupport::writeFile(wrdPath(), ""));
-    openBox({AbcSupport::newEntryLine("qweraa"), AbcSupport::newEntryLine("qwerab"),
-             AbcSupport::newEntryLine("qwerac")},
-            QLatin1Char('"') + StorageSupport::fake("fake_lingering_viewer.sh") + QStringLiteral("\" %1"));
+    const QString record = viewerRecord();
+    openWithViewer({AbcSupport::newEntryLine("qweraa"), AbcSupport::newEntryLine("qwerab"),
+                    AbcSupport::newEntryLine("qwerac")},
+                   "fake_lingering_viewer.sh");
     WindowState::setProgramSettingsFile(m_settings->fileName());
     makeFrame();
     auto follows = child<QCheckBox>("previewFollows");
