@@ -121,7 +121,9 @@ void ResembleDialog::showRows()
                 showLargeThumbnail(row);
             });
     showLargeThumbnail(currentRow());
-    connect(m_run, &ResembleRun::progress, progressBar, &QProgressBar::setValue);
+    // A progress bar repaints at once for every new value; posted, the value is painted with the rest
+    // of the window while Apply waits for its files, and once after it.
+    connect(m_run, &ResembleRun::progress, progressBar, &QProgressBar::setValue, Qt::QueuedConnection);
 }
 
 void ResembleDialog::retranslateThis()
