@@ -294,7 +294,7 @@ QString MirrorCheck::keyOf(const Finding &finding) const
     case Stray:
         return QFileInfo(m_strays.at(finding.index)).fileName();
     default:
-        return *m_objects[size_t(finding.index)].remark;
+        return RemarkEntries::remarkOf(m_objects[size_t(finding.index)].remark);
     }
 }
 

@@ -44,7 +44,7 @@ VerifyRun::~VerifyRun()
         return;
     struct Held
     {
-        QMap<QString, QMap<QString, Entry>> entries;
+        QMap<QString, RemarkEntries> entries;
         QHash<QString, QStringList> goodFiles;
         QHash<QString, QString> goodDigests;
         QHash<QString, QList<QPair<QString, QString>>> storedFiles;
@@ -196,8 +196,10 @@ void VerifyRun::readAbc(const QString &path, const QString &rema)
             m_loadedFiles.insert(file->rema(), file);
     }
     const MyAbcFile *loaded = m_loadedFiles.value(rema);
-    QMap<QString, Entry> &entries = m_abcEntries[path];
-    for (const QString &line : readLines(path)) {
+    RemarkEntries &entries = m_abcEntries[path];
+    const QStringList lines = readLines(path);
+    entries.reserve(lines.size());
+    for (const QString &line : lines) {
         Entry entry(line);
         // A line as the box holds it shares the box's text, so the scan does not hold the catalogue twice.
         if (loaded && entry.Ok()) {
@@ -212,12 +214,10 @@ void VerifyRun::readAbc(const QString &path, const QString &rema)
         if (!ok || !m_sessions.contains(session))
             m_absentSessions.insert(entry.getField(Entry::SessionField));
         ++m_entryCount;
-        const QString remark = entry.getField(Entry::RemarkField);
-        if (entries.contains(remark))
-            m_multipleUse.insert(remark);
-        else
-            entries.insert(remark, entry);
+        entries.add(entry.getField(Entry::RemarkField), entry);
     }
+    for (const QString &remark : entries.finish())
+        m_multipleUse.insert(remark);
 }
 
 bool VerifyRun::isSubFile(const QString &fileName) const
@@ -236,11 +236,9 @@ void VerifyRun::scanStoredFile(const QString &abcPath, const QString &folderPath
 {
     const QString path = folderPath + QLatin1Char('/') + fileName;
     const QString remark = rema + fileName.section(QLatin1Char('.'), 0, 0);
-    static const QMap<QString, Entry> none;
     const auto file = m_abcEntries.constFind(abcPath);
-    const QMap<QString, Entry> &entries = file == m_abcEntries.constEnd() ? none : file.value();
-    const auto entry = entries.constFind(remark);
-    const bool hasEntry = entry != entries.constEnd();
+    const Entry *entry = file == m_abcEntries.constEnd() ? nullptr : file->find(remark);
+    const bool hasEntry = entry != nullptr;
 
     if (!isSubFile(fileName))
         m_storedFiles[remark] << qMakePair(path, digest);
@@ -295,18 +293,19 @@ std::vector<VerifyRun::StoredRef> VerifyRun::storedRefs(const Snapshot &snapshot
         const QFileInfo folderInfo(folder);
         const QString rema = QFileInfo(folderInfo.path()).fileName() + folderInfo.fileName();
         folders << folder;
-        for (auto it = file->constBegin(); it != file->constEnd(); ++it) {
-            const Remark remark(it.key());
-            if (snapshot.multipleUse.contains(it.key()) || !remark.Ok() || remark.rema() != rema)
+        for (const RemarkEntries::Item &item : *file) {
+            const QString text = item.remark();
+            const Remark remark(text);
+            if (snapshot.multipleUse.contains(text) || !remark.Ok() || remark.rema() != rema)
                 continue;
             StoredRef ref;
-            ref.remark = &it.key();
-            ref.entry = &it.value();
+            ref.remark = item.code;
+            ref.entry = &item.entry;
             ref.folder = folders.size() - 1;
             // Of several files of one remark, the one that agrees with the entry stands for it.
-            const auto files = snapshot.storedFiles.constFind(it.key());
+            const auto files = snapshot.storedFiles.constFind(text);
             if (files != snapshot.storedFiles.constEnd()) {
-                const QString checksum = it->getField(Entry::ChecksumField);
+                const QString checksum = item.entry.getField(Entry::ChecksumField);
                 for (const auto &stored : *files) {
                     if (!ref.stored || stored.second == checksum)
                         ref.stored = &stored;
@@ -323,7 +322,7 @@ std::vector<VerifyRun::StoredRef> VerifyRun::storedRefs(const Snapshot &snapshot
 VerifyRun::StoredObject VerifyRun::storedObject(const StoredRef &ref, const QStringList &folders)
 {
     StoredObject object;
-    object.remark = *ref.remark;
+    object.remark = RemarkEntries::remarkOf(ref.remark);
     object.checksum = ref.entry->getField(Entry::ChecksumField);
     if (ref.stored) {
         object.path = ref.stored->first;
@@ -333,7 +332,7 @@ VerifyRun::StoredObject VerifyRun::storedObject(const StoredRef &ref, const QStr
         // A missing copy gets the name the entry's original file name gives it.
         const QString original = ref.entry->getField(Entry::OriginalField);
         const int dot = original.lastIndexOf(QLatin1Char('.'));
-        object.path = folders.at(ref.folder) + QLatin1Char('/') + ref.remark->mid(4)
+        object.path = folders.at(ref.folder) + QLatin1Char('/') + object.remark.mid(4)
                       + (dot < 0 ? QString() : original.mid(dot));
     }
     return object;
@@ -490,15 +489,16 @@ bool VerifyRun::abcOk(const QString &path, QString &report, Cap *cap) const
     const QString multipleText = finding(tr("multiple use"));
     for (const QString &remark : multiple)
         add(remark, multipleText);
-    static const QMap<QString, Entry> none;
+    static const RemarkEntries none;
     const auto file = m_abcEntries.constFind(path);
-    const QMap<QString, Entry> &entries = file == m_abcEntries.constEnd() ? none : file.value();
-    for (auto it = entries.constBegin(); it != entries.constEnd(); ++it) {
-        if (m_multipleUse.contains(it.key()))
+    const RemarkEntries &entries = file == m_abcEntries.constEnd() ? none : file.value();
+    for (const RemarkEntries::Item &item : entries) {
+        const QString remark = item.remark();
+        if (m_multipleUse.contains(remark))
             continue;
-        for (const QString &message : entryFindings(boxPath, folderA, folderB, it.value()).split(
+        for (const QString &message : entryFindings(boxPath, folderA, folderB, item.entry).split(
                  QLatin1Char('\n'), Qt::SkipEmptyParts))
-            add(it.key(), message);
+            add(remark, message);
     }
 
     if (!found) {
@@ -538,11 +538,11 @@ QString VerifyRun::entryFindings(const QString &boxPath, const QString &folderA,
     const QString linkAbc = boxPath + QLatin1Char('/') + link.re() + QLatin1Char('/') + link.ma() + QLatin1Char('/')
                             + NAME_ABC_FILE;
     const auto linkFile = m_abcEntries.constFind(linkAbc);
-    if (!link.Ok() || linkFile == m_abcEntries.constEnd() || !linkFile->contains(link.remark())) {
+    const Entry *prime = !link.Ok() || linkFile == m_abcEntries.constEnd() ? nullptr : linkFile->find(link.remark());
+    if (!prime) {
         found << finding(tr("resembling remark is wrong"));
     } else {
-        const Entry prime = linkFile->value(link.remark());
-        if (prime.getField(Entry::ResembleField) != prime.getField(Entry::RemarkField))
+        if (prime->getField(Entry::ResembleField) != prime->getField(Entry::RemarkField))
             found << finding(tr("resembling remark is not a prime"));
     }
     return found.join(QLatin1Char('\n'));

@@ -12,6 +12,7 @@
 
 #include "datecache.h"
 #include "entry.h"
+#include "remarkentries.h"
 
 class AnyBox;
 class MyAbcFile;
@@ -100,7 +101,7 @@ public:
     // goes on.
     struct Snapshot
     {
-        QMap<QString, QMap<QString, Entry>> entries;
+        QMap<QString, RemarkEntries> entries;
         QSet<QString> multipleUse;
         QHash<QString, QList<QPair<QString, QString>>> storedFiles;
         int entryCount = 0;
@@ -111,10 +112,11 @@ public:
     // unchanged: a few bytes each where a million objects are held at once.
     struct StoredRef
     {
-        const QString *remark = nullptr;
         const Entry *entry = nullptr;
         // The box copy's path and digest; null when it is missing.
         const QPair<QString, QString> *stored = nullptr;
+        // The remark as its number (RemarkEntries::remarkOf gives its text).
+        quint32 remark = 0;
         // Index of the entry's folder in the folders storedRefs() fills.
         int folder = 0;
     };
@@ -166,7 +168,7 @@ private:
     QSet<QString> m_keys;
     QStringList m_duplicateKeys;
     // Per abc file path: remark to entry, and the remarks met more than once there.
-    QMap<QString, QMap<QString, Entry>> m_abcEntries;
+    QMap<QString, RemarkEntries> m_abcEntries;
     QSet<QString> m_multipleUse;
     // Remark to the checksums of its stored files that agree with an entry.
     QHash<QString, QStringList> m_goodFiles;

@@ -56,6 +56,7 @@ private slots:
     void faultIsReported_data();
     void faultIsReported();
     void changedFileIsReportedTwice();
+    void firstOfRepeatedLinesStandsForItsRemark();
     void reportsAreTheRowsOfTheirTables();
     void largeStoredFileIsStreamed();
     void subFilesOfABookBox();
@@ -442,6 +443,30 @@ void TestVerifyDialog::changedFileIsReportedTwice()
     QVERIFY(!detail(frame, "abcStatusDetail").contains("qweras:"));
     QVERIFY(detail(frame, "fileStatusDetail").contains("File ty.JPG: is odd..."));
     QVERIFY(!frame->findChild<QGroupBox *>("copyGroup")->isEnabled());
+}
+
+// A file edited by hand may list its remarks out of order and one twice: the first line of a remark
+// is the one its stored file is checked against, and the report still lists the remarks in order.
+void TestVerifyDialog::firstOfRepeatedLinesStandsForItsRemark()
+{
+    openBox();
+    writeCleanBox();
+    const QStringList clean = lines(stored("qw/er/abc"));
+    QCOMPARE(clean.size(), 2);
+    QString other = clean.first();
+    other.replace(md5(PRIME_CONTENT), md5("another picture"));
+    const auto absent = [](const QString &remark) {
+        return entryLine({"2", remark, remark, md5("not stored"), "0", "0", "aqmz", "IMG_4.jpg", "unknown,unknown",
+                          "01.01.2020"});
+    };
+    QVERIFY(ArrangementSupport::writeEntries(boxPath(), "qwer",
+                                             {absent("qwerzz"), clean.last(), clean.first(), other, absent("qweraa")}));
+    VerifyDialog *frame = makeFrame();
+    QVERIFY(detail(frame, "fileStatusDetail").contains("All files is accurate"));
+    const QString abc = detail(frame, "abcStatusDetail");
+    QVERIFY(abc.contains("qwerty: multiple use..."));
+    QVERIFY(abc.contains("qweraa: linked file is absent..."));
+    QVERIFY(abc.indexOf("qweraa:") < abc.indexOf("qwerzz: linked file is absent..."));
 }
 
 // The reports byte for byte, as the detail widgets receive them.
