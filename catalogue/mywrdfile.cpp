@@ -7,9 +7,36 @@
 #include <QSet>
 #include <QTextStream>
 
+#include <vector>
+
 #include "constants.h"
 
 namespace {
+
+const int LETTERS = 26;
+const int NEW_KEY_COUNT = LETTERS * LETTERS * LETTERS;
+
+// The number of a key of the new form, "a" and three lower-case letters, or -1.
+int newKeyNumber(const QString &key)
+{
+    if (key.size() != 4 || key.at(0) != QLatin1Char('a'))
+        return -1;
+    int number = 0;
+    for (int i = 1; i < 4; ++i) {
+        const ushort c = key.at(i).unicode();
+        if (c < u'a' || c > u'z')
+            return -1;
+        number = number * LETTERS + (c - u'a');
+    }
+    return number;
+}
+
+QString newKey(int number)
+{
+    const QChar letters[4] = {QLatin1Char('a'), QChar(u'a' + number / (LETTERS * LETTERS)),
+                              QChar(u'a' + number / LETTERS % LETTERS), QChar(u'a' + number % LETTERS)};
+    return QString(letters, 4);
+}
 
 const QRegularExpression &keyPattern()
 {
@@ -58,19 +85,18 @@ void MyWrdFile::load()
         m_words.insert(parts.first(), synonymsOf(words));
     }
 
-    // New keys are "a" followed by three letters; keys read from the file stay taken.
-    m_freeKeys.reserve(26 * 26 * 26);
-    QString key(4, QLatin1Char('a'));
-    for (char x = 'a'; x <= 'z'; ++x) {
-        key[1] = QLatin1Char(x);
-        for (char y = 'a'; y <= 'z'; ++y) {
-            key[2] = QLatin1Char(y);
-            for (char z = 'a'; z <= 'z'; ++z) {
-                key[3] = QLatin1Char(z);
-                if (!m_words.contains(key))
-                    m_freeKeys << key;
-            }
-        }
+    // New keys are "a" followed by three letters, held as the number of those letters; keys read from
+    // the file stay taken.
+    std::vector<bool> taken(NEW_KEY_COUNT, false);
+    for (auto it = m_words.constBegin(); it != m_words.constEnd(); ++it) {
+        const int number = newKeyNumber(it.key());
+        if (number >= 0)
+            taken[size_t(number)] = true;
+    }
+    m_freeKeys.reserve(NEW_KEY_COUNT);
+    for (int number = 0; number < NEW_KEY_COUNT; ++number) {
+        if (!taken[size_t(number)])
+            m_freeKeys.push_back(quint16(number));
     }
 }
 
@@ -170,13 +196,13 @@ QString MyWrdFile::replaceWordToKey(const QString &text) const
 
 bool MyWrdFile::addNewWord(const QString &word)
 {
-    if (!validWord(word) || m_freeKeys.isEmpty())
+    if (!validWord(word) || m_freeKeys.empty())
         return false;
-    const int position = int(QRandomGenerator::global()->bounded(quint32(m_freeKeys.size())));
+    const size_t position = QRandomGenerator::global()->bounded(quint32(m_freeKeys.size()));
     // The order of the free keys does not matter, so the last one takes the place of the drawn one.
-    const QString key = m_freeKeys.at(position);
-    m_freeKeys[position] = m_freeKeys.last();
-    m_freeKeys.removeLast();
+    const QString key = newKey(m_freeKeys[position]);
+    m_freeKeys[position] = m_freeKeys.back();
+    m_freeKeys.pop_back();
     const QString synonyms = synonymsOf(QStringList(word));
     m_newWords.insert(key, synonyms);
     m_words.insert(key, synonyms);

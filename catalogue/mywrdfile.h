@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 #include "myfile.h"
 
 // The keyword vocabulary shared by every box: four-letter keys, each standing for one concept named
@@ -41,6 +43,6 @@ private:
 
     QHash<QString, QString> m_words;
     QHash<QString, QString> m_newWords;
-    QStringList m_freeKeys;
+    std::vector<quint16> m_freeKeys;
     bool m_needUpdate = false;
 };

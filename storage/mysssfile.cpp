@@ -18,18 +18,21 @@ void MySssFile::read()
     QStringList lines;
     if (!readLines(lines))
         return;
+    m_sessions.reserve(lines.size());
     unsigned largest = 0;
+    // A box may hold thousands of sessions, read at every start: the fields are looked at in place.
     for (const QString &line : qAsConst(lines)) {
-        QStringList fields = line.split(SIGN_INV, Qt::KeepEmptyParts);
+        const QVector<QStringRef> fields = line.splitRef(SIGN_INV, Qt::KeepEmptyParts);
         if (fields.size() != 4)
             continue;
-        for (QString &field : fields)
-            field = field.trimmed();
-        const unsigned n = fields.at(0).toUInt();
-        if (n == 0 || fields.at(1).isEmpty() || fields.at(2).isEmpty())
+        const unsigned n = fields.at(0).trimmed().toUInt();
+        const QStringRef date = fields.at(1).trimmed();
+        if (n == 0 || date.isEmpty() || fields.at(2).trimmed().isEmpty())
             continue;
-        m_dates[n] = fields.at(1);
-        m_annotations[n] = fields.at(3).contains(SIGN_UNKNOWN, Qt::CaseInsensitive) ? QString() : fields.at(3);
+        const QStringRef annotation = fields.at(3).trimmed();
+        m_sessions.insert(n, Session{date.toString(), annotation.contains(SIGN_UNKNOWN, Qt::CaseInsensitive)
+                                                          ? QString()
+                                                          : annotation.toString()});
         ++m_countSessions;
         largest = qMax(largest, n);
     }
@@ -58,8 +61,7 @@ bool MySssFile::add(const QString &boxName, const QString &annotation)
                          + written;
     if (!appendText(line + QLatin1Char('\n')))
         return false;
-    m_dates[m_currentSessionNumber] = time;
-    m_annotations[m_currentSessionNumber] = simplified;
+    m_sessions.insert(m_currentSessionNumber, Session{time, simplified});
     m_currentSessionNumber = following(m_currentSessionNumber);
     ++m_countSessions;
     return true;

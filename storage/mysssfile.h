@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QMap>
+#include <QHash>
 #include <QString>
 
 #include "myfile.h"
@@ -17,8 +17,8 @@ public:
     unsigned currentSessionNumber() const { return m_currentSessionNumber; }
     bool sessionNumberLeft() const { return m_currentSessionNumber != 0; }
     unsigned countSessions() const { return m_countSessions; }
-    QString sessionDateCreation(unsigned n) const { return m_dates.value(n); }
-    QString sessionAnnotation(unsigned n) const { return m_annotations.value(n); }
+    QString sessionDateCreation(unsigned n) const { return m_sessions.value(n).date; }
+    QString sessionAnnotation(unsigned n) const { return m_sessions.value(n).annotation; }
 
     bool add(const QString &boxName, const QString &annotation);
 
@@ -28,6 +28,10 @@ private:
 
     unsigned m_currentSessionNumber = 1;
     unsigned m_countSessions = 0;
-    QMap<unsigned, QString> m_dates;
-    QMap<unsigned, QString> m_annotations;
+    struct Session
+    {
+        QString date;
+        QString annotation;
+    };
+    QHash<unsigned, Session> m_sessions;
 };
