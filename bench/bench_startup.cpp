@@ -21,6 +21,7 @@
 #include "myabcfile.h"
 #include "myabcfolder.h"
 #include "mysettings.h"
+#include "unittree.h"
 
 namespace {
 
@@ -105,6 +106,10 @@ int main(int argc, char *argv[])
     }
     std::printf("%d entries: read and split %.3f s, catalogue load %.3f s (%.2f x), %ld MiB above base\n", count,
                 raw / 1e9, load / 1e9, double(load) / double(raw), catalogueMiB);
+
+    // The base folder as a user keeps it: the first start has made every folder and file of the tree
+    // (the other boxes, the log, the source folder ...), which later starts only open.
+    delete new UnitTree(settings.get());
 
     // The main window as the program makes it: the box set built, the window shown.
     const long before = residentMiB();

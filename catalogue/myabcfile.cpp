@@ -45,13 +45,33 @@ QString MyAbcFile::Key::text() const
 MyAbcFile::MyAbcFile(MyAbcFolder *parent)
     : MyFile(NAME_ABC_FILE, parent)
 {
+    setUp(parent);
+    if (initOk())
+        adopt(read(completeName()));
+}
+
+MyAbcFile::MyAbcFile(MyAbcFolder *parent, Contents contents)
+    : MyFile(NAME_ABC_FILE, parent)
+{
+    setUp(parent);
+    if (initOk())
+        adopt(std::move(contents));
+}
+
+void MyAbcFile::setUp(MyAbcFolder *parent)
+{
     m_places.fill(-1);
     if (parent) {
         const auto grandparent = dynamic_cast<const MyUnit *>(parent->parent());
         m_rema = (grandparent ? grandparent->name() : QString()) + parent->name();
     }
     setObjectName(NAME_ABC_FILE + QLatin1Char('_') + m_rema);
-    load();
+}
+
+void MyAbcFile::adopt(Contents contents)
+{
+    m_places = contents.places;
+    m_store.swap(contents.store);
 }
 
 // Visits every entry in ascending key order. Keys of another form are rare (never read from a file),
@@ -107,13 +127,13 @@ Entry &MyAbcFile::insertEntry(const QString &key)
 // The whole file is read at once: a box opens hundreds of these files at start. The entries keep the
 // text read, in the UTF-8 it was stored in, and share it. Either line end is accepted; invalid and empty
 // lines are dropped; the last line of a key wins.
-void MyAbcFile::load()
+MyAbcFile::Contents MyAbcFile::read(const QString &path)
 {
-    if (!initOk())
-        return;
-    QFile file(completeName());
+    Contents contents;
+    contents.places.fill(-1);
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return;
+        return contents;
     const QByteArray text = file.readAll();
     file.close();
 
@@ -132,17 +152,18 @@ void MyAbcFile::load()
                 // The key is the last two letters of the remark, the second field.
                 const char *remark = static_cast<const char *>(std::memchr(data + start, '~', size_t(stop - start)));
                 const int place = placeOf(QLatin1Char(remark[5]), QLatin1Char(remark[6]));
-                qint16 &at = m_places[size_t(place)];
+                qint16 &at = contents.places[size_t(place)];
                 if (at < 0) {
-                    at = qint16(m_store.size());
-                    m_store.push_back(std::move(entry));
+                    at = qint16(contents.store.size());
+                    contents.store.push_back(std::move(entry));
                 } else {
-                    m_store[size_t(at)] = std::move(entry);
+                    contents.store[size_t(at)] = std::move(entry);
                 }
             }
         }
         start = end + 1;
     }
+    return contents;
 }
 
 // The new content goes to a temporary file beside the catalogue and replaces it only when complete,

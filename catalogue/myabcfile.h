@@ -24,7 +24,23 @@ class MyAbcFile : public MyFile
 public:
     using Subset = QSet<Entry *>;
 
+    // The entries are keyed by two lower-case letters, so the map is a table of the 676 keys naming
+    // places in a store that only grows at its end and never moves what it holds: subsets point into
+    // it, and a full file costs no node and no key text per entry.
+    static const int KEY_COUNT = 26 * 26;
+    struct Contents
+    {
+        std::array<qint16, KEY_COUNT> places;
+        std::deque<Entry> store;
+    };
+    // What the file at path holds. Reading touches nothing but that file, so the files of a box may be
+    // read on other threads and handed to their objects after.
+    static Contents read(const QString &path);
+
+    // Reads its file.
     explicit MyAbcFile(MyAbcFolder *parent);
+    // Takes what was read from its file.
+    MyAbcFile(MyAbcFolder *parent, Contents contents);
 
     bool store();
     QString rema() const { return m_rema; }
@@ -71,7 +87,8 @@ private:
         QString text() const;
     };
 
-    void load();
+    void setUp(MyAbcFolder *parent);
+    void adopt(Contents contents);
     Entry *storedEntry(const Entry &entry);
     Entry *findEntry(const QString &key);
     const Entry *findEntry(const QString &key) const;
@@ -81,11 +98,8 @@ private:
     Subset unionOfSubsets() const;
 
     QString m_rema;
-    // The entries are keyed by two lower-case letters, so the map is a table of the 676 keys naming
-    // places in a store that only grows at its end and never moves what it holds: subsets point into
-    // it, and a full file costs no node and no key text per entry. A key of another form (only ever
-    // asked for, never read from a file) lives in a small map beside it.
-    static const int KEY_COUNT = 26 * 26;
+    // A key of another form (only ever asked for, never read from a file) lives in a small map beside
+    // the table.
     std::array<qint16, KEY_COUNT> m_places;
     std::deque<Entry> m_store;
     std::map<QString, Entry> m_otherKeys;

@@ -20,6 +20,7 @@
 #include "basefolder.h"
 #include "boxinfo.h"
 #include "boxselect.h"
+#include "catalogueahead.h"
 #include "constants.h"
 #include "describedialog.h"
 #include "displaydialog.h"
@@ -36,6 +37,7 @@
 #include "templatedialog.h"
 #include "tessary.h"
 #include "unappliedchanges.h"
+#include "unittree.h"
 #include "verifydialog.h"
 #include "windowplacement.h"
 #include "windowstate.h"
@@ -46,24 +48,30 @@
 static const QString LANGUAGE_DIR = QStringLiteral(":/lng");
 static const QSize PREFERRED_SIZE(1280, 860);
 
+// The catalogue is read on another thread from before the window's first widget is made, while the
+// parts of the window that need no box are built.
 MainWindow::MainWindow(MySettings *settings)
+    : MainWindow(settings, std::make_unique<CatalogueAhead>(UnitTree::boxPaths(settings)))
+{
+}
+
+MainWindow::MainWindow(MySettings *settings, std::unique_ptr<CatalogueAhead> ahead)
     : QMainWindow(nullptr)
     , m_settings(settings)
 {
-    m_tessary = new Tessary(m_settings);
-    WindowState::setProgramSettingsFile(m_settings->fileName());
-
     // Small enough for a 1024 x 600 screen with its panel; the frames scroll where they need more.
     setMinimumSize(800, 540);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-
-    m_currentBox = qobject_cast<AnyBox *>(m_tessary->baseFolder()->unit(NAME_PHOTO));
-    placeFrame<BoxSelect>();
-
     createActions();
     createMenus();
     createToolBars();
     createStatusBar();
+
+    m_tessary = new Tessary(m_settings, ahead.get());
+    WindowState::setProgramSettingsFile(m_settings->fileName());
+    m_currentBox = qobject_cast<AnyBox *>(m_tessary->baseFolder()->unit(NAME_PHOTO));
+    placeFrame<BoxSelect>();
+    updateStatusBar();
 
     setWindowIcon(QIcon(QStringLiteral(":img/tessary_logo2.ico")));
     setWindowTitle(QStringLiteral("It's Tessary"));
@@ -625,5 +633,4 @@ void MainWindow::createStatusBar()
     m_statusLabel->setAlignment(Qt::AlignRight);
     m_statusLabel->setMargin(3);
     statusBar()->addWidget(m_statusLabel, 1);
-    updateStatusBar();
 }

@@ -2,7 +2,10 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class AnyBox;
+class CatalogueAhead;
 class MySettings;
 class QAction;
 class QActionGroup;
@@ -70,6 +73,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    MainWindow(MySettings *settings, std::unique_ptr<CatalogueAhead> ahead);
     void retranslateUi();
     void clearCentralWidget();
     bool frameAtWork();

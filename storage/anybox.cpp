@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include "catalogueahead.h"
 #include "commandline.h"
 #include "constants.h"
 #include "entry.h"
@@ -57,25 +58,27 @@ static const CategoryRow MUSIC_ROWS[] = {
     {"G", "A,B", false, false, false},
 };
 
-AnyBox::AnyBox(const QString &name, MyUnit *parent)
+AnyBox::AnyBox(const QString &name, MyUnit *parent, Catalogue catalogue)
     : MyFolder(name, parent)
     , m_dateFormat(QStringLiteral("dd.MM.yyyy"))
 {
-    scanCatalogue();
+    if (catalogue == ReadNow)
+        scanCatalogue(nullptr);
+}
+
+void AnyBox::takeCatalogue(CatalogueAhead *ahead)
+{
+    scanCatalogue(ahead);
 }
 
 // Two levels of two-letter folders, one abc file in each folder of the second level.
-void AnyBox::scanCatalogue()
+void AnyBox::scanCatalogue(CatalogueAhead *ahead)
 {
-    const QStringList filter({ABC_CHAR + ABC_CHAR});
-    const QDir::Filters dirsOnly = QDir::Dirs | QDir::NoDotAndDotDot | QDir::CaseSensitive;
-    const QDir::SortFlags order = QDir::Name | QDir::IgnoreCase;
-    const QStringList firstLevel = QDir(completeName()).entryList(filter, dirsOnly, order);
-    for (const QString &re : firstLevel) {
-        auto reFolder = new MyAbcFolder(re, this);
-        const QStringList secondLevel = QDir(reFolder->completeName()).entryList(filter, dirsOnly, order);
-        for (const QString &ma : secondLevel) {
-            auto abcFile = new MyAbcFile(new MyAbcFolder(ma, reFolder));
+    CatalogueAhead::Listing listing = ahead ? ahead->take(completeName()) : CatalogueAhead::read(completeName());
+    for (CatalogueAhead::Folder &folder : listing) {
+        auto reFolder = new MyAbcFolder(folder.name, this);
+        for (auto &file : folder.files) {
+            auto abcFile = new MyAbcFile(new MyAbcFolder(file.first, reFolder), std::move(file.second));
             connect(abcFile, &MyAbcFile::markAbcFile, this, &AnyBox::markAbcFile);
             connect(abcFile, &MyAbcFile::unmarkAbcFile, this, &AnyBox::unmarkAbcFile);
             m_count += unsigned(abcFile->countEntries());

@@ -11,6 +11,7 @@
 #include "category.h"
 #include "myfolder.h"
 
+class CatalogueAhead;
 class Entry;
 class MyAbcFile;
 class MySourceFile;
@@ -25,7 +26,13 @@ class AnyBox : public MyFolder
     Q_OBJECT
 
 public:
-    AnyBox(const QString &name, MyUnit *parent);
+    // A box made with ReadLater has no catalogue until takeCatalogue(), so that start-up can read it
+    // while it builds the rest of the tree.
+    enum Catalogue { ReadNow, ReadLater };
+    AnyBox(const QString &name, MyUnit *parent, Catalogue catalogue = ReadNow);
+
+    // The catalogue read ahead for the box (read now when it was not); once, for a box made with ReadLater.
+    void takeCatalogue(CatalogueAhead *ahead);
 
     void setExt(const QString &text);
     QSet<QString> ext() const { return m_ext; }
@@ -114,7 +121,7 @@ protected:
     bool writeBookSubFile(const QString &text);
 
 private:
-    void scanCatalogue();
+    void scanCatalogue(CatalogueAhead *ahead);
     void syncFile(MyAbcFile *abcFile);
     void rebuildSubsets();
     QString translated(const char *text) const;

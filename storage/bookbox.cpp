@@ -19,8 +19,8 @@
     QT_TRANSLATE_NOOP("BookBox", "empty_C"),
 };
 
-BookBox::BookBox(const QString &name, MyUnit *parent)
-    : AnyBox(name, parent)
+BookBox::BookBox(const QString &name, MyUnit *parent, Catalogue catalogue)
+    : AnyBox(name, parent, catalogue)
 {
     setDateFormat(QStringLiteral("yyyy"));
     setUseSubFile(true);

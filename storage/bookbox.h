@@ -8,7 +8,7 @@ class BookBox : public AnyBox
     Q_OBJECT
 
 public:
-    BookBox(const QString &name, MyUnit *parent);
+    BookBox(const QString &name, MyUnit *parent, Catalogue catalogue = ReadNow);
 
 public slots:
     bool makeSubFile(const QString &text) override;

@@ -21,8 +21,8 @@
     QT_TRANSLATE_NOOP("ClipBox", "empty_N"),
 };
 
-ClipBox::ClipBox(const QString &name, MyUnit *parent)
-    : AnyBox(name, parent)
+ClipBox::ClipBox(const QString &name, MyUnit *parent, Catalogue catalogue)
+    : AnyBox(name, parent, catalogue)
 {
     setDateFormat(QStringLiteral("dd.MM.yyyy"));
     setUseSubFile(true);

@@ -9,7 +9,7 @@ class ClipBox : public AnyBox
     Q_OBJECT
 
 public:
-    ClipBox(const QString &name, MyUnit *parent);
+    ClipBox(const QString &name, MyUnit *parent, Catalogue catalogue = ReadNow);
 
 public slots:
     unsigned startValueCategory(MySourceFile *file) override;

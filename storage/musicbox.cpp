@@ -18,8 +18,8 @@
     QT_TRANSLATE_NOOP("MusicBox", "empty_E"),
 };
 
-MusicBox::MusicBox(const QString &name, MyUnit *parent)
-    : AnyBox(name, parent)
+MusicBox::MusicBox(const QString &name, MyUnit *parent, Catalogue catalogue)
+    : AnyBox(name, parent, catalogue)
 {
     setDateFormat(QStringLiteral("yyyy"));
     setUseSubFile(true);

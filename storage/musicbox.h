@@ -8,7 +8,7 @@ class MusicBox : public AnyBox
     Q_OBJECT
 
 public:
-    MusicBox(const QString &name, MyUnit *parent);
+    MusicBox(const QString &name, MyUnit *parent, Catalogue catalogue = ReadNow);
 
 public slots:
     bool makeSubFile(const QString &text) override;

@@ -21,8 +21,8 @@
     QT_TRANSLATE_NOOP("PhotoBox", "empty_E"), QT_TRANSLATE_NOOP("PhotoBox", "empty_F"),
 };
 
-PhotoBox::PhotoBox(const QString &name, MyUnit *parent)
-    : AnyBox(name, parent)
+PhotoBox::PhotoBox(const QString &name, MyUnit *parent, Catalogue catalogue)
+    : AnyBox(name, parent, catalogue)
 {
     setDateFormat(QStringLiteral("dd.MM.yyyy"));
     setUseSubFile(false);

@@ -8,7 +8,7 @@ class PhotoBox : public AnyBox
     Q_OBJECT
 
 public:
-    PhotoBox(const QString &name, MyUnit *parent);
+    PhotoBox(const QString &name, MyUnit *parent, Catalogue catalogue = ReadNow);
 
 public slots:
     unsigned startValueCategory(MySourceFile *file) override;

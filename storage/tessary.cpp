@@ -2,8 +2,8 @@
 
 #include "unittree.h"
 
-Tessary::Tessary(MySettings *settings)
-    : m_tree(new UnitTree(settings, this))
+Tessary::Tessary(MySettings *settings, CatalogueAhead *ahead)
+    : m_tree(new UnitTree(settings, this, ahead))
 {
 }
 

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class BaseFolder;
+class CatalogueAhead;
 class MySettings;
 class UnitTree;
 
@@ -13,7 +14,8 @@ class Tessary : public QWidget
     Q_OBJECT
 
 public:
-    explicit Tessary(MySettings *settings);
+    // ahead: the catalogue reading to take the boxes from, when start-up began one.
+    explicit Tessary(MySettings *settings, CatalogueAhead *ahead = nullptr);
     ~Tessary() override;
 
     UnitTree *unitTree() const { return m_tree; }

@@ -4,8 +4,11 @@
 #include <QDir>
 #include <QEvent>
 
+#include <memory>
+
 #include "basefolder.h"
 #include "bookbox.h"
+#include "catalogueahead.h"
 #include "clipbox.h"
 #include "constants.h"
 #include "musicbox.h"
@@ -17,7 +20,21 @@
 #include "mywrdfile.h"
 #include "photobox.h"
 
-UnitTree::UnitTree(MySettings *settings, QObject *parent)
+// The boxes in the order the tree makes them.
+static QStringList boxPathsUnder(const QString &basePath)
+{
+    QStringList paths;
+    for (const QString &name : {NAME_PHOTO, NAME_BOOK, NAME_CLIP, NAME_MUSIC})
+        paths << basePath + QLatin1Char('/') + name;
+    return paths;
+}
+
+QStringList UnitTree::boxPaths(const MySettings *settings)
+{
+    return boxPathsUnder(QDir::cleanPath(settings->text(KEY_GENERAL + KEY_BOX_DIR).trimmed()));
+}
+
+UnitTree::UnitTree(MySettings *settings, QObject *parent, CatalogueAhead *ahead)
     : QObject(parent)
     , m_settings(settings)
 {
@@ -29,22 +46,29 @@ UnitTree::UnitTree(MySettings *settings, QObject *parent)
     m_baseFolder->setBackupDir(settings->text(KEY_GENERAL + KEY_CPY_DIR));
     m_baseFolder->setBurnCDApp(settings->text(KEY_GENERAL + KEY_BURN_CD));
 
-    m_photoBox = new PhotoBox(NAME_PHOTO, m_baseFolder);
+    // The boxes' catalogues are read on a thread of their own while the rest of the tree is built.
+    std::unique_ptr<CatalogueAhead> ownReading;
+    if (!ahead) {
+        ownReading.reset(new CatalogueAhead(boxPathsUnder(m_baseFolder->completeName())));
+        ahead = ownReading.get();
+    }
+
+    m_photoBox = new PhotoBox(NAME_PHOTO, m_baseFolder, AnyBox::ReadLater);
     m_photoBox->setExtPlayList(NAME_PHOTO_PLAYLIST_EXT);
     readBoxSettings(m_photoBox, KEY_PHOTO);
     m_photoBox->setBoxPixmap(QPixmap(QStringLiteral(":img/photo_32x32.png")));
 
-    m_bookBox = new BookBox(NAME_BOOK, m_baseFolder);
+    m_bookBox = new BookBox(NAME_BOOK, m_baseFolder, AnyBox::ReadLater);
     m_bookBox->setExtPlayList(NAME_BOOK_PLAYLIST_EXT);
     readBoxSettings(m_bookBox, KEY_BOOK);
     m_bookBox->setBoxPixmap(QPixmap(QStringLiteral(":img/book_32x32.png")));
 
-    m_clipBox = new ClipBox(NAME_CLIP, m_baseFolder);
+    m_clipBox = new ClipBox(NAME_CLIP, m_baseFolder, AnyBox::ReadLater);
     m_clipBox->setExtPlayList(NAME_CLIP_PLAYLIST_EXT);
     readBoxSettings(m_clipBox, KEY_CLIP);
     m_clipBox->setBoxPixmap(QPixmap(QStringLiteral(":img/video_32x32.png")));
 
-    m_musicBox = new MusicBox(NAME_MUSIC, m_baseFolder);
+    m_musicBox = new MusicBox(NAME_MUSIC, m_baseFolder, AnyBox::ReadLater);
     m_musicBox->setExtPlayList(NAME_MUSIC_PLAYLIST_EXT);
     readBoxSettings(m_musicBox, KEY_MUSIC);
     m_musicBox->setBoxPixmap(QPixmap(QStringLiteral(":img/music_32x32.png")));
@@ -61,6 +85,8 @@ UnitTree::UnitTree(MySettings *settings, QObject *parent)
     new MyWrdFile(NAME_WRD_FILE, m_baseFolder);
     new MyLogFile(NAME_LOG_FILE, m_baseFolder);
     new MyTmpFile(NAME_TMP_FILE, m_baseFolder);
+    for (AnyBox *box : {m_photoBox, m_bookBox, m_clipBox, m_musicBox})
+        box->takeCatalogue(ahead);
 }
 
 UnitTree::~UnitTree()

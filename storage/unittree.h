@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 
 class AnyBox;
 class BaseFolder;
+class CatalogueAhead;
 class MySettings;
 class MySrcFolder;
 
@@ -15,7 +17,9 @@ class UnitTree : public QObject
     Q_OBJECT
 
 public:
-    explicit UnitTree(MySettings *settings, QObject *parent = nullptr);
+    // The boxes take their catalogues from ahead when it read them, else from a reading of their own
+    // that runs while the rest of the tree is built.
+    explicit UnitTree(MySettings *settings, QObject *parent = nullptr, CatalogueAhead *ahead = nullptr);
     ~UnitTree() override;
 
     BaseFolder *baseFolder() const { return m_baseFolder; }
@@ -26,6 +30,9 @@ public:
     void retranslate();
 
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // The folders of the four boxes the settings name, for a reading started before the tree is built.
+    static QStringList boxPaths(const MySettings *settings);
 
 private:
     void readBoxSettings(AnyBox *box, const QString &group);

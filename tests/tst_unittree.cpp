@@ -6,9 +6,14 @@
 
 #include "anybox.h"
 #include "basefolder.h"
+#include "bigbox.h"
+#include "catalogueahead.h"
 #include "constants.h"
+#include "myabcfile.h"
+#include "myabcfolder.h"
 #include "myfile.h"
 #include "mysettings.h"
+#include "photobox.h"
 #include "unittree.h"
 #include "testsupport.h"
 
@@ -25,6 +30,7 @@ private slots:
     void unitLookup();
     void boxSettingsAreRead();
     void textFilesReadAndAppended();
+    void catalogueReadAheadHoldsWhatTheBoxReads();
 };
 
 void TestUnitTree::emptyBaseFolderGetsWholeLayout()
@@ -171,6 +177,75 @@ void TestUnitTree::textFilesReadAndAppended()
     QVERIFY(!folder.readLines(lines));
     QVERIFY(lines.isEmpty());
     QVERIFY(!folder.appendText(QStringLiteral("lost\n")));
+}
+
+
+// Every catalogue file of a box with its entries' lines, by the file's four letters.
+static QMap<QString, QStringList> catalogueOf(const AnyBox *box)
+{
+    QMap<QString, QStringList> files;
+    for (const MyAbcFile *file : box->abcFiles()) {
+        QStringList &lines = files[file->rema()];
+        for (const Entry &entry : file->getAll())
+            lines << entry.getAllFields();
+    }
+    return files;
+}
+
+// Start-up reads the catalogues on another thread while it builds the tree; the boxes must hold what
+// they would have read themselves, odd folders included, and a reading that missed a box changes nothing.
+void TestUnitTree::catalogueReadAheadHoldsWhatTheBoxReads()
+{
+    QTemporaryDir dir;
+    QScopedPointer<MySettings> settings(TestSupport::makeSettings(dir));
+    const QString base = TestSupport::baseDir(dir);
+    QVERIFY(BigBox::write(base, 5000));
+    const QString photo = base + QLatin1Char('/') + NAME_PHOTO;
+    // A first-level folder with nothing in it, a second-level one without its abc file, a folder of
+    // another name.
+    QVERIFY(QDir().mkpath(photo + "/zz"));
+    QVERIFY(QDir().mkpath(photo + "/aa/zy"));
+    QVERIFY(QDir().mkpath(photo + "/notes"));
+
+    BaseFolder alone(dir.path(), QStringLiteral("base"));
+    const PhotoBox readByItself(NAME_PHOTO, &alone);
+    const QMap<QString, QStringList> expected = catalogueOf(&readByItself);
+    QVERIFY(expected.size() > 8);
+    QCOMPARE(expected.value("aazy"), QStringList());
+    QCOMPARE(readByItself.getCount(), 5000u);
+
+    {
+        UnitTree tree(settings.data());
+        const auto box = qobject_cast<AnyBox *>(tree.baseFolder()->unit(NAME_PHOTO));
+        QCOMPARE(box->getCount(), 5000u);
+        QCOMPARE(catalogueOf(box), expected);
+        QVERIFY(box->findChild<MyAbcFolder *>("zz"));
+    }
+    {
+        // Taken at once, while the reading thread has only begun: the taker reads beside it and waits for it.
+        CatalogueAhead ahead({photo});
+        int entries = 0;
+        int files = 0;
+        for (const CatalogueAhead::Folder &folder : ahead.take(photo)) {
+            for (const auto &file : folder.files) {
+                ++files;
+                entries += int(file.second.store.size());
+            }
+        }
+        QCOMPARE(files, expected.size());
+        QCOMPARE(entries, 5000);
+    }
+    {
+        // Read under another spelling of the base folder, and for a folder that is no box.
+        CatalogueAhead ahead({base + "//" + NAME_PHOTO, base + "/elsewhere"});
+        UnitTree tree(settings.data(), nullptr, &ahead);
+        QCOMPARE(catalogueOf(qobject_cast<AnyBox *>(tree.baseFolder()->unit(NAME_PHOTO))), expected);
+    }
+    {
+        CatalogueAhead ahead({base + "/somewhere"});
+        UnitTree tree(settings.data(), nullptr, &ahead);
+        QCOMPARE(catalogueOf(qobject_cast<AnyBox *>(tree.baseFolder()->unit(NAME_PHOTO))), expected);
+    }
 }
 
 QTEST_MAIN(TestUnitTree)
