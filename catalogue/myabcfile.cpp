@@ -51,7 +51,7 @@ MyAbcFile::MyAbcFile(MyAbcFolder *parent)
 }
 
 MyAbcFile::MyAbcFile(MyAbcFolder *parent, Contents contents)
-    : MyFile(NAME_ABC_FILE, parent)
+    : MyFile(NAME_ABC_FILE, parent, contents.read ? SeenOnDisk : CheckDisk)
 {
     setUp(parent);
     if (initOk())
@@ -135,6 +135,7 @@ MyAbcFile::Contents MyAbcFile::read(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return contents;
     const QByteArray text = file.readAll();
+    contents.read = file.error() == QFileDevice::NoError;
     file.close();
 
     const char *data = text.constData();

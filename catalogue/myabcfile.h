@@ -32,6 +32,8 @@ public:
     {
         std::array<qint16, KEY_COUNT> places;
         std::deque<Entry> store;
+        // The file was there and read to its end.
+        bool read = false;
     };
     // What the file at path holds. Reading touches nothing but that file, so the files of a box may be
     // read on other threads and handed to their objects after.

@@ -1,7 +1,7 @@
 #include "myabcfolder.h"
 
-MyAbcFolder::MyAbcFolder(const QString &name, MyUnit *parent)
-    : MyFolder(name, parent)
+MyAbcFolder::MyAbcFolder(const QString &name, MyUnit *parent, Presence presence)
+    : MyFolder(name, parent, presence)
 {
 }
 

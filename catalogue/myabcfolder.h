@@ -8,7 +8,7 @@
 class MyAbcFolder : public MyFolder
 {
 public:
-    MyAbcFolder(const QString &name, MyUnit *parent);
+    MyAbcFolder(const QString &name, MyUnit *parent, Presence presence = CheckDisk);
 
     // Object names of the children in child order: the names already taken at the next level.
     QStringList getUsedName() const;

@@ -76,14 +76,28 @@ void AnyBox::scanCatalogue(CatalogueAhead *ahead)
 {
     CatalogueAhead::Listing listing = ahead ? ahead->take(completeName()) : CatalogueAhead::read(completeName());
     for (CatalogueAhead::Folder &folder : listing) {
-        auto reFolder = new MyAbcFolder(folder.name, this);
+        // The folders were listed a moment ago.
+        auto reFolder = new MyAbcFolder(folder.name, this, SeenOnDisk);
         for (auto &file : folder.files) {
-            auto abcFile = new MyAbcFile(new MyAbcFolder(file.first, reFolder), std::move(file.second));
+            auto abcFile = new MyAbcFile(new MyAbcFolder(file.first, reFolder, SeenOnDisk), std::move(file.second));
             connect(abcFile, &MyAbcFile::markAbcFile, this, &AnyBox::markAbcFile);
             connect(abcFile, &MyAbcFile::unmarkAbcFile, this, &AnyBox::unmarkAbcFile);
             m_count += unsigned(abcFile->countEntries());
         }
     }
+}
+
+void AnyBox::setBoxPixmapFile(const QString &fileName)
+{
+    m_boxPixmapFile = fileName;
+    m_boxPixmap = QPixmap();
+}
+
+QPixmap AnyBox::boxPixmap() const
+{
+    if (m_boxPixmap.isNull() && !m_boxPixmapFile.isEmpty())
+        m_boxPixmap.load(m_boxPixmapFile);
+    return m_boxPixmap;
 }
 
 void AnyBox::setExt(const QString &text)

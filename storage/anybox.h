@@ -44,8 +44,9 @@ public:
     QString execPresent() const { return m_execPresent; }
     void setMyCategories(const QString &text) { m_myCategories = text; }
     QString myCategories() const { return m_myCategories; }
-    void setBoxPixmap(const QPixmap &pixmap) { m_boxPixmap = pixmap; }
-    QPixmap boxPixmap() const { return m_boxPixmap; }
+    // The box's picture, read from the file when a frame first shows it.
+    void setBoxPixmapFile(const QString &fileName);
+    QPixmap boxPixmap() const;
     void setWelcomeLabel(const QString &text) { m_welcomeLabel = text; }
     QString welcomeLabel() const { return m_welcomeLabel; }
     void setDateFormat(const QString &text) { m_dateFormat = text; }
@@ -135,7 +136,8 @@ private:
     QString m_extPlayList;
     QString m_execPreview;
     QString m_execPresent;
-    QPixmap m_boxPixmap;
+    QString m_boxPixmapFile;
+    mutable QPixmap m_boxPixmap;
     QString m_welcomeLabel;
     QList<QSet<MyAbcFile *>> m_subsets;
     QList<QSet<MyAbcFile *>> m_memorized;

@@ -4,11 +4,11 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-MyFile::MyFile(const QString &name, MyUnit *parent)
+MyFile::MyFile(const QString &name, MyUnit *parent, Presence presence)
     : MyUnit(name, parent)
 {
     setType(QStringLiteral("File"));
-    setInitOk(parent ? create() : false);
+    setInitOk(parent ? presence == SeenOnDisk || create() : false);
 }
 
 bool MyFile::create()

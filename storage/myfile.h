@@ -8,7 +8,7 @@
 class MyFile : public MyUnit
 {
 public:
-    MyFile(const QString &name, MyUnit *parent);
+    MyFile(const QString &name, MyUnit *parent, Presence presence = CheckDisk);
 
     bool create();
 

@@ -3,11 +3,11 @@
 #include <QDir>
 #include <QFileInfo>
 
-MyFolder::MyFolder(const QString &name, MyUnit *parent)
+MyFolder::MyFolder(const QString &name, MyUnit *parent, Presence presence)
     : MyUnit(name, parent)
 {
     setType(QStringLiteral("Directory"));
-    setInitOk(parent ? create() : false);
+    setInitOk(parent ? presence == SeenOnDisk || create() : false);
 }
 
 bool MyFolder::create()

@@ -6,7 +6,7 @@
 class MyFolder : public MyUnit
 {
 public:
-    MyFolder(const QString &name, MyUnit *parent);
+    MyFolder(const QString &name, MyUnit *parent, Presence presence = CheckDisk);
 
     bool create();
 };

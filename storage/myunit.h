@@ -8,6 +8,10 @@
 class MyUnit : public QObject
 {
 public:
+    // Whether a unit's directory or file is made when missing (CheckDisk), or was just seen there by a
+    // reading of the same start-up, which spares a look-up per unit of a large box.
+    enum Presence { CheckDisk, SeenOnDisk };
+
     MyUnit(const QString &name, MyUnit *parent);
 
     QString path() const { return m_path; }

@@ -56,22 +56,22 @@ UnitTree::UnitTree(MySettings *settings, QObject *parent, CatalogueAhead *ahead)
     m_photoBox = new PhotoBox(NAME_PHOTO, m_baseFolder, AnyBox::ReadLater);
     m_photoBox->setExtPlayList(NAME_PHOTO_PLAYLIST_EXT);
     readBoxSettings(m_photoBox, KEY_PHOTO);
-    m_photoBox->setBoxPixmap(QPixmap(QStringLiteral(":img/photo_32x32.png")));
+    m_photoBox->setBoxPixmapFile(QStringLiteral(":img/photo_32x32.png"));
 
     m_bookBox = new BookBox(NAME_BOOK, m_baseFolder, AnyBox::ReadLater);
     m_bookBox->setExtPlayList(NAME_BOOK_PLAYLIST_EXT);
     readBoxSettings(m_bookBox, KEY_BOOK);
-    m_bookBox->setBoxPixmap(QPixmap(QStringLiteral(":img/book_32x32.png")));
+    m_bookBox->setBoxPixmapFile(QStringLiteral(":img/book_32x32.png"));
 
     m_clipBox = new ClipBox(NAME_CLIP, m_baseFolder, AnyBox::ReadLater);
     m_clipBox->setExtPlayList(NAME_CLIP_PLAYLIST_EXT);
     readBoxSettings(m_clipBox, KEY_CLIP);
-    m_clipBox->setBoxPixmap(QPixmap(QStringLiteral(":img/video_32x32.png")));
+    m_clipBox->setBoxPixmapFile(QStringLiteral(":img/video_32x32.png"));
 
     m_musicBox = new MusicBox(NAME_MUSIC, m_baseFolder, AnyBox::ReadLater);
     m_musicBox->setExtPlayList(NAME_MUSIC_PLAYLIST_EXT);
     readBoxSettings(m_musicBox, KEY_MUSIC);
-    m_musicBox->setBoxPixmap(QPixmap(QStringLiteral(":img/music_32x32.png")));
+    m_musicBox->setBoxPixmapFile(QStringLiteral(":img/music_32x32.png"));
 
     setWelcomeLabels();
     // A language switch reaches the application before any window: the texts are new when frames look.
