@@ -57,7 +57,6 @@ VerifyDialog::VerifyDialog(AnyBox *box, QFrame *parent)
     label_A->show();
     label_F->show();
     scanProgress->show();
-    m_scanBehind = true;
     QTimer::singleShot(0, this, &VerifyDialog::scanBox);
 }
 
@@ -133,7 +132,7 @@ void VerifyDialog::runChecks()
     setStatusLabel(sssStatus, Scanning);
     VerifyRun::Cap sssCap(REPORT_ROWS, reportFile.sink());
     m_sssState = m_run->sssOk(m_run->sssPath(), report, &sssCap) ? Passed : Caution;
-    sssStatusDetail->setHtml(report + more(sssCap));
+    showReport(sssStatusDetail, {report}, more(sssCap));
     setStatusLabel(sssStatus, m_sssState);
     repaintNow();
 
@@ -141,7 +140,7 @@ void VerifyDialog::runChecks()
     setStatusLabel(wrdStatus, Scanning);
     VerifyRun::Cap wrdCap(REPORT_ROWS, reportFile.sink());
     m_wrdState = m_run->wrdOk(m_run->wrdPath(), report, &wrdCap) ? Passed : Caution;
-    wrdStatusDetail->setHtml(report + more(wrdCap));
+    showReport(wrdStatusDetail, {report}, more(wrdCap));
     setStatusLabel(wrdStatus, m_wrdState);
     repaintNow();
 
@@ -171,7 +170,7 @@ void VerifyDialog::runChecks()
     setStatusLabel(fileStatus, Scanning);
     VerifyRun::Cap fileCap(REPORT_ROWS, reportFile.sink());
     m_fileState = m_run->fileOk(report, &fileCap) ? Passed : Caution;
-    fileStatusDetail->setHtml(report + more(fileCap));
+    showReport(fileStatusDetail, {report}, more(fileCap));
     setStatusLabel(fileStatus, m_fileState);
     if (!reportFile.commit())
         m_reportPath.clear();
@@ -185,7 +184,7 @@ void VerifyDialog::showReport(QTextBrowser *browser, const QStringList &blocks, 
     int length = tail.size();
     for (const QString &block : blocks)
         length += block.size();
-    if (!m_scanBehind || length <= REPORT_AT_ONCE_CHARS) {
+    if (length <= REPORT_AT_ONCE_CHARS) {
         browser->setHtml(blocks.join(QString()) + tail);
         return;
     }
@@ -308,6 +307,8 @@ void VerifyDialog::showMirrorProgress(int done)
 
 void VerifyDialog::showMirrorFinished()
 {
+    // A long report is shown a block at a time; the main window leaves the frame in place meanwhile.
+    FrameAtWork atWork(this);
     scanProgress->setValue(scanProgress->maximum());
     label_F->hide();
     scanProgress->hide();

@@ -94,7 +94,6 @@ private:
     int m_backupState = 0;
     bool m_scanning = false;
     // A large box: scanned after the frame shows, its long reports laid out in pieces.
-    bool m_scanBehind = false;
     QString m_reportPath;
     // Where a running backup is: 0 not started, 1 creating folders, 2 copying files.
     int m_backupStage = 0;
