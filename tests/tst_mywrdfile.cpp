@@ -55,6 +55,7 @@ private slots:
     void replaceWordsWithPatternCharacters();
     void newWordsGetFreeKeys();
     void exhaustedKeySpace();
+    void lastFreeKeysAreHandedOutExactly();
     void unreadableFileHasNoFreeKeys();
     void wordsThatCannotBeStoredAreRefused();
     void newWordIsAppended();
@@ -245,6 +246,27 @@ void TestMyWrdFile::exhaustedKeySpace()
     QVERIFY(!v.words->wordExist("cat"));
     QVERIFY(!v.words->storeWords());
     QCOMPARE(v.content(), content);
+}
+
+// With every new key taken but two, the two new words get exactly those two; keys of another form in
+// the file take nothing from the new ones.
+void TestMyWrdFile::lastFreeKeysAreHandedOutExactly()
+{
+    QByteArray content("bcde~other~\n");
+    for (char x = 'a'; x <= 'z'; ++x)
+        for (char y = 'a'; y <= 'z'; ++y)
+            for (char z = 'a'; z <= 'z'; ++z) {
+                const QByteArray key = QByteArray("a") + x + y + z;
+                if (key != "abaa" && key != "azzz")
+                    content += key + "~w" + x + y + z + "~\n";
+            }
+    Vocabulary v(content);
+    QCOMPARE(v.words->getWords().size(), 17575);
+    QVERIFY(v.words->addNewWord("cat"));
+    QVERIFY(v.words->addNewWord("dog"));
+    QVERIFY(!v.words->addNewWord("eel"));
+    const QSet<QString> handedOut{v.words->getKey("cat"), v.words->getKey("dog")};
+    QCOMPARE(handedOut, (QSet<QString>{"abaa", "azzz"}));
 }
 
 void TestMyWrdFile::unreadableFileHasNoFreeKeys()

@@ -212,6 +212,10 @@ void TestUnitTree::catalogueReadAheadHoldsWhatTheBoxReads()
     const QMap<QString, QStringList> expected = catalogueOf(&readByItself);
     QVERIFY(expected.size() > 8);
     QCOMPARE(expected.value("aazy"), QStringList());
+    // A folder without its catalogue file gets one, with the reading ahead as without it.
+    const QString madeAbc = photo + "/aa/zy/" + NAME_ABC_FILE;
+    QVERIFY(QFileInfo(madeAbc).isFile());
+    QVERIFY(QFile::remove(madeAbc));
     QCOMPARE(readByItself.getCount(), 5000u);
 
     {
@@ -220,6 +224,9 @@ void TestUnitTree::catalogueReadAheadHoldsWhatTheBoxReads()
         QCOMPARE(box->getCount(), 5000u);
         QCOMPARE(catalogueOf(box), expected);
         QVERIFY(box->findChild<MyAbcFolder *>("zz"));
+        QVERIFY(QFileInfo(madeAbc).isFile());
+        QString status;
+        QVERIFY(tree.initStatus(status));
     }
     {
         // Taken at once, while the reading thread has only begun: the taker reads beside it and waits for it.
