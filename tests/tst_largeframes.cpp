@@ -7,7 +7,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QtTest>
+
+#include <algorithm>
 
 #include "anybox.h"
 #include "basefolder.h"
@@ -41,6 +44,7 @@ private slots:
 
     void verificationShowsItsFirstFindingsAndNamesTheFileWithTheRest();
     void smallBoxReportIsWholeAndWritesNoFile();
+    void longReportOfASmallBoxGoesInWhileTheWindowAnswers();
     void restoreSizesTheSelectionBehindTheFrame();
     void displayCountsALongListWhileTheWindowAnswers();
 
@@ -230,6 +234,33 @@ void TestLargeFrames::smallBoxReportIsWholeAndWritesNoFile()
     for (int i = 2; i < 7; ++i)
         expected << BigBox::remarkOf(i) + QStringLiteral(": linked file is absent...");
     QCOMPARE(QString::fromUtf8(written.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
+}
+
+// A box small enough to be scanned as the frame opens can still have a long backup report: it goes into
+// its view a block at a time, so the window's timers run while it fills in.
+void TestLargeFrames::longReportOfASmallBoxGoesInWhileTheWindowAnswers()
+{
+    const int objects = 1500;
+    openBox(objects);
+    auto frame = new VerifyDialog(m_box, m_central.data());
+    QVERIFY(!frame->isScanning());
+    auto mirror = frame->findChild<QPushButton *>("mirrorButton");
+    QVERIFY(mirror && mirror->isEnabled());
+    // What the report shows each time the window serves its timers.
+    QList<int> seen;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this,
+            [&] { seen << detail(frame, "mirrorStatusDetail").count(QStringLiteral("unrecoverable...")); });
+    watch.start(0);
+    QTest::mouseClick(mirror, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(text(frame, "mirrorStatus") == QStringLiteral("caution") && mirror->isEnabled(), 30000);
+    watch.stop();
+    const QString check = detail(frame, "mirrorStatusDetail");
+    QCOMPARE(check.count(QStringLiteral("unrecoverable...")), 1000);
+    QVERIFY2(check.endsWith(QStringLiteral("listed in the log")), qPrintable(check.right(200)));
+    QVERIFY2(std::any_of(seen.begin(), seen.end(), [](int rows) { return rows > 0 && rows < 1000; }),
+             qPrintable(QString::number(seen.size())));
+    delete frame;
 }
 
 void TestLargeFrames::restoreSizesTheSelectionBehindTheFrame()
