@@ -63,16 +63,11 @@ AnyBox::AnyBox(const QString &name, MyUnit *parent, Catalogue catalogue)
     , m_dateFormat(QStringLiteral("dd.MM.yyyy"))
 {
     if (catalogue == ReadNow)
-        scanCatalogue(nullptr);
-}
-
-void AnyBox::takeCatalogue(CatalogueAhead *ahead)
-{
-    scanCatalogue(ahead);
+        takeCatalogue(nullptr);
 }
 
 // Two levels of two-letter folders, one abc file in each folder of the second level.
-void AnyBox::scanCatalogue(CatalogueAhead *ahead)
+void AnyBox::takeCatalogue(CatalogueAhead *ahead)
 {
     CatalogueAhead::Listing listing = ahead ? ahead->take(completeName()) : CatalogueAhead::read(completeName());
     for (CatalogueAhead::Folder &folder : listing) {

@@ -122,7 +122,6 @@ protected:
     bool writeBookSubFile(const QString &text);
 
 private:
-    void scanCatalogue(CatalogueAhead *ahead);
     void syncFile(MyAbcFile *abcFile);
     void rebuildSubsets();
     QString translated(const char *text) const;
